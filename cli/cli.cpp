@@ -1,0 +1,63 @@
+#include <charconv>
+#include <cmath>
+#include <ostream>
+
+#include "commands.h"
+#include "platform/numbers.h"
+
+namespace vib::cli {
+
+std::string UsageText() {
+    return "Usage: vibcalc COMMAND [OPTIONS]\n"
+           "\n"
+           "Runs the calculators' computations without a display and prints one JSON object.\n"
+           "\n"
+           "Commands:\n"
+           "  random [PROFILE]               random-vibration results: the start-up profile, or\n"
+           "                                 the random profile file PROFILE\n"
+           "  shock [PROFILE] [--wave FILE]  classical-shock pulse, peaks and spectrum: the\n"
+           "                                 start-up pulse, or the shock profile PROFILE;\n"
+           "                                 --wave reads a custom waveshape and selects it\n"
+           "  --help                         this text\n"
+           "\n"
+           "Exit status: 0 done, 1 a file could not be read (one line on standard error),\n"
+           "2 bad usage.\n"
+           "\n"
+           "random prints: range_index, lines_index, units_index, line_count, spectrum_size,\n"
+           "df, range_factor, start_line, gref (G rms), vref (in/s peak), dref (mils\n"
+           "peak-to-peak), spectrum and line_abort_db (lines 0 to spectrum_size), messages\n"
+           "(the test-level warnings, in order).\n"
+           "\n"
+           "shock prints: shape, amplitude, duration_ms, units_index, rate_index, ratef, n,\n"
+           "comp_level, aeff, w (samples 0 to 1024), peak_acc, peak_vel, peak_disp, srs (bars\n"
+           "1 to 400), messages (the limit warnings, in order).\n"
+           "\n"
+           "Numbers are printed so that they read back to the same single-precision value.\n";
+}
+
+nlohmann::json FloatJson(float v) {
+    if (!std::isfinite(v)) return nullptr;
+    const std::string text = FloatToText(v);
+    double d = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), d);
+    return d;
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << UsageText();
+        return kExitUsage;
+    }
+    const std::string& command = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << UsageText();
+        return kExitOk;
+    }
+    if (command == "random") return RunRandom(rest, out, err);
+    if (command == "shock") return RunShock(rest, out, err);
+    err << "vibcalc: unknown command '" << command << "'\n\n" << UsageText();
+    return kExitUsage;
+}
+
+}  // namespace vib::cli

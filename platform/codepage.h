@@ -1,0 +1,17 @@
+#pragma once
+// Profile files are 8-bit text in the Windows-1252 code page; the programs hold text as
+// UTF-8. Every one of the 256 bytes maps to one character and back, so an existing file
+// reads back byte for byte, and one character always becomes exactly one byte.
+
+#include <string>
+#include <string_view>
+
+namespace vib {
+
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// Characters outside the code page (and malformed UTF-8 bytes) become '?', one byte each,
+// so no field ever shifts.
+std::string Utf8ToCp1252(std::string_view utf8);
+
+}  // namespace vib

@@ -1,0 +1,73 @@
+#pragma once
+// File access for the profile and waveshape commands. Failures carry the error number
+// and the English description that the error box shows ("Error #  53 Occured").
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vib {
+
+namespace err {
+inline constexpr int kOverflow = 6;
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kFileNotFound = 53;
+inline constexpr int kDeviceIo = 57;
+inline constexpr int kDiskFull = 61;
+inline constexpr int kInputPastEnd = 62;
+inline constexpr int kPermissionDenied = 70;
+inline constexpr int kPathFileAccess = 75;
+inline constexpr int kPathNotFound = 76;
+inline constexpr int kPrinterError = 482;
+}  // namespace err
+
+// English description of an error number, as the error box shows it.
+std::string ErrorDescription(int number);
+
+struct FileError {
+    int number = 0;           // 0: no error
+    std::string description;  // the box's text
+    std::string detail;       // where it happened (record, field), for the batch tool
+
+    explicit operator bool() const { return number != 0; }
+    static FileError Make(int number, std::string detail = {});
+};
+
+// Maps an errno value to the error number the user sees.
+int ErrorNumberForErrno(int e);
+
+// Profiles and waveshapes are a few kilobytes; anything far larger is not one of them and
+// is refused before it is read, so a stray huge file costs neither time nor memory.
+inline constexpr std::size_t kMaxProfileFileBytes = 4u << 20;
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Reads the whole file; refuses directories and files over kMaxProfileFileBytes.
+    virtual FileError Read(const std::string& path, std::string& bytes) = 0;
+    // Replaces the file only once the new contents are completely written: a failure
+    // leaves the old file as it was. Symbolic links are followed to their target and the
+    // old file's permissions are kept.
+    virtual FileError Write(const std::string& path, std::string_view bytes) = 0;
+};
+
+// The steps of a save at which the local file system can be told to fail, so tests can
+// prove that a failed save leaves the old file intact (CI runs as root, where
+// permissions refuse nothing).
+enum class WriteStep { Open, Write, Sync, Rename };
+
+class LocalFileSystem : public FileSystem {
+public:
+    // `fault` returns an errno value to fail the given step with, or 0 to go on.
+    using FaultHook = std::function<int(WriteStep)>;
+    explicit LocalFileSystem(FaultHook fault = {}) : fault_(std::move(fault)) {}
+
+    FileError Read(const std::string& path, std::string& bytes) override;
+    FileError Write(const std::string& path, std::string_view bytes) override;
+
+private:
+    FaultHook fault_;
+};
+
+}  // namespace vib
