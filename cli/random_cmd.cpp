@@ -1,2 +1,62 @@
+#include <ostream>
+
 #include "commands.h"
-namespace vib::cli { int RunRandom(const std::vector<std::string>&, std::ostream&, std::ostream&) { return 2; } }
+#include "platform/files.h"
+#include "random/checks.h"
+#include "random/profile_file.h"
+#include "random/spectrum.h"
+
+namespace vib::cli {
+
+int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string profile;
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            out << UsageText();
+            return kExitOk;
+        }
+        if (!a.empty() && a[0] == '-') {
+            err << "vibcalc random: unknown option '" << a << "'\n\n" << UsageText();
+            return kExitUsage;
+        }
+        if (!profile.empty()) {
+            err << "vibcalc random: only one profile may be given\n\n" << UsageText();
+            return kExitUsage;
+        }
+        profile = a;
+    }
+
+    random::RandomState s;
+    random::InitDefaults(s);
+    if (profile.empty()) {
+        random::RecomputeModel(s);
+    } else {
+        LocalFileSystem fs;
+        if (FileError e = random::OpenRandomProfile(fs, profile, s.TestTitle, s)) {
+            err << "vibcalc: " << profile << ": " << e.description << " (error " << e.number << ")";
+            if (!e.detail.empty() && e.detail != profile) err << ": " << e.detail;
+            err << "\n";
+            return kExitFileError;
+        }
+    }
+
+    nlohmann::json j;
+    j["range_index"] = FloatJson(s.Param(random::prm::RangeIndex));
+    j["lines_index"] = FloatJson(s.Param(random::prm::LinesIndex));
+    j["units_index"] = FloatJson(s.Param(random::prm::UnitsIndex));
+    j["line_count"] = s.LineCount;
+    j["spectrum_size"] = s.SpectrumSize;
+    j["df"] = FloatJson(s.LineSpacing());
+    j["range_factor"] = FloatJson(s.RangeFactor);
+    j["start_line"] = s.StartLine;
+    j["gref"] = FloatJson(s.Gref);
+    j["vref"] = FloatJson(s.Vref);
+    j["dref"] = FloatJson(s.Dref);
+    j["spectrum"] = FloatArray(s.Spectrum);
+    j["line_abort_db"] = FloatArray(s.LineAbortDb);
+    j["messages"] = random::CheckTestLevels(s);
+    out << j.dump() << "\n";
+    return kExitOk;
+}
+
+}  // namespace vib::cli

@@ -31,6 +31,13 @@ FileError FileError::Make(int number, std::string detail) {
     return FileError{number, ErrorDescription(number), std::move(detail)};
 }
 
+bool HasExeExtension(std::string_view name) {
+    if (name.size() < 3) return false;
+    const std::string_view tail = name.substr(name.size() - 3);
+    auto is = [](char c, char upper) { return c == upper || c == upper + ('a' - 'A'); };
+    return is(tail[0], 'E') && is(tail[1], 'X') && is(tail[2], 'E');
+}
+
 int ErrorNumberForErrno(int e) {
     switch (e) {
         case ENOENT: return err::kFileNotFound;

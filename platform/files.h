@@ -34,6 +34,10 @@ struct FileError {
     static FileError Make(int number, std::string detail = {});
 };
 
+// True when a file name ends in EXE in any letter case: both calculators ask before
+// saving a profile under such a name.
+bool HasExeExtension(std::string_view name);
+
 // Maps an errno value to the error number the user sees.
 int ErrorNumberForErrno(int e);
 

@@ -1,1 +1,40 @@
-// in progress
+#include "checks.h"
+
+#include "platform/numbers.h"
+
+namespace vib::random {
+
+std::vector<std::string> CheckTestLevels(const RandomState& s) {
+    std::vector<std::string> messages;
+    const float df = s.LineSpacing();
+    const float top = s.RangeTop();
+    for (int k = 1; k <= kEditableEntries; ++k) {
+        const float f = s.Freq[k];
+        if (f > 0 && f < df) messages.emplace_back(kMsgFreqTooLow);
+        if (f > 0 && f > top) messages.emplace_back(kMsgFreqTooHigh);
+    }
+
+    const float units = s.Param(prm::UnitsIndex);
+    float d = 0, v = 0, a = 0;
+    if (units == 0.0f) {
+        d = s.Dref;
+        v = s.Vref;
+        a = s.Gref;
+    } else if (units == 1.0f) {
+        d = StoreSingle(s.Dref * 0.0254);
+        v = StoreSingle(s.Vref * 2.54);
+        a = StoreSingle(s.Gref * 9.807);
+    } else if (units == 2.0f) {
+        d = StoreSingle(s.Dref * 0.0254);
+        v = StoreSingle(s.Vref * 2.54);
+        a = s.Gref;
+    } else {
+        return messages;
+    }
+    if (d > s.Param(prm::MaxD)) messages.emplace_back(kMsgDispOverLimit);
+    if (v > s.Param(prm::MaxV)) messages.emplace_back(kMsgVelOverLimit);
+    if (a > s.Param(prm::MaxA)) messages.emplace_back(kMsgAccOverLimit);
+    return messages;
+}
+
+}  // namespace vib::random

@@ -1,1 +1,119 @@
-// in progress
+#include "spectrum.h"
+
+#include <cmath>
+
+#include "platform/numbers.h"
+
+namespace vib::random {
+namespace {
+
+constexpr double kLogScale = 0.434;  // ln -> approximate log10, as the levels were always drawn
+constexpr double kSpectrumScale = 100.0;
+constexpr double kMetricFactor = 0.102;
+constexpr double kPowerScale = 0.0001;
+constexpr double kVelocityConstant = 0.6145;
+constexpr double kDisplacementConstant = 195.6;
+constexpr double kPeakFactor = 3.0;
+
+bool Usable(float v) { return std::isfinite(v) && v > 0.0f; }
+
+// What a segment needs for every line it covers; the slope depends only on the segment,
+// so it is computed once, with exactly the arithmetic a per-line evaluation would use.
+struct Segment {
+    float lo, hi, asdLo, slope, abortDb;
+    bool valid;
+};
+
+}  // namespace
+
+bool BreakpointUsable(const RandomState& s, int entry) {
+    return Usable(s.Freq[entry]) && Usable(s.Asd[entry]);
+}
+
+int ActiveBreakpoints(const RandomState& s) {
+    int count = 1;
+    for (int k = 1; k <= kEditableEntries; ++k) {
+        if (s.Freq[k + 1] == 0.0f) break;
+        count = k + 1;
+    }
+    return count;
+}
+
+void ComputeSpectrum(RandomState& s) {
+    s.RangeFactor = StoreSingle(std::pow(2.0, double(s.Param(prm::RangeIndex)) - 1.0));
+    const float df = s.LineSpacing();
+
+    Segment segs[kEditableEntries];
+    int segCount = 0;
+    for (int k = 1; k <= kEditableEntries; ++k) {
+        if (s.Freq[k + 1] == 0.0f) break;
+        Segment& g = segs[segCount++];
+        g.lo = s.Freq[k];
+        g.hi = s.Freq[k + 1];
+        g.asdLo = s.Asd[k];
+        g.abortDb = s.AbortDb[k];
+        g.valid = BreakpointUsable(s, k) && BreakpointUsable(s, k + 1);
+        g.slope = g.valid ? StoreSingle(std::log(double(s.Asd[k + 1]) / s.Asd[k]) /
+                                        std::log(double(s.Freq[k + 1]) / s.Freq[k]))
+                          : 0.0f;
+    }
+
+    const bool metric = s.Param(prm::UnitsIndex) == 1.0f;
+    auto& spec = s.Spectrum;
+    spec[0] = kSpectrumFloor;
+    for (int i = 1; i <= s.SpectrumSize - 1; ++i) {
+        const float f = StoreSingle(double(i) * df);
+        const bool inBand = i <= s.LineCount;
+        float value = kSpectrumFloor;
+        for (int g = 0; g < segCount; ++g) {
+            const Segment& seg = segs[g];
+            if (!seg.valid || !(seg.lo <= f && f < seg.hi)) continue;
+            // Later segments win where frequencies do not ascend.
+            if (inBand) {
+                const float l = StoreSingle(kLogScale * std::log(double(f) / seg.lo));
+                value = StoreSingle(kSpectrumScale *
+                                    std::sqrt(std::pow(10.0, double(l) * seg.slope) * seg.asdLo));
+            }
+            s.LineAbortDb[i] = seg.abortDb;
+        }
+        if (metric) value = StoreSingle(value * kMetricFactor);
+        spec[i] = value;
+    }
+
+    // First line at or above the lowest breakpoint, kept within the 16-bit range.
+    const float x = StoreSingle(double(s.Freq[1]) / df);
+    if (std::isfinite(x)) {
+        const double whole = std::floor(double(x));
+        double line = whole + (StoreSingle(whole) < x ? 1.0 : 0.0);
+        s.StartLine = RoundToInt16(line);
+    } else {
+        s.StartLine = 0;
+    }
+}
+
+void ComputeResults(RandomState& s) {
+    float a = 0, v = 0, d = 0;
+    const double rf = s.RangeFactor;
+    const double bls = s.BaseLineSpacing;
+    for (int k = 1; k <= s.LineCount - 1; ++k) {
+        const double sk = s.Spectrum[k];
+        const double fk = rf * bls * k;
+        a = StoreSingle(a + sk * sk * (bls * kPowerScale * rf));
+        const double g = std::sqrt(sk * sk * rf * bls);
+        const double vel = g * kVelocityConstant / fk;
+        const double disp = g * kDisplacementConstant / (fk * fk);
+        v = StoreSingle(v + vel * vel);
+        d = StoreSingle(d + disp * disp);
+    }
+    s.Gref = StoreSingle(std::sqrt(double(a)));
+    s.Vref = StoreSingle(kPeakFactor * std::sqrt(double(v)));
+    s.Dref = StoreSingle(kPeakFactor * std::sqrt(double(d)));
+}
+
+void RecomputeModel(RandomState& s) {
+    SetupLines(s);
+    ComputeSpectrum(s);
+    ComputeResults(s);
+}
+
+}  // namespace vib::random
