@@ -39,19 +39,16 @@ public:
         std::string_view raw;
         if (s_[pos_] == '"') {
             const std::size_t start = ++pos_;
-            const std::size_t close = s_.find('"', start);
-            if (close == std::string_view::npos) {
-                // An unterminated quote runs to the end of the file.
-                raw = s_.substr(start);
-                while (!raw.empty() && (raw.back() == '\r' || raw.back() == '\n')) raw.remove_suffix(1);
-                pos_ = s_.size();
-            } else {
-                raw = s_.substr(start, close - start);
-                pos_ = close + 1;
-                // Anything between the closing quote and the delimiter is ignored.
-                while (pos_ < s_.size() && !IsDelimiter(s_[pos_])) ++pos_;
-                ConsumeDelimiter();
-            }
+            // We never write a line break inside a text, so a text must close on its own
+            // line; an open quote would otherwise swallow the fields after it.
+            const std::size_t close = s_.find_first_of("\"\r\n", start);
+            if (close == std::string_view::npos || s_[close] != '"')
+                return FileError::Make(err::kTypeMismatch, where + ": missing closing quote");
+            raw = s_.substr(start, close - start);
+            pos_ = close + 1;
+            // Anything between the closing quote and the delimiter is ignored.
+            while (pos_ < s_.size() && !IsDelimiter(s_[pos_])) ++pos_;
+            ConsumeDelimiter();
         } else {
             const std::size_t start = pos_;
             while (pos_ < s_.size() && !IsDelimiter(s_[pos_])) ++pos_;

@@ -1,0 +1,147 @@
+#pragma once
+// The modal boxes, file dialogs, printer, clock and program end that the commands reach
+// through small interfaces, so every command runs the same against the real desktop and
+// against a scripted double in the tests. Plain C++: the Qt side lives in platform/qt.
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace vib {
+
+enum class BoxButtons { Ok, YesNo, RetryCancel };
+enum class BoxIcon { None, Stop, Exclamation, Information };
+enum class BoxAnswer { Ok, Yes, No, Retry, Cancel };
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    // Modal; an empty title shows the program's name. Returns the button pressed
+    // (closing the box counts as No or Cancel, or Ok for an OK-only box).
+    virtual BoxAnswer Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
+                           const std::string& title) = 0;
+};
+
+class InputBox {
+public:
+    virtual ~InputBox() = default;
+    // Modal text entry; returns the text, or "" on Cancel.
+    virtual std::string Ask(const std::string& prompt, const std::string& title,
+                            const std::string& proposed) = 0;
+};
+
+// What a caller sets before showing a file dialog.
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;    // "description|pattern|description|pattern..."
+    int filterIndex = 1;   // 1 = first pair
+    std::string fileName;  // initial name, usually a pattern such as "QTRFileR.*"
+};
+
+// Pairs of a filter string; a trailing description without a pattern is dropped.
+inline std::vector<std::pair<std::string, std::string>> SplitFilterPairs(
+    const std::string& filter) {
+    std::vector<std::string> parts;
+    std::string::size_type start = 0;
+    while (start <= filter.size()) {
+        const auto bar = filter.find('|', start);
+        const auto end = bar == std::string::npos ? filter.size() : bar;
+        parts.push_back(filter.substr(start, end - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) pairs.emplace_back(parts[i], parts[i + 1]);
+    return pairs;
+}
+
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+    // Both return the file name after the dialog closed: the chosen full path, or the
+    // request's initial name when the user cancelled. They never refuse a name.
+    virtual std::string ShowOpen(const FileDialogRequest& request) = 0;
+    virtual std::string ShowSave(const FileDialogRequest& request) = 0;
+};
+
+// A colour as red, green and blue, 0..255 each.
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The 16 console colours by number (0 black ... 15 bright white); other numbers give
+// black.
+inline Rgb ConsoleColor(int number) {
+    static constexpr Rgb kPalette[16] = {
+        {0, 0, 0},     {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+        {128, 0, 0},   {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+        {128, 128, 128}, {0, 0, 255}, {0, 255, 0},   {0, 255, 255},
+        {255, 0, 0},   {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+    return number >= 0 && number < 16 ? kPalette[number] : Rgb{};
+}
+
+inline constexpr int kPortrait = 1;
+inline constexpr int kLandscape = 2;
+inline constexpr int kSolidLine = 0;
+inline constexpr int kDottedLine = 2;
+
+// The system printer as the reports draw on it: one page at a time, positions in the
+// page's own scale units (origin top-left of the printable area, y downwards). Drawing
+// calls that fail report it through the FileError they return (number and description
+// for the "Error # ... Occured" box); the first failure of a page makes the rest no-ops.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // The printer set-up dialog; what the user picks there is used by the next page.
+    // Cancel is not an error.
+    virtual FileError ShowSetupDialog(const std::string& title) = 0;
+
+    virtual int Orientation() const = 0;  // kPortrait or kLandscape
+    virtual void SetOrientation(int orientation) = 0;
+    virtual float FontSize() const = 0;
+    virtual void SetFontSize(float points) = 0;
+
+    // Printable width and height of the page; opens the page if needed.
+    virtual FileError PageSize(double& width, double& height) = 0;
+    virtual void SetCurrentX(double x) = 0;
+    virtual void SetCurrentY(double y) = 0;
+    virtual double CurrentX() const = 0;
+    virtual double CurrentY() const = 0;
+    virtual void SetForeColor(Rgb color) = 0;
+    virtual void SetDrawWidth(int width) = 0;
+    virtual void SetDrawStyle(int style) = 0;  // kSolidLine or kDottedLine
+    virtual FileError Line(double x1, double y1, double x2, double y2, Rgb color) = 0;
+    // Prints at the current position, then moves to the start of the next line.
+    virtual FileError Print(const std::string& text) = 0;
+    // Sends the page; the next drawing call starts a new document.
+    virtual FileError EndDoc() = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual double SecondsSinceMidnight() const = 0;
+    virtual std::string TimeText() const = 0;  // the desktop's short time format
+    virtual std::string DateText() const = 0;  // the desktop's short date format
+};
+
+class PeriodicTimer {
+public:
+    virtual ~PeriodicTimer() = default;
+    // Calls `tick` every `milliseconds` on the GUI thread until Stop.
+    virtual void Start(int milliseconds, std::function<void()> tick) = 0;
+    virtual void Stop() = 0;
+};
+
+// Ends the program at once: no unload handler, no questions.
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    virtual void EndNow() = 0;
+};
+
+}  // namespace vib

@@ -1,0 +1,115 @@
+#include "qt_printer.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPen>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace vib {
+namespace {
+
+QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+QPageLayout::Orientation ToQt(int orientation) {
+    return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+}  // namespace
+
+QtPrinter::QtPrinter() = default;
+
+QtPrinter::~QtPrinter() {
+    // A page that was started but never ended is discarded, not sent half drawn.
+    if (painter_) {
+        printer_->abort();
+        painter_->end();
+    }
+}
+
+QPrinter& QtPrinter::Device() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageOrientation(ToQt(orientation_));
+    }
+    return *printer_;
+}
+
+FileError QtPrinter::ShowSetupDialog(const std::string& title) {
+    QPrinter& printer = Device();
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QString::fromStdString(title));
+    if (dialog.exec() == QDialog::Accepted) {
+        orientation_ = printer.pageLayout().orientation() == QPageLayout::Landscape ? kLandscape
+                                                                                   : kPortrait;
+    }
+    return {};
+}
+
+void QtPrinter::SetOrientation(int orientation) {
+    orientation_ = orientation == kLandscape ? kLandscape : kPortrait;
+    // The orientation of a page already begun cannot change; it applies to the next one.
+    if (printer_ && !painter_) printer_->setPageOrientation(ToQt(orientation_));
+}
+
+void QtPrinter::SetFontSize(float points) {
+    if (points > 0) fontSize_ = points;
+}
+
+FileError QtPrinter::OpenPage() {
+    if (painter_) return {};
+    QPrinter& printer = Device();
+    if (!printer.isValid() && printer.outputFileName().isEmpty())
+        return FileError::Make(err::kPrinterError, "no printer is available");
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&printer)) return FileError::Make(err::kPrinterError, "printer refused the page");
+    painter_ = std::move(painter);
+    return {};
+}
+
+FileError QtPrinter::PageSize(double& width, double& height) {
+    if (auto e = OpenPage()) return e;
+    width = printer_->width();
+    height = printer_->height();
+    return {};
+}
+
+FileError QtPrinter::Line(double x1, double y1, double x2, double y2, Rgb color) {
+    if (auto e = OpenPage()) return e;
+    QPen pen(ToQColor(color));
+    // Widths are in printer pixels of a 96 dpi screen, so lines look alike on any device.
+    pen.setWidthF(width_ * printer_->resolution() / 96.0);
+    pen.setStyle(style_ == kDottedLine ? Qt::DotLine : Qt::SolidLine);
+    painter_->setPen(pen);
+    painter_->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    x_ = x2;
+    y_ = y2;
+    return {};
+}
+
+FileError QtPrinter::Print(const std::string& text) {
+    if (auto e = OpenPage()) return e;
+    QFont font = painter_->font();
+    font.setPointSizeF(fontSize_);
+    painter_->setFont(font);
+    painter_->setPen(ToQColor(color_));
+    const QFontMetricsF metrics(font, printer_);
+    painter_->drawText(QPointF(x_, y_ + metrics.ascent()), QString::fromStdString(text));
+    x_ = 0;
+    y_ += metrics.height();
+    return {};
+}
+
+FileError QtPrinter::EndDoc() {
+    if (!painter_) return {};
+    const bool ok = painter_->end();
+    painter_.reset();
+    x_ = y_ = 0;
+    if (!ok) return FileError::Make(err::kPrinterError, "the page could not be sent");
+    return {};
+}
+
+}  // namespace vib

@@ -1,0 +1,53 @@
+#pragma once
+// The system printer on Qt's print support. The QPrinter is created on first real use,
+// so reading the orientation and font size at start-up costs nothing. A page is opened
+// by the first drawing call and sent by EndDoc; positions are the printer's device
+// pixels. When the user picks "Print to File" in the set-up dialog the page goes to
+// that PDF file instead.
+
+#include <memory>
+
+#include "platform/dialogs.h"
+
+class QPainter;
+class QPrinter;
+
+namespace vib {
+
+class QtPrinter final : public Printer {
+public:
+    QtPrinter();
+    ~QtPrinter() override;
+
+    FileError ShowSetupDialog(const std::string& title) override;
+    int Orientation() const override { return orientation_; }
+    void SetOrientation(int orientation) override;
+    float FontSize() const override { return fontSize_; }
+    void SetFontSize(float points) override;
+    FileError PageSize(double& width, double& height) override;
+    void SetCurrentX(double x) override { x_ = x; }
+    void SetCurrentY(double y) override { y_ = y; }
+    double CurrentX() const override { return x_; }
+    double CurrentY() const override { return y_; }
+    void SetForeColor(Rgb color) override { color_ = color; }
+    void SetDrawWidth(int width) override { width_ = width; }
+    void SetDrawStyle(int style) override { style_ = style; }
+    FileError Line(double x1, double y1, double x2, double y2, Rgb color) override;
+    FileError Print(const std::string& text) override;
+    FileError EndDoc() override;
+
+private:
+    QPrinter& Device();
+    FileError OpenPage();
+
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    int orientation_ = kPortrait;
+    float fontSize_ = 10.0f;
+    double x_ = 0, y_ = 0;
+    Rgb color_{};
+    int width_ = 1;
+    int style_ = kSolidLine;
+};
+
+}  // namespace vib
