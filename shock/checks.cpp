@@ -1,0 +1,40 @@
+#include "checks.h"
+
+#include "model.h"
+
+namespace vib::shock {
+
+std::vector<std::string> CheckTestLimits(const ShockState& s) {
+    const auto& P = s.P;
+    const float units = P[param::kUnits];
+    const double disp = s.PeakDisp;  // mils, zero-to-peak
+    const double vel = s.PeakVel;    // in/s
+    const double acc = s.PeakAcc;    // G
+
+    // Each test in the units the limits are held in for the active unit system.
+    double dispTest = 0.0, velTest = 0.0, accTest = 0.0;
+    if (units == kUnitsEnglish) {
+        dispTest = 2.0 * disp;  // mils peak-to-peak
+        velTest = vel;
+        accTest = acc;
+    } else if (units == kUnitsMetric) {
+        dispTest = disp * 0.0508;  // mm peak-to-peak
+        velTest = vel * 2.54;      // cm/s
+        accTest = acc * 9.807;     // m/s^2
+    } else if (units == kUnitsHybrid) {
+        // Hybrid shows mm, cm/s and G; a check skipped here would pass every test.
+        dispTest = disp * 0.0508;
+        velTest = vel * 2.54;
+        accTest = acc;
+    } else {
+        return {};
+    }
+
+    std::vector<std::string> out;
+    if (dispTest > P[param::kMaxD]) out.emplace_back(kDispLimitText);
+    if (velTest > P[param::kMaxV]) out.emplace_back(kVelLimitText);
+    if (accTest > P[param::kMaxA]) out.emplace_back(kAccLimitText);
+    return out;
+}
+
+}  // namespace vib::shock

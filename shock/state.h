@@ -1,0 +1,64 @@
+#pragma once
+// The whole program-wide state of the shock calculator, in one object that every
+// command, pass and file routine works on.
+
+#include <array>
+#include <string>
+
+namespace vib::shock {
+
+inline constexpr int kLastParam = 100;     // P(0..100); entries 1..100 travel in profiles
+inline constexpr int kLastSample = 1024;   // W(0..1024)
+inline constexpr int kWaveValues = 1024;   // a waveshape file fills CustomWave(0..1023)
+inline constexpr int kBars = 400;          // spectrum bars 1..400
+inline constexpr int kTransformPoints = 1024;
+
+using ParamArray = std::array<float, kLastParam + 1>;
+using SampleArray = std::array<float, kLastSample + 1>;
+
+struct ShockState {
+    // Parameter block; the meaning of each entry is in model.h.
+    ParamArray P{};
+
+    // Synthesised pulse (80 = 100 % of the amplitude) and the custom waveshape
+    // (1.0 = 100 %; entry 1024 is never read from a file and stays 0).
+    SampleArray W{};
+    SampleArray CustomWave{};
+
+    // Derived by the synthesis and the redraw.
+    float RATEF = 0.0f;
+    float N = 0.0f;
+    float CompLevel = 0.0f;
+    float Aeff = 0.0f;
+
+    // Running values of the waveform integration and the peaks of the last test pass:
+    // G, inches per second, mils zero-to-peak.
+    float AccCur = 0.0f, AccPrev = 0.0f;
+    float VelCur = 0.0f, VelPrev = 0.0f;
+    float DispCur = 0.0f, DispPrev = 0.0f;
+    float PeakAcc = 0.0f, PeakVel = 0.0f, PeakDisp = 0.0f;
+
+    // Last spectrum (element 0 unused; the printed report reads them) and last bar value.
+    SampleArray SpecRe{};
+    SampleArray SpecIm{};
+    float SrsValue = 0.0f;
+
+    // Texts.
+    std::string ProfileName;
+    std::string TestTitle;
+    std::string SubTitle1, SubTitle2;
+    std::string FileText1, FileText2;
+    std::string WaveFileName;
+
+    // Profile columns this program never interprets but saves back unchanged.
+    ParamArray ProfileCol2{}, ProfileCol3{}, ProfileCol4{}, ProfileCol5{}, ProfileCol6{};
+    std::array<std::string, kLastParam + 1> ProfileNote;
+
+    // View and shell settings set at start-up.
+    float XScale = 0.0f;
+    float YScale = 0.0f;
+    int BrandingMode = 0;
+    int PrintColorMode = 0;
+};
+
+}  // namespace vib::shock

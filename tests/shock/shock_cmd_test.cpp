@@ -1,0 +1,136 @@
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/commands.h"
+#include "shock/model.h"
+#include "shock/profile_file.h"
+
+namespace vib::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int code;
+    std::string out, err;
+};
+
+Result RunCli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = Run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+class ShockCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("shock_cmd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    // A start-up profile with one entry changed.
+    std::string Profile(int k, float value) {
+        shock::ShockState s;
+        shock::InitDefaults(s);
+        s.P[k] = value;
+        const std::string path = Path("profile.prf");
+        LocalFileSystem files;
+        EXPECT_FALSE(shock::SaveShockProfile(files, path, s));
+        return path;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ShockCommand, StartUpPulse) {
+    const Result r = RunCli({"shock"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    const auto j = nlohmann::json::parse(r.out);
+    const std::vector<std::string> keys = {"shape", "amplitude", "duration_ms", "units_index", "rate_index",
+                                           "ratef", "n",         "comp_level",  "aeff",        "w",
+                                           "peak_acc", "peak_vel", "peak_disp", "srs",        "messages"};
+    EXPECT_EQ(j.size(), keys.size());
+    for (const auto& k : keys) EXPECT_TRUE(j.contains(k)) << k;
+    EXPECT_EQ(j["shape"], 1);
+    EXPECT_EQ(j["amplitude"], 15);
+    EXPECT_EQ(j["duration_ms"], 10);
+    EXPECT_EQ(j["rate_index"], 3);
+    EXPECT_EQ(j["ratef"], 4);
+    EXPECT_EQ(j["n"].get<double>(), 51.2);
+    EXPECT_EQ(j["comp_level"].get<double>(), 0.167);
+    EXPECT_EQ(j["aeff"], 15);
+    ASSERT_EQ(j["w"].size(), 1025u);
+    EXPECT_NEAR(j["w"][230].get<double>(), 79.98, 0.005);
+    EXPECT_NEAR(j["w"][205].get<double>(), 0.98, 0.005);
+    EXPECT_NEAR(j["w"][52].get<double>(), -1.31, 0.005);
+    EXPECT_EQ(j["w"][256].get<double>(), 0.0);
+    EXPECT_EQ(j["w"][461].get<double>(), 0.0);
+    EXPECT_NEAR(j["peak_acc"].get<double>(), 14.996, 0.001);
+    EXPECT_GT(j["peak_vel"].get<double>(), 0.0);
+    EXPECT_GT(j["peak_disp"].get<double>(), 0.0);
+    ASSERT_EQ(j["srs"].size(), 400u);
+    EXPECT_TRUE(j["messages"].empty());
+}
+
+TEST_F(ShockCommand, ProfileLimitsGiveMessagesInOrder) {
+    const std::string path = Profile(shock::param::kMaxA, 2);
+    const Result r = RunCli({"shock", path});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["messages"], nlohmann::json::array({" Test Acceleration > System A Limit "}));
+}
+
+TEST_F(ShockCommand, ZeroDurationIsAFileErrorWithoutNumbers) {
+    const std::string path = Profile(shock::param::kDurationMs, 0);
+    const Result r = RunCli({"shock", path});
+    EXPECT_EQ(r.code, kExitFileError);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_NE(r.err.find(path), std::string::npos);
+    EXPECT_NE(r.err.find("duration"), std::string::npos);
+    EXPECT_EQ(r.err.find("nan"), std::string::npos);
+}
+
+TEST_F(ShockCommand, WaveSelectsTheCustomShape) {
+    std::string text;
+    for (int j = 0; j < 1024; ++j) text += "-0.5\n";
+    std::ofstream(Path("w.dat"), std::ios::binary) << text;
+    const Result r = RunCli({"shock", "--wave", Path("w.dat")});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["shape"], 9);
+    EXPECT_EQ(j["w"][0], -40);
+    EXPECT_EQ(j["w"][1023], -40);
+    EXPECT_EQ(j["w"][1024], 0);
+}
+
+TEST_F(ShockCommand, FileAndUsageErrors) {
+    Result r = RunCli({"shock", Path("missing.prf")});
+    EXPECT_EQ(r.code, kExitFileError);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("File not found"), std::string::npos);
+
+    r = RunCli({"shock", "--wave", Path("missing.dat")});
+    EXPECT_EQ(r.code, kExitFileError);
+    EXPECT_NE(r.err.find("missing.dat"), std::string::npos);
+
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"shock", "--wave"}, {"shock", "a.prf", "b.prf"}, {"shock", "--bogus"}}) {
+        r = RunCli(args);
+        EXPECT_EQ(r.code, kExitUsage);
+        EXPECT_TRUE(r.out.empty());
+    }
+}
+
+}  // namespace
+}  // namespace vib::cli
