@@ -1,6 +1,7 @@
 #include "spectrum.h"
 
 #include <cmath>
+#include <vector>
 
 #include "platform/numbers.h"
 
@@ -58,18 +59,35 @@ void ComputeSpectrum(RandomState& s) {
                           : 0.0f;
     }
 
+    // Which segment each line belongs to. Line frequencies grow with the line number, so a
+    // segment covers one run of lines; walking the segments in order lets a later one
+    // take over lines an earlier one also covers, as the line-by-line search would.
+    const int last = s.SpectrumSize - 1;
+    auto lineFreq = [df](int i) { return StoreSingle(double(i) * df); };
+    auto firstLineAtOrAbove = [&](float bound) {
+        double guess = std::ceil(double(bound) / df);
+        int i = guess < 1.0 ? 1 : guess > last + 1.0 ? last + 1 : int(guess);
+        while (i > 1 && lineFreq(i - 1) >= bound) --i;
+        while (i <= last && lineFreq(i) < bound) ++i;
+        return i;
+    };
+    std::vector<int> owner(static_cast<std::size_t>(last) + 1, -1);
+    for (int g = 0; g < segCount; ++g) {
+        if (!segs[g].valid) continue;
+        const int begin = firstLineAtOrAbove(segs[g].lo);
+        const int end = firstLineAtOrAbove(segs[g].hi);
+        for (int i = begin; i < end; ++i) owner[i] = g;
+    }
+
     const bool metric = s.Param(prm::UnitsIndex) == 1.0f;
     auto& spec = s.Spectrum;
     spec[0] = kSpectrumFloor;
-    for (int i = 1; i <= s.SpectrumSize - 1; ++i) {
-        const float f = StoreSingle(double(i) * df);
-        const bool inBand = i <= s.LineCount;
+    for (int i = 1; i <= last; ++i) {
         float value = kSpectrumFloor;
-        for (int g = 0; g < segCount; ++g) {
-            const Segment& seg = segs[g];
-            if (!seg.valid || !(seg.lo <= f && f < seg.hi)) continue;
-            // Later segments win where frequencies do not ascend.
-            if (inBand) {
+        if (owner[i] >= 0) {
+            const Segment& seg = segs[owner[i]];
+            if (i <= s.LineCount) {
+                const float f = lineFreq(i);
                 const float l = StoreSingle(kLogScale * std::log(double(f) / seg.lo));
                 value = StoreSingle(kSpectrumScale *
                                     std::sqrt(std::pow(10.0, double(l) * seg.slope) * seg.asdLo));

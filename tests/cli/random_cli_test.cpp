@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "platform/files.h"
+#include "random/profile_file.h"
+#include "random/spectrum.h"
+
+namespace vib::cli {
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+Result Vibcalc(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string TempPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-" + name)).string();
+}
+
+TEST(VibcalcRandom, StartUpValuesWithExactlyTheDocumentedKeys) {
+    const Result r = Vibcalc({"random"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto j = nlohmann::json::parse(r.out);
+    std::vector<std::string> keys;
+    for (auto it = j.begin(); it != j.end(); ++it) keys.push_back(it.key());
+    std::sort(keys.begin(), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::string>{"df", "dref", "gref", "line_abort_db", "line_count", "lines_index",
+                                              "messages", "range_factor", "range_index", "spectrum",
+                                              "spectrum_size", "start_line", "units_index", "vref"}));
+    EXPECT_EQ(j["range_index"], 3);
+    EXPECT_EQ(j["lines_index"], 1);
+    EXPECT_EQ(j["units_index"], 0);
+    EXPECT_EQ(j["line_count"], 400);
+    EXPECT_EQ(j["spectrum_size"], 512);
+    EXPECT_EQ(j["df"], 5);
+    EXPECT_EQ(j["range_factor"], 4);
+    EXPECT_EQ(j["start_line"], 2);
+    EXPECT_NEAR(j["gref"].get<double>(), 8.00, 0.005);
+    EXPECT_NEAR(j["vref"].get<double>(), 7.76, 0.005);
+    EXPECT_NEAR(j["dref"].get<double>(), 64.9, 0.05);
+    EXPECT_EQ(j["spectrum"].size(), 513u);
+    EXPECT_EQ(j["line_abort_db"].size(), 513u);
+    EXPECT_TRUE(j["messages"].empty());
+
+    // Every printed number reads back to the computed single-precision value.
+    random::RandomState s;
+    random::InitDefaults(s);
+    random::RecomputeModel(s);
+    EXPECT_EQ(float(j["gref"].get<double>()), s.Gref);
+    EXPECT_NE(r.out.find("\"gref\":8.001052,"), std::string::npos) << "the float's shortest form";
+    for (int i = 0; i <= 512; ++i) ASSERT_EQ(float(j["spectrum"][i].get<double>()), s.Spectrum[i]) << i;
+}
+
+TEST(VibcalcRandom, ReadsAProfileAndReportsItsWarnings) {
+    random::RandomState s;
+    random::InitDefaults(s);
+    s.Params[random::prm::MaxA] = 7.9f;
+    s.Freq[1] = 4;
+    const std::string path = TempPath("warn.prf");
+    LocalFileSystem fs;
+    ASSERT_FALSE(random::SaveRandomProfile(fs, path, "t", s));
+    const Result r = Vibcalc({"random", path});
+    std::filesystem::remove(path);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["messages"], (nlohmann::json{"Illegal Frequency- Too Low", " Test Acceleration Level > System A Limit "}));
+    EXPECT_EQ(j["start_line"], 1);
+}
+
+TEST(VibcalcRandom, UnreadableProfileFailsWithOneLine) {
+    const std::string path = TempPath("short.prf");
+    std::ofstream(path) << "1,2,3,4,5,6,\"x\"\r\n";
+    for (const std::string& p : {path, TempPath("does-not-exist.prf")}) {
+        const Result r = Vibcalc({"random", p});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(p), std::string::npos);
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_NE(Vibcalc({"random", path}).err.find("Input past end of file"), std::string::npos);
+    std::filesystem::remove(path);
+}
+
+TEST(Vibcalc, UsageAndHelp) {
+    for (auto args : std::vector<std::vector<std::string>>{{}, {"bogus"}, {"random", "a", "b"}, {"random", "--frobnicate"}}) {
+        const Result r = Vibcalc(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Usage: vibcalc"), std::string::npos);
+    }
+    const Result help = Vibcalc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("random [PROFILE]"), std::string::npos);
+    EXPECT_NE(help.out.find("shock [PROFILE]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vib::cli
