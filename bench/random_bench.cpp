@@ -47,7 +47,7 @@ void BM_Recompute50Breakpoints1600Lines(benchmark::State& state) {
 BENCHMARK(BM_Recompute50Breakpoints1600Lines)->Unit(benchmark::kMicrosecond);
 
 class MemoryFs : public vib::FileSystem {
-public:
+  public:
     std::string bytes;
     vib::FileError Read(const std::string&, std::string& out) override {
         out = bytes;

@@ -39,9 +39,12 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (unsigned char b : bytes) {
-        if (b < 0x80) out.push_back(static_cast<char>(b));
-        else if (b < 0xA0) AppendUtf8(out, kHigh[b - 0x80]);
-        else AppendUtf8(out, b);
+        if (b < 0x80)
+            out.push_back(static_cast<char>(b));
+        else if (b < 0xA0)
+            AppendUtf8(out, kHigh[b - 0x80]);
+        else
+            AppendUtf8(out, b);
     }
     return out;
 }

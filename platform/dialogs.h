@@ -17,7 +17,7 @@ enum class BoxIcon { None, Stop, Exclamation, Information };
 enum class BoxAnswer { Ok, Yes, No, Retry, Cancel };
 
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     // Modal; an empty title shows the program's name. Returns the button pressed
     // (closing the box counts as No or Cancel, or Ok for an OK-only box).
@@ -26,7 +26,7 @@ public:
 };
 
 class InputBox {
-public:
+  public:
     virtual ~InputBox() = default;
     // Modal text entry; returns the text, or "" on Cancel.
     virtual std::string Ask(const std::string& prompt, const std::string& title,
@@ -54,12 +54,13 @@ inline std::vector<std::pair<std::string, std::string>> SplitFilterPairs(
         start = bar + 1;
     }
     std::vector<std::pair<std::string, std::string>> pairs;
-    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) pairs.emplace_back(parts[i], parts[i + 1]);
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
+        pairs.emplace_back(parts[i], parts[i + 1]);
     return pairs;
 }
 
 class FileDialog {
-public:
+  public:
     virtual ~FileDialog() = default;
     // Both return the file name after the dialog closed: the chosen full path, or the
     // request's initial name when the user cancelled. They never refuse a name.
@@ -77,10 +78,9 @@ struct Rgb {
 // black.
 inline Rgb ConsoleColor(int number) {
     static constexpr Rgb kPalette[16] = {
-        {0, 0, 0},     {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
-        {128, 0, 0},   {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
-        {128, 128, 128}, {0, 0, 255}, {0, 255, 0},   {0, 255, 255},
-        {255, 0, 0},   {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+        {0, 0, 0},     {0, 0, 128},     {0, 128, 0},     {0, 128, 128},  {128, 0, 0}, {128, 0, 128},
+        {128, 128, 0}, {192, 192, 192}, {128, 128, 128}, {0, 0, 255},    {0, 255, 0}, {0, 255, 255},
+        {255, 0, 0},   {255, 0, 255},   {255, 255, 0},   {255, 255, 255}};
     return number >= 0 && number < 16 ? kPalette[number] : Rgb{};
 }
 
@@ -94,7 +94,7 @@ inline constexpr int kDottedLine = 2;
 // calls that fail report it through the FileError they return (number and description
 // for the "Error # ... Occured" box); the first failure of a page makes the rest no-ops.
 class Printer {
-public:
+  public:
     virtual ~Printer() = default;
     // The printer set-up dialog; what the user picks there is used by the next page.
     // Cancel is not an error.
@@ -122,7 +122,7 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual double SecondsSinceMidnight() const = 0;
     virtual std::string TimeText() const = 0;  // the desktop's short time format
@@ -130,7 +130,7 @@ public:
 };
 
 class PeriodicTimer {
-public:
+  public:
     virtual ~PeriodicTimer() = default;
     // Calls `tick` every `milliseconds` on the GUI thread until Stop.
     virtual void Start(int milliseconds, std::function<void()> tick) = 0;
@@ -139,7 +139,7 @@ public:
 
 // Ends the program at once: no unload handler, no questions.
 class ProgramEnd {
-public:
+  public:
     virtual ~ProgramEnd() = default;
     virtual void EndNow() = 0;
 };

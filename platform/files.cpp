@@ -13,17 +13,28 @@ namespace vib {
 
 std::string ErrorDescription(int number) {
     switch (number) {
-        case err::kOverflow: return "Overflow";
-        case err::kTypeMismatch: return "Type mismatch";
-        case err::kFileNotFound: return "File not found";
-        case err::kDeviceIo: return "Device I/O error";
-        case err::kDiskFull: return "Disk full";
-        case err::kInputPastEnd: return "Input past end of file";
-        case err::kPermissionDenied: return "Permission denied";
-        case err::kPathFileAccess: return "Path/File access error";
-        case err::kPathNotFound: return "Path not found";
-        case err::kPrinterError: return "Printer error";
-        default: return "Application-defined or object-defined error";
+        case err::kOverflow:
+            return "Overflow";
+        case err::kTypeMismatch:
+            return "Type mismatch";
+        case err::kFileNotFound:
+            return "File not found";
+        case err::kDeviceIo:
+            return "Device I/O error";
+        case err::kDiskFull:
+            return "Disk full";
+        case err::kInputPastEnd:
+            return "Input past end of file";
+        case err::kPermissionDenied:
+            return "Permission denied";
+        case err::kPathFileAccess:
+            return "Path/File access error";
+        case err::kPathNotFound:
+            return "Path not found";
+        case err::kPrinterError:
+            return "Printer error";
+        default:
+            return "Application-defined or object-defined error";
     }
 }
 
@@ -40,19 +51,25 @@ bool HasExeExtension(std::string_view name) {
 
 int ErrorNumberForErrno(int e) {
     switch (e) {
-        case ENOENT: return err::kFileNotFound;
-        case ENOTDIR: return err::kPathNotFound;
+        case ENOENT:
+            return err::kFileNotFound;
+        case ENOTDIR:
+            return err::kPathNotFound;
         case EACCES:
         case EPERM:
         case EROFS:
-        case ETXTBSY: return err::kPermissionDenied;
+        case ETXTBSY:
+            return err::kPermissionDenied;
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
-        case EFBIG: return err::kDiskFull;
-        case EIO: return err::kDeviceIo;
-        default: return err::kPathFileAccess;
+        case EFBIG:
+            return err::kDiskFull;
+        case EIO:
+            return err::kDeviceIo;
+        default:
+            return err::kPathFileAccess;
     }
 }
 
@@ -72,7 +89,8 @@ bool IsDirectory(const std::string& path) {
 
 // A missing file in a missing folder is "Path not found", not "File not found".
 FileError ErrorForMissing(const std::string& path, int e) {
-    if (e == ENOENT && !IsDirectory(DirectoryOf(path))) return FileError::Make(err::kPathNotFound, path);
+    if (e == ENOENT && !IsDirectory(DirectoryOf(path)))
+        return FileError::Make(err::kPathNotFound, path);
     return FileError::Make(ErrorNumberForErrno(e), path);
 }
 
@@ -151,7 +169,8 @@ FileError LocalFileSystem::Write(const std::string& path, std::string_view bytes
     if (existed) {
         mode = old.st_mode & 07777;
         // A read-only target is refused as the user expects, even for root.
-        if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
+        if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+            ::access(target.c_str(), W_OK) != 0)
             return FileError::Make(err::kPermissionDenied, path);
     }
 

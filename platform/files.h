@@ -46,7 +46,7 @@ int ErrorNumberForErrno(int e);
 inline constexpr std::size_t kMaxProfileFileBytes = 4u << 20;
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // Reads the whole file; refuses directories and files over kMaxProfileFileBytes.
     virtual FileError Read(const std::string& path, std::string& bytes) = 0;
@@ -62,7 +62,7 @@ public:
 enum class WriteStep { Open, Write, Sync, Rename };
 
 class LocalFileSystem : public FileSystem {
-public:
+  public:
     // `fault` returns an errno value to fail the given step with, or 0 to go on.
     using FaultHook = std::function<int(WriteStep)>;
     explicit LocalFileSystem(FaultHook fault = {}) : fault_(std::move(fault)) {}
@@ -70,7 +70,7 @@ public:
     FileError Read(const std::string& path, std::string& bytes) override;
     FileError Write(const std::string& path, std::string_view bytes) override;
 
-private:
+  private:
     FaultHook fault_;
 };
 

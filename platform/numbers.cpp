@@ -18,14 +18,18 @@ std::int64_t RoundHalfEven(double v) {
 
 std::int16_t RoundToInt16(double v) {
     const std::int64_t r = RoundHalfEven(v);
-    if (r > std::numeric_limits<std::int16_t>::max()) return std::numeric_limits<std::int16_t>::max();
-    if (r < std::numeric_limits<std::int16_t>::min()) return std::numeric_limits<std::int16_t>::min();
+    if (r > std::numeric_limits<std::int16_t>::max())
+        return std::numeric_limits<std::int16_t>::max();
+    if (r < std::numeric_limits<std::int16_t>::min())
+        return std::numeric_limits<std::int16_t>::min();
     return static_cast<std::int16_t>(r);
 }
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Converts canonical text ("-12.5E+3") to double without the C locale getting in the way.
 // Overflow gives +/-infinity, underflow 0.
@@ -94,16 +98,20 @@ double LeadingNumber(std::string_view text) {
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n') s.push_back(c);
 
-    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
+    if (s.size() >= 2 && s[0] == '&' &&
+        (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
         const bool hex = s[1] == 'H' || s[1] == 'h';
         std::uint64_t value = 0;
         int digits = 0;
         for (std::size_t i = 2; i < s.size(); ++i) {
             const char c = s[i];
             int d = -1;
-            if (IsDigit(c)) d = c - '0';
-            else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            if (IsDigit(c))
+                d = c - '0';
+            else if (hex && c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (hex && c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
             if (d < 0 || (!hex && d > 7)) break;
             if (value == 0 && d == 0) continue;  // leading zeros do not count as digits
             value = value * (hex ? 16 : 8) + static_cast<std::uint64_t>(d);
@@ -142,7 +150,9 @@ std::string ErrorNumberText(int number) {
     return number < 0 ? std::to_string(number) : " " + std::to_string(number);
 }
 
-std::string ErrorBoxTitle(int number) { return "Error # " + ErrorNumberText(number) + " Occured"; }
+std::string ErrorBoxTitle(int number) {
+    return "Error # " + ErrorNumberText(number) + " Occured";
+}
 
 std::string FormatMask(double v, std::string_view mask, char decimal) {
     if (std::isnan(v)) return "NaN";

@@ -11,7 +11,9 @@ namespace vib {
 
 // State is held in single precision; arithmetic runs in double and is rounded once,
 // where the result is stored.
-inline float StoreSingle(double v) { return static_cast<float>(v); }
+inline float StoreSingle(double v) {
+    return static_cast<float>(v);
+}
 
 // Conversion to a whole number: nearest, halves to even (2.5 -> 2, 3.5 -> 4).
 std::int64_t RoundHalfEven(double v);

@@ -9,7 +9,7 @@ namespace vib {
 namespace {
 
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view bytes) : s_(bytes) {}
 
     // True when nothing but blanks and line ends is left.
@@ -28,7 +28,9 @@ public:
         while (!token.empty() && IsBlank(token.back())) token.remove_suffix(1);
         ConsumeDelimiter();
         const auto v = ParseFieldNumber(token);
-        if (!v) return FileError::Make(err::kTypeMismatch, where + ": \"" + Cp1252ToUtf8(token) + "\" is not a number");
+        if (!v)
+            return FileError::Make(err::kTypeMismatch,
+                                   where + ": \"" + Cp1252ToUtf8(token) + "\" is not a number");
         value = *v;
         return {};
     }
@@ -60,7 +62,7 @@ public:
         return {};
     }
 
-private:
+  private:
     static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
     static bool IsSpace(char c) { return IsBlank(c) || c == '\r' || c == '\n'; }
     static bool IsDelimiter(char c) { return c == ',' || c == '\r' || c == '\n'; }
@@ -88,8 +90,10 @@ private:
 std::string FileText(const std::string& utf8) {
     std::string bytes = Utf8ToCp1252(utf8);
     for (char& c : bytes) {
-        if (c == '"') c = '\'';
-        else if (c == '\r' || c == '\n') c = ' ';
+        if (c == '"')
+            c = '\'';
+        else if (c == '\r' || c == '\n')
+            c = ' ';
     }
     return bytes;
 }
@@ -103,7 +107,8 @@ FileError EncodeRecords(const ProfileRecords& records, std::string& bytes) {
         for (int f = 0; f < ProfileRecords::kNumbers; ++f) {
             const float v = records.numbers[k][f];
             if (!std::isfinite(v))
-                return FileError::Make(err::kOverflow, "record " + std::to_string(k) + ", field " + std::to_string(f + 1));
+                return FileError::Make(err::kOverflow, "record " + std::to_string(k) + ", field " +
+                                                           std::to_string(f + 1));
             out += FloatToText(v);
             out += ',';
         }
@@ -119,10 +124,12 @@ FileError DecodeRecords(std::string_view bytes, ProfileRecords& records) {
     ProfileRecords r = records;
     for (int k = 1; k <= ProfileRecords::kRecords; ++k) {
         for (int f = 0; f < ProfileRecords::kNumbers; ++f) {
-            const std::string where = "record " + std::to_string(k) + ", field " + std::to_string(f + 1);
+            const std::string where =
+                "record " + std::to_string(k) + ", field " + std::to_string(f + 1);
             if (FileError e = in.Number(r.numbers[k][f], where)) return e;
         }
-        if (FileError e = in.Text(r.notes[k], "record " + std::to_string(k) + ", field 7")) return e;
+        if (FileError e = in.Text(r.notes[k], "record " + std::to_string(k) + ", field 7"))
+            return e;
     }
     r.trailerCount = 0;
     for (int t = 0; t < ProfileRecords::kTrailer && !in.AtEnd(); ++t) {

@@ -6,8 +6,12 @@
 
 namespace vib::random {
 
-float RandomState::LineSpacing() const { return StoreSingle(double(BaseLineSpacing) * RangeFactor); }
-float RandomState::RangeTop() const { return StoreSingle(500.0 * RangeFactor); }
+float RandomState::LineSpacing() const {
+    return StoreSingle(double(BaseLineSpacing) * RangeFactor);
+}
+float RandomState::RangeTop() const {
+    return StoreSingle(500.0 * RangeFactor);
+}
 
 void InitDefaults(RandomState& s) {
     s = RandomState{};
@@ -29,12 +33,12 @@ void InitDefaults(RandomState& s) {
     p[prm::LinesIndex] = 1;
     // Entries that are only saved and loaded, with their fixed start values.
     const std::pair<int, float> carried[] = {
-        {0, 2},   {1, 600}, {2, 6},   {3, 3},     {4, 3},   {7, 2},   {8, 2},   {9, 10},
-        {10, 10}, {11, 1},  {12, 1},  {13, 2},    {14, 2},  {16, 10}, {20, 1},  {21, 1},
-        {23, 1},  {24, 60}, {28, 9},  {29, 0.1f}, {36, 60}, {37, 20}, {38, 0.5f}, {39, 10},
-        {40, 10}, {41, 1},  {42, 1},  {43, 2},    {44, 1},  {45, 1},  {46, 1},  {47, 2},
-        {48, 1},  {49, 1},  {50, 1},  {57, 9},    {61, 2000}, {65, 1}, {66, 10}, {71, 10},
-        {72, 10}, {73, 10}, {74, 10}, {75, 1},    {76, 1},  {77, 1},  {78, 1},  {80, 1},
+        {0, 2},   {1, 600}, {2, 6},   {3, 3},     {4, 3},     {7, 2},   {8, 2},     {9, 10},
+        {10, 10}, {11, 1},  {12, 1},  {13, 2},    {14, 2},    {16, 10}, {20, 1},    {21, 1},
+        {23, 1},  {24, 60}, {28, 9},  {29, 0.1f}, {36, 60},   {37, 20}, {38, 0.5f}, {39, 10},
+        {40, 10}, {41, 1},  {42, 1},  {43, 2},    {44, 1},    {45, 1},  {46, 1},    {47, 2},
+        {48, 1},  {49, 1},  {50, 1},  {57, 9},    {61, 2000}, {65, 1},  {66, 10},   {71, 10},
+        {72, 10}, {73, 10}, {74, 10}, {75, 1},    {76, 1},    {77, 1},  {78, 1},    {80, 1},
         {81, 1},  {82, 1},  {83, 1}};
     for (auto [index, value] : carried) p[static_cast<std::size_t>(index)] = value;
 
@@ -49,9 +53,9 @@ void InitDefaults(RandomState& s) {
     s.AbortDb.fill(p[prm::DefaultAbortDb]);
 
     s.ProfileName = " DEFAULT PROFILE";
-    s.PlotLabels = {"",     "10-6", "10-5", "10-4", "10-3", "10-2", "0.1",  "1.0",
-                    "10",   "100",  "1000", "Ch#1", "Ch#2", "Ch#3", "Ch#4", "ASD",
-                    "Ave.", "G^2/Hz.", "",  "",     ""};
+    s.PlotLabels = {"",     "10-6", "10-5", "10-4",    "10-3", "10-2", "0.1",
+                    "1.0",  "10",   "100",  "1000",    "Ch#1", "Ch#2", "Ch#3",
+                    "Ch#4", "ASD",  "Ave.", "G^2/Hz.", "",     "",     ""};
     s.RangeFactor = StoreSingle(std::pow(2.0, double(p[prm::RangeIndex]) - 1.0));
     SetupLines(s);
 }

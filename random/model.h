@@ -10,9 +10,9 @@
 
 namespace vib::random {
 
-inline constexpr int kTableSize = 101;       // entries 0..100
-inline constexpr int kEditableEntries = 50;  // rows of the profile editor
-inline constexpr int kUnitConvertedAsd = 65; // Asd entries 0..64 follow a unit switch
+inline constexpr int kTableSize = 101;        // entries 0..100
+inline constexpr int kEditableEntries = 50;   // rows of the profile editor
+inline constexpr int kUnitConvertedAsd = 65;  // Asd entries 0..64 follow a unit switch
 
 // Entries of Params that the program uses.
 namespace prm {

@@ -9,7 +9,8 @@ namespace vib::random {
 ProfileRecords ToRecords(const RandomState& s, const std::string& caption) {
     ProfileRecords r;
     for (int k = 1; k <= ProfileRecords::kRecords; ++k) {
-        r.numbers[k] = {s.Params[k], s.Freq[k], s.Reserved1[k], s.Asd[k], s.AbortDb[k], s.Reserved2[k]};
+        r.numbers[k] = {s.Params[k], s.Freq[k],    s.Reserved1[k],
+                        s.Asd[k],    s.AbortDb[k], s.Reserved2[k]};
         r.notes[k] = s.Comment[k];
     }
     r.trailer = {caption, s.FileText1, s.FileText2, s.SubTitle1, s.SubTitle2};
@@ -29,7 +30,8 @@ void FromRecords(const ProfileRecords& r, RandomState& s) {
         s.Comment[k] = r.notes[k];
     }
     std::string* texts[] = {&s.TestTitle, &s.FileText1, &s.FileText2, &s.SubTitle1, &s.SubTitle2};
-    for (int t = 0; t < r.trailerCount && t < ProfileRecords::kTrailer; ++t) *texts[t] = r.trailer[t];
+    for (int t = 0; t < r.trailerCount && t < ProfileRecords::kTrailer; ++t)
+        *texts[t] = r.trailer[t];
 }
 
 FileError OpenRandomProfile(FileSystem& fs, const std::string& path, const std::string& caption,
@@ -43,7 +45,8 @@ FileError OpenRandomProfile(FileSystem& fs, const std::string& path, const std::
     RecomputeModel(next);
     if (!std::isfinite(next.Gref) || !std::isfinite(next.Vref) || !std::isfinite(next.Dref) ||
         !std::isfinite(next.LineSpacing()) || next.LineSpacing() <= 0.0f)
-        return FileError::Make(err::kOverflow, "its range or levels give results beyond any number");
+        return FileError::Make(err::kOverflow,
+                               "its range or levels give results beyond any number");
     s = std::move(next);
     return {};
 }

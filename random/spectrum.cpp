@@ -16,7 +16,9 @@ constexpr double kVelocityConstant = 0.6145;
 constexpr double kDisplacementConstant = 195.6;
 constexpr double kPeakFactor = 3.0;
 
-bool Usable(float v) { return std::isfinite(v) && v > 0.0f; }
+bool Usable(float v) {
+    return std::isfinite(v) && v > 0.0f;
+}
 
 // What a segment needs for every line it covers; the slope depends only on the segment,
 // so it is computed once, with exactly the arithmetic a per-line evaluation would use.

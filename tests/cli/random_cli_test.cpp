@@ -27,7 +27,8 @@ Result Vibcalc(std::vector<std::string> args) {
 }
 
 std::string TempPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-" + name)).string();
+    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-" + name))
+        .string();
 }
 
 TEST(VibcalcRandom, StartUpValuesWithExactlyTheDocumentedKeys) {
@@ -38,9 +39,10 @@ TEST(VibcalcRandom, StartUpValuesWithExactlyTheDocumentedKeys) {
     std::vector<std::string> keys;
     for (auto it = j.begin(); it != j.end(); ++it) keys.push_back(it.key());
     std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::string>{"df", "dref", "gref", "line_abort_db", "line_count", "lines_index",
-                                              "messages", "range_factor", "range_index", "spectrum",
-                                              "spectrum_size", "start_line", "units_index", "vref"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"df", "dref", "gref", "line_abort_db", "line_count",
+                                              "lines_index", "messages", "range_factor",
+                                              "range_index", "spectrum", "spectrum_size",
+                                              "start_line", "units_index", "vref"}));
     EXPECT_EQ(j["range_index"], 3);
     EXPECT_EQ(j["lines_index"], 1);
     EXPECT_EQ(j["units_index"], 0);
@@ -62,7 +64,8 @@ TEST(VibcalcRandom, StartUpValuesWithExactlyTheDocumentedKeys) {
     random::RecomputeModel(s);
     EXPECT_EQ(float(j["gref"].get<double>()), s.Gref);
     EXPECT_NE(r.out.find("\"gref\":8.001052,"), std::string::npos) << "the float's shortest form";
-    for (int i = 0; i <= 512; ++i) ASSERT_EQ(float(j["spectrum"][i].get<double>()), s.Spectrum[i]) << i;
+    for (int i = 0; i <= 512; ++i)
+        ASSERT_EQ(float(j["spectrum"][i].get<double>()), s.Spectrum[i]) << i;
 }
 
 TEST(VibcalcRandom, ReadsAProfileAndReportsItsWarnings) {
@@ -77,7 +80,8 @@ TEST(VibcalcRandom, ReadsAProfileAndReportsItsWarnings) {
     std::filesystem::remove(path);
     ASSERT_EQ(r.status, 0) << r.err;
     const auto j = nlohmann::json::parse(r.out);
-    EXPECT_EQ(j["messages"], (nlohmann::json{"Illegal Frequency- Too Low", " Test Acceleration Level > System A Limit "}));
+    EXPECT_EQ(j["messages"], (nlohmann::json{"Illegal Frequency- Too Low",
+                                             " Test Acceleration Level > System A Limit "}));
     EXPECT_EQ(j["start_line"], 1);
 }
 
@@ -96,7 +100,8 @@ TEST(VibcalcRandom, UnreadableProfileFailsWithOneLine) {
 }
 
 TEST(Vibcalc, UsageAndHelp) {
-    for (auto args : std::vector<std::vector<std::string>>{{}, {"bogus"}, {"random", "a", "b"}, {"random", "--frobnicate"}}) {
+    for (auto args : std::vector<std::vector<std::string>>{
+             {}, {"bogus"}, {"random", "a", "b"}, {"random", "--frobnicate"}}) {
         const Result r = Vibcalc(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");

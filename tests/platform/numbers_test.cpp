@@ -55,7 +55,8 @@ TEST(LeadingNumber, ReadsTheLeadingNumberLikeTheEditorDoes) {
 TEST(LeadingNumber, IgnoresTheProcessLocale) {
     const char* old = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = old ? old : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no decimal-comma locale";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "no decimal-comma locale";
     EXPECT_DOUBLE_EQ(LeadingNumber("2.5"), 2.5);
     EXPECT_EQ(FormatGeneral(2.5), "2.5");
     EXPECT_EQ(FloatToText(2.5f), "2.5");
@@ -133,8 +134,8 @@ TEST(ParseLocaleNumber, DecimalCommaLocale) {
 }
 
 TEST(FloatText, RoundTripsEveryFloatExactly) {
-    const float samples[] = {0.1f, 16.7f, 1e-6f, 3.4028235e38f, 1.17549435e-38f, 1e-45f, -0.0f,
-                             123456.789f, 0.1000064f, 9.616f, 1.0f / 3.0f};
+    const float samples[] = {0.1f,  16.7f,       1e-6f,      3.4028235e38f, 1.17549435e-38f, 1e-45f,
+                             -0.0f, 123456.789f, 0.1000064f, 9.616f,        1.0f / 3.0f};
     for (float v : samples) {
         const std::string text = FloatToText(v);
         const auto back = ParseFieldNumber(text);

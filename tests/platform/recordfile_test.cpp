@@ -34,9 +34,12 @@ TEST(RecordFile, WritesTheLayoutAndReadsItBack) {
         if (bytes[i] == '\r' && bytes[i + 1] == '\n') ++lines;
     EXPECT_EQ(lines, 105u);
     EXPECT_EQ(bytes.find('\n'), bytes.find('\r') + 1);
-    EXPECT_EQ(bytes.substr(0, bytes.find('\r')), "-2.9,-2.899999,-2.899998,-2.899997,-2.899996,-2.899995,\"note 1, with comma\"");
+    EXPECT_EQ(bytes.substr(0, bytes.find('\r')),
+              "-2.9,-2.899999,-2.899998,-2.899997,-2.899996,-2.899995,\"note 1, with comma\"");
     // "µ" and "°" are single bytes of the code page in the file.
-    EXPECT_NE(bytes.find("\"Title \xB5 10\xB0" "C\""), std::string::npos);
+    EXPECT_NE(bytes.find("\"Title \xB5 10\xB0"
+                         "C\""),
+              std::string::npos);
 
     ProfileRecords out;
     ASSERT_FALSE(DecodeRecords(bytes, out));
@@ -48,7 +51,8 @@ TEST(RecordFile, WritesTheLayoutAndReadsItBack) {
 
 TEST(RecordFile, AcceptsLineFeedsLooseBlanksAndOtherNumberForms) {
     std::string text;
-    for (int k = 1; k <= 100; ++k) text += " .5 , 1E-06,-0.25,5.,+2,3e2 , \"c" + std::to_string(k) + "\"\n";
+    for (int k = 1; k <= 100; ++k)
+        text += " .5 , 1E-06,-0.25,5.,+2,3e2 , \"c" + std::to_string(k) + "\"\n";
     text += "\"title\"\n\"a\"";  // only two trailer strings, no final line end
     ProfileRecords r;
     r.trailer = {"old0", "old1", "old2", "old3", "old4"};
@@ -93,7 +97,12 @@ TEST(RecordFile, RefusalsLeaveTheTargetUntouched) {
     nan.replace(0, nan.find(','), "nan");
     std::string emptyField = good;
     emptyField.replace(0, emptyField.find(','), "");
-    const Case cases[] = {{"", 62}, {shortFile, 62}, {word, 13}, {huge, 13}, {nan, 13}, {emptyField, 13},
+    const Case cases[] = {{"", 62},
+                          {shortFile, 62},
+                          {word, 13},
+                          {huge, 13},
+                          {nan, 13},
+                          {emptyField, 13},
                           {std::string("\x00\x01\xff\xfe garbage", 12), 13}};
     for (const auto& c : cases) {
         ProfileRecords r = untouched;
@@ -124,8 +133,9 @@ TEST(RecordFile, MissingClosingQuoteIsRefused) {
 TEST(RecordFile, TextsNeverShiftFields) {
     ProfileRecords in = Sample();
     in.notes[4] = "say \"hi\", then\r\nleave";
-    in.notes[5] = "emoji \xF0\x9F\x98\x80 and \xE2\x82\xAC";  // outside the code page, and the euro sign inside it
-    in.trailer[0] = "ab\xC3";                                // malformed UTF-8
+    in.notes[5] = "emoji \xF0\x9F\x98\x80 and \xE2\x82\xAC";  // outside the code page, and the euro
+                                                              // sign inside it
+    in.trailer[0] = "ab\xC3";                                 // malformed UTF-8
     ProfileRecords out;
     ASSERT_FALSE(DecodeRecords(Encoded(in), out));
     EXPECT_EQ(out.notes[4], "say 'hi', then  leave");

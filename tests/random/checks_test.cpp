@@ -18,7 +18,9 @@ RandomState Computed(float range = 3, float lines = 1) {
     return s;
 }
 
-TEST(CheckTestLevels, DefaultsPass) { EXPECT_EQ(CheckTestLevels(Computed()), Texts{}); }
+TEST(CheckTestLevels, DefaultsPass) {
+    EXPECT_EQ(CheckTestLevels(Computed()), Texts{});
+}
 
 TEST(CheckTestLevels, FrequenciesOutsideTheRange) {
     RandomState s = Computed();  // df 5 Hz, top 2000 Hz
@@ -56,9 +58,9 @@ TEST(CheckTestLevels, LimitsInEachUnitSystem) {
 
     // Metric: mm, cm/s and m/s^2 from the English results.
     s.Params[prm::UnitsIndex] = 1;
-    s.Params[prm::MaxD] = 1.65f;   // 64.87 mils = 1.6478 mm
-    s.Params[prm::MaxV] = 19.6f;   // 7.755 in/s = 19.698 cm/s
-    s.Params[prm::MaxA] = 78.5f;   // 8.001 G = 78.47 m/s^2
+    s.Params[prm::MaxD] = 1.65f;  // 64.87 mils = 1.6478 mm
+    s.Params[prm::MaxV] = 19.6f;  // 7.755 in/s = 19.698 cm/s
+    s.Params[prm::MaxA] = 78.5f;  // 8.001 G = 78.47 m/s^2
     EXPECT_EQ(CheckTestLevels(s), Texts{kMsgVelOverLimit});
 
     // Hybrid: mm and cm/s like Metric, G like English.

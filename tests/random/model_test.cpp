@@ -46,7 +46,10 @@ TEST(SetupLines, TableAndUnknownIndex) {
         float index;
         int count, size;
         float spacing;
-    } rows[] = {{0, 200, 256, 2.5f}, {1, 400, 512, 1.25f}, {2, 800, 1024, 0.625f}, {3, 1600, 2048, 0.3125f}};
+    } rows[] = {{0, 200, 256, 2.5f},
+                {1, 400, 512, 1.25f},
+                {2, 800, 1024, 0.625f},
+                {3, 1600, 2048, 0.3125f}};
     for (const auto& r : rows) {
         s.Params[prm::LinesIndex] = r.index;
         SetupLines(s);

@@ -93,11 +93,11 @@ TEST(RandomSpectrum, AbortLimitOfTheSegmentsStart) {
     s.AbortDb[2] = 4.5f;
     s.AbortDb[3] = 9;
     RecomputeModel(s);
-    EXPECT_EQ(s.LineAbortDb[1], 0.0f);   // below the profile
-    EXPECT_EQ(s.LineAbortDb[2], 3.0f);   // 10 Hz
-    EXPECT_EQ(s.LineAbortDb[19], 3.0f);  // 95 Hz
-    EXPECT_EQ(s.LineAbortDb[20], 4.5f);  // 100 Hz
-    EXPECT_EQ(s.LineAbortDb[100], 9.0f); // 500 Hz
+    EXPECT_EQ(s.LineAbortDb[1], 0.0f);    // below the profile
+    EXPECT_EQ(s.LineAbortDb[2], 3.0f);    // 10 Hz
+    EXPECT_EQ(s.LineAbortDb[19], 3.0f);   // 95 Hz
+    EXPECT_EQ(s.LineAbortDb[20], 4.5f);   // 100 Hz
+    EXPECT_EQ(s.LineAbortDb[100], 9.0f);  // 500 Hz
     EXPECT_EQ(s.LineAbortDb[450], 0.0f);
 }
 
@@ -199,7 +199,8 @@ void ReferenceSpectrum(RandomState& s) {
                 const float slope = float(std::log(double(s.Asd[k + 1]) / s.Asd[k]) /
                                           std::log(double(s.Freq[k + 1]) / s.Freq[k]));
                 const float l = float(0.434 * std::log(double(f) / s.Freq[k]));
-                s.Spectrum[i] = float(100.0 * std::sqrt(std::pow(10.0, double(l) * slope) * s.Asd[k]));
+                s.Spectrum[i] =
+                    float(100.0 * std::sqrt(std::pow(10.0, double(l) * slope) * s.Asd[k]));
                 s.LineAbortDb[i] = s.AbortDb[k];
             }
         }

@@ -3,15 +3,15 @@
 // can be queued for the next read or write.
 
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "platform/files.h"
 
 namespace vib::testing {
 
 class MemoryFileSystem : public FileSystem {
-public:
+  public:
     std::map<std::string, std::string> files;
     int failNextRead = 0;   // error number for the next read, 0 for none
     int failNextWrite = 0;  // error number for the next write; the old contents stay
