@@ -32,8 +32,12 @@ void Redraw(benchmark::State& bench, ShockState s) {
     }
 }
 
-void BM_StartUpPulse(benchmark::State& bench) { Redraw(bench, StartUp()); }
-void BM_Pulse100msAt1280Hz(benchmark::State& bench) { Redraw(bench, LongPulse()); }
+void BM_StartUpPulse(benchmark::State& bench) {
+    Redraw(bench, StartUp());
+}
+void BM_Pulse100msAt1280Hz(benchmark::State& bench) {
+    Redraw(bench, LongPulse());
+}
 
 void BM_SynthesisOnly(benchmark::State& bench) {
     ShockState s = StartUp();

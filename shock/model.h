@@ -7,18 +7,18 @@
 namespace vib::shock {
 
 namespace param {
-inline constexpr int kShape = 1;          // 1..9: the shape codes below
-inline constexpr int kAmplitude = 2;      // peak; G (English, Hybrid) or m/s^2 (Metric)
-inline constexpr int kDurationMs = 3;     // one pulse duration; one cycle for the burst
-inline constexpr int kPolarity = 4;       // 1 positive, 2 negative
-inline constexpr int kAbortDb = 8;        // abort band level
-inline constexpr int kRateIndex = 13;     // 1..4: 1.28 kHz x 2^(index - 1)
-inline constexpr int kMaxD = 19;          // system limits, in the active units
+inline constexpr int kShape = 1;       // 1..9: the shape codes below
+inline constexpr int kAmplitude = 2;   // peak; G (English, Hybrid) or m/s^2 (Metric)
+inline constexpr int kDurationMs = 3;  // one pulse duration; one cycle for the burst
+inline constexpr int kPolarity = 4;    // 1 positive, 2 negative
+inline constexpr int kAbortDb = 8;     // abort band level
+inline constexpr int kRateIndex = 13;  // 1..4: 1.28 kHz x 2^(index - 1)
+inline constexpr int kMaxD = 19;       // system limits, in the active units
 inline constexpr int kMaxV = 20;
 inline constexpr int kMaxA = 21;
-inline constexpr int kUnits = 22;         // 0 English, 1 Metric, 2 Hybrid
-inline constexpr int kCompMode = 32;      // 0 automatic, 1 manual
-inline constexpr int kPreLevel = 35;      // manual levels, percent of the amplitude
+inline constexpr int kUnits = 22;     // 0 English, 1 Metric, 2 Hybrid
+inline constexpr int kCompMode = 32;  // 0 automatic, 1 manual
+inline constexpr int kPreLevel = 35;  // manual levels, percent of the amplitude
 inline constexpr int kPostLevel = 36;
 inline constexpr int kXScaleStart = 51;
 inline constexpr int kYScaleStart = 52;

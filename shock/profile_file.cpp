@@ -27,7 +27,9 @@ FileError Invalid(const std::string& description, const std::string& detail) {
     return e;
 }
 
-std::string Text(double v) { return FormatGeneral(v); }
+std::string Text(double v) {
+    return FormatGeneral(v);
+}
 
 template <class Array>
 bool AllFinite(const Array& a) {
@@ -57,7 +59,8 @@ void FromRecords(const ProfileRecords& r, ShockState& s) {
         s.ProfileNote[k] = r.notes[k];
     }
     std::string* texts[] = {&s.TestTitle, &s.FileText1, &s.FileText2, &s.SubTitle1, &s.SubTitle2};
-    for (int t = 0; t < r.trailerCount && t < ProfileRecords::kTrailer; ++t) *texts[t] = r.trailer[t];
+    for (int t = 0; t < r.trailerCount && t < ProfileRecords::kTrailer; ++t)
+        *texts[t] = r.trailer[t];
 }
 
 FileError CheckComputable(const ShockState& s) {
@@ -66,13 +69,14 @@ FileError CheckComputable(const ShockState& s) {
     for (int k = 1; k <= kLastParam; ++k)
         for (int f = 0; f < kColumns; ++f)
             if (!std::isfinite((*cols[f])[k]))
-                return Invalid(kWhat, "record " + std::to_string(k) + ", field " + std::to_string(f + 1) +
-                                          " is not a finite number");
+                return Invalid(kWhat, "record " + std::to_string(k) + ", field " +
+                                          std::to_string(f + 1) + " is not a finite number");
 
     const auto& P = s.P;
     const float duration = P[param::kDurationMs];
     if (!(duration > 0.0f))
-        return Invalid(kWhat, "record 3 (pulse duration) is " + Text(duration) + " ms; it must be above 0");
+        return Invalid(
+            kWhat, "record 3 (pulse duration) is " + Text(duration) + " ms; it must be above 0");
 
     const float rateIndex = P[param::kRateIndex];
     const float ratef = StoreSingle(std::pow(2.0, rateIndex - 1.0));
@@ -81,8 +85,8 @@ FileError CheckComputable(const ShockState& s) {
                                   "; its rate factor is not a finite number above 0");
     const float n = StoreSingle(static_cast<double>(duration) * 1.28 * ratef);
     if (!std::isfinite(n) || !(n > 0.0f))
-        return Invalid(kWhat, "pulse duration " + Text(duration) + " ms at sample-rate index " + Text(rateIndex) +
-                                  " gives no finite number of samples above 0");
+        return Invalid(kWhat, "pulse duration " + Text(duration) + " ms at sample-rate index " +
+                                  Text(rateIndex) + " gives no finite number of samples above 0");
 
     // The abort band scales the trace by this factor and by its inverse.
     const double band = std::exp(0.115 * P[param::kAbortDb]);
@@ -95,8 +99,9 @@ FileError CheckComputable(const ShockState& s) {
     const PulseResults r = RecomputeAll(trial);
     if (!AllFinite(trial.W) || !AllFinite(r.srs) || !std::isfinite(trial.PeakAcc) ||
         !std::isfinite(trial.PeakVel) || !std::isfinite(trial.PeakDisp))
-        return Invalid(kWhat, "amplitude " + Text(P[param::kAmplitude]) +
-                                  " (record 2) or the waveshape makes the pulse exceed the number range");
+        return Invalid(kWhat,
+                       "amplitude " + Text(P[param::kAmplitude]) +
+                           " (record 2) or the waveshape makes the pulse exceed the number range");
     return {};
 }
 
@@ -130,8 +135,9 @@ FileError ReadWaveshape(FileSystem& fs, const std::string& path, ShockState& s) 
 
     for (int j = 0; j < kWaveValues; ++j)
         if (!std::isfinite(StoreSingle(80.0 * values[j])))
-            return Invalid("Invalid waveshape value",
-                           "value " + std::to_string(j + 1) + " (" + Text(values[j]) + ") is too large for the pulse");
+            return Invalid("Invalid waveshape value", "value " + std::to_string(j + 1) + " (" +
+                                                          Text(values[j]) +
+                                                          ") is too large for the pulse");
     // The waveshape is checked as the custom shape it is about to become.
     ShockState trial = candidate;
     trial.P[param::kShape] = kCustom;

@@ -7,10 +7,10 @@
 
 namespace vib::shock {
 
-inline constexpr int kLastParam = 100;     // P(0..100); entries 1..100 travel in profiles
-inline constexpr int kLastSample = 1024;   // W(0..1024)
-inline constexpr int kWaveValues = 1024;   // a waveshape file fills CustomWave(0..1023)
-inline constexpr int kBars = 400;          // spectrum bars 1..400
+inline constexpr int kLastParam = 100;    // P(0..100); entries 1..100 travel in profiles
+inline constexpr int kLastSample = 1024;  // W(0..1024)
+inline constexpr int kWaveValues = 1024;  // a waveshape file fills CustomWave(0..1023)
+inline constexpr int kBars = 400;         // spectrum bars 1..400
 inline constexpr int kTransformPoints = 1024;
 
 using ParamArray = std::array<float, kLastParam + 1>;

@@ -88,9 +88,12 @@ void SynthesizePulse(ShockState& s) {
             } else if (shape == kTriangle) {
                 w = StoreSingle(di < b45 ? 2.0 * x / n : 2.0 * y / n);
             } else if (shape == kTrapezoid) {
-                if (di < b41) w = StoreSingle(10.0 * x / n);
-                else if (di < b49) w = 1.0f;
-                else w = StoreSingle(10.0 * y / n);
+                if (di < b41)
+                    w = StoreSingle(10.0 * x / n);
+                else if (di < b49)
+                    w = 1.0f;
+                else
+                    w = StoreSingle(10.0 * y / n);
             } else if (shape == kQuarterSine) {
                 w = StoreSingle(std::sin(x * kHalfPi / n));
             } else if (shape == kCusp) {

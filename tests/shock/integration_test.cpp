@@ -112,7 +112,8 @@ TEST(ShockChecks, EnglishComparesPeakToPeakDisplacementStrictly) {
     EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsEnglish, 100, 100, 50.01f)),
               std::vector<std::string>{" Test Displacement > System D Limit "});
     EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsEnglish, 101, 101, 51)),
-              (std::vector<std::string>{" Test Displacement > System D Limit ", " Test Velocity > System V Limit ",
+              (std::vector<std::string>{" Test Displacement > System D Limit ",
+                                        " Test Velocity > System V Limit ",
                                         " Test Acceleration > System A Limit "}));
 }
 
@@ -131,7 +132,8 @@ TEST(ShockChecks, HybridComparesInMillimetresCentimetresAndG) {
     // The acceleration stays in G: 50 G is under a 100 G limit (it would not be in m/s^2).
     EXPECT_TRUE(CheckTestLimits(WithPeaks(kUnitsHybrid, 50, 39, 1968)).empty());
     EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsHybrid, 101, 40, 2000)),
-              (std::vector<std::string>{" Test Displacement > System D Limit ", " Test Velocity > System V Limit ",
+              (std::vector<std::string>{" Test Displacement > System D Limit ",
+                                        " Test Velocity > System V Limit ",
                                         " Test Acceleration > System A Limit "}));
 }
 

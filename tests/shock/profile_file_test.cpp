@@ -1,8 +1,8 @@
 #include <cerrno>
 #include <cmath>
-#include <limits>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -18,11 +18,11 @@ namespace {
 namespace fs = std::filesystem;
 
 class ShockFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("shock_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("shock_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         InitDefaults(state_);
@@ -79,7 +79,8 @@ TEST_F(ShockFiles, SaveThenOpenRestoresParametersColumnsAndTexts) {
     ASSERT_FALSE(SaveShockProfile(files_, path, state_));
 
     const std::string bytes = Slurp(path);
-    EXPECT_NE(bytes.find("\r\n9,0,0,0,0,0,\"\"\r\n0.1,0,0,0,0,0,\"\"\r\n"), std::string::npos);  // P(28), P(29)
+    EXPECT_NE(bytes.find("\r\n9,0,0,0,0,0,\"\"\r\n0.1,0,0,0,0,0,\"\"\r\n"),
+              std::string::npos);  // P(28), P(29)
 
     ShockState loaded;
     InitDefaults(loaded);
@@ -140,11 +141,11 @@ TEST_F(ShockFiles, FailedOpenLeavesTheStateAsItWas) {
 
 TEST_F(ShockFiles, ValuesTheCommandsNeverSetAreKeptAndSavedBack) {
     ProfileRecords r = ToRecords(state_);
-    r.numbers[1][0] = 12;    // shape
-    r.numbers[4][0] = 3;     // polarity
-    r.numbers[13][0] = 2.5f; // rate index: factor 2.83
-    r.numbers[32][0] = 7;    // compensation mode
-    r.numbers[22][0] = 5;    // units
+    r.numbers[1][0] = 12;     // shape
+    r.numbers[4][0] = 3;      // polarity
+    r.numbers[13][0] = 2.5f;  // rate index: factor 2.83
+    r.numbers[32][0] = 7;     // compensation mode
+    r.numbers[22][0] = 5;     // units
     const std::string in = Path("odd.prf");
     ASSERT_FALSE(WriteRecordFile(files_, in, r));
     ASSERT_FALSE(OpenShockProfile(files_, in, state_));
@@ -161,10 +162,9 @@ TEST_F(ShockFiles, RefusesValuesThatCannotBeComputed) {
         float value;
         const char* mentions;
     } cases[] = {
-        {3, 0.0f, "duration"},           {3, -5.0f, "duration"},
-        {13, 200.0f, "sample-rate"},     {13, -300.0f, "sample-rate"},
-        {3, 3e38f, "samples"},           {8, 1e5f, "abort band"},
-        {8, -1e5f, "abort band"},        {2, 3.3e38f, "amplitude"},
+        {3, 0.0f, "duration"},        {3, -5.0f, "duration"},    {13, 200.0f, "sample-rate"},
+        {13, -300.0f, "sample-rate"}, {3, 3e38f, "samples"},     {8, 1e5f, "abort band"},
+        {8, -1e5f, "abort band"},     {2, 3.3e38f, "amplitude"},
     };
     SynthesizePulse(state_);
     const ShockState before = state_;

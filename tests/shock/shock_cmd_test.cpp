@@ -27,10 +27,11 @@ Result RunCli(std::vector<std::string> args) {
 }
 
 class ShockCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("shock_cmd_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("shock_cmd_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -56,9 +57,10 @@ TEST_F(ShockCommand, StartUpPulse) {
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_TRUE(r.err.empty());
     const auto j = nlohmann::json::parse(r.out);
-    const std::vector<std::string> keys = {"shape", "amplitude", "duration_ms", "units_index", "rate_index",
-                                           "ratef", "n",         "comp_level",  "aeff",        "w",
-                                           "peak_acc", "peak_vel", "peak_disp", "srs",        "messages"};
+    const std::vector<std::string> keys = {"shape",      "amplitude", "duration_ms", "units_index",
+                                           "rate_index", "ratef",     "n",           "comp_level",
+                                           "aeff",       "w",         "peak_acc",    "peak_vel",
+                                           "peak_disp",  "srs",       "messages"};
     EXPECT_EQ(j.size(), keys.size());
     for (const auto& k : keys) EXPECT_TRUE(j.contains(k)) << k;
     EXPECT_EQ(j["shape"], 1);
@@ -124,8 +126,9 @@ TEST_F(ShockCommand, FileAndUsageErrors) {
     EXPECT_EQ(r.code, kExitFileError);
     EXPECT_NE(r.err.find("missing.dat"), std::string::npos);
 
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"shock", "--wave"}, {"shock", "a.prf", "b.prf"}, {"shock", "--bogus"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"shock", "--wave"},
+                                                 {"shock", "a.prf", "b.prf"},
+                                                 {"shock", "--bogus"}}) {
         r = RunCli(args);
         EXPECT_EQ(r.code, kExitUsage);
         EXPECT_TRUE(r.out.empty());

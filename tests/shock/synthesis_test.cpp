@@ -81,8 +81,9 @@ TEST(ShockSynthesis, CompensationNearlyCancelsTheMainPulse) {
     const struct {
         float shape;
         double maxShare;
-    } cases[] = {{kHalfSine, 0.01}, {kTerminalSawtooth, 0.035}, {kInitialSawtooth, 0.035}, {kTriangle, 0.035},
-                 {kTrapezoid, 0.035}, {kQuarterSine, 0.035}, {kCusp, 0.035}};
+    } cases[] = {{kHalfSine, 0.01},  {kTerminalSawtooth, 0.035}, {kInitialSawtooth, 0.035},
+                 {kTriangle, 0.035}, {kTrapezoid, 0.035},        {kQuarterSine, 0.035},
+                 {kCusp, 0.035}};
     for (const auto& c : cases) {
         const ShockState s = WithShape(c.shape);
         double total = 0.0, main = 0.0;
