@@ -96,7 +96,7 @@ FileError QtPrinter::Print(const std::string& text) {
     font.setPointSizeF(fontSize_);
     painter_->setFont(font);
     painter_->setPen(ToQColor(color_));
-    const QFontMetricsF metrics(font, printer_);
+    const QFontMetricsF metrics(font, printer_.get());
     painter_->drawText(QPointF(x_, y_ + metrics.ascent()), QString::fromStdString(text));
     x_ = 0;
     y_ += metrics.height();

@@ -1,0 +1,132 @@
+#include "morvane_window.h"
+
+#include <QLabel>
+
+#include "menus.h"
+#include "random/spectrum.h"
+#include "shell/images.h"
+
+namespace vib::random::app {
+namespace {
+
+// The client area as designed, in twips; every control keeps its share of it.
+constexpr QSize kDesign(9600, 7200);
+
+QLabel* Boxed(QLabel* label) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+}  // namespace
+
+MorvaneWindow::MorvaneWindow(RandomState& state, shell::Services& services, QWidget* parent)
+    : ShellWindow("frmMVR", services, shell::MorvaneTexts(),
+                  shell::ParamSlots{prm::MaxA, prm::MaxD, prm::MaxV}, kDesign, parent),
+      state_(state),
+      printColorMode_(Texts().printColorStart) {
+    setWindowTitle("RANDOM VIBRATION CALCULATOR ");
+    setWindowIcon(shell::ProgramIcon(false));
+    BuildMenus(MorvaneMenuTree());
+    BuildControls();
+    BindProgramCommands();
+}
+
+void MorvaneWindow::BuildControls() {
+    // The strip left of the plot stays free: the decade labels are printed there.
+    auto* title = AddLabel("lblTestTitle", "RANDOM VIBRATION TEST # ______________________________",
+                           QRect(960, 10, 8350, 290), Qt::AlignCenter);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    PlacePlot(QRect(960, 310, 8350, 5160));
+    AddLabel("Label14", "", QRect(960, 5480, 8350, 270));
+    Boxed(AddLabel("lblDref", "", QRect(960, 5820, 2000, 300)));
+    Boxed(AddLabel("lblVref", "", QRect(3010, 5820, 2000, 300)));
+    Boxed(AddLabel("lblAref", "", QRect(5060, 5820, 2000, 300)));
+    Boxed(AddLabel("lblProfile", "", QRect(7110, 5820, 2200, 300)));
+    AddLabel("lblTime", " ", QRect(960, 6200, 1300, 270));
+    AddLabel("lblDate", " ", QRect(2310, 6200, 1300, 270));
+    AddLabel("lblInst", QString::fromStdString(Texts().keyHint), QRect(3660, 6200, 5650, 270));
+    AddLabel("lblComp", QString::fromStdString(Texts().credits), QRect(960, 6560, 7300, 270));
+
+    auto* cursor = AddLabel("lblCursor", "Cursor", QRect(5800, 380, 3400, 270));
+    cursor->setStyleSheet("QLabel { color: red; background: white; }");
+    cursor->raise();
+
+    auto* logo = AddLabel("Image1", "", QRect(150, 6150, 650, 650), Qt::AlignCenter);
+    logo->setPixmap(shell::LogoPixmap(QSize(40, 40)));
+    auto* badge = AddLabel("Image2", "", QRect(8300, 6500, 1010, 330), Qt::AlignCenter);
+    badge->setPixmap(shell::BadgePixmap(QSize(66, 20)));
+    auto* sine = AddLabel("imgSine", "", QRect(120, 5470, 720, 420), Qt::AlignCenter);
+    sine->setPixmap(shell::SinePixmap(QSize(46, 26)));
+}
+
+void MorvaneWindow::BindProgramCommands() {
+    Bind("mnuViewXaxisIn", &MorvaneWindow::ZoomFreqIn);
+    Bind("mnuViewXaxisOut", &MorvaneWindow::ZoomFreqOut);
+    // The profile, range, resolution, abort-limit, file and Y-limit commands come with
+    // their own features; until then their items do nothing.
+}
+
+void MorvaneWindow::SyncMenuChecks() {
+    // The item whose position equals the setting is checked, the others cleared; a
+    // setting that matches no item leaves the group as it is.
+    auto group = [this](float setting, std::initializer_list<const char*> items) {
+        const int count = static_cast<int>(items.size());
+        int match = -1;
+        for (int i = 0; i < count; ++i)
+            if (setting == static_cast<float>(i)) match = i;
+        if (match < 0) return;
+        int i = 0;
+        for (const char* name : items) SetChecked(name, i++ == match);
+    };
+    group(state_.Param(prm::RangeIndex), {"mnuProfileFreq250", "mnuProfileFreq500", "mnuProfileFreq1000",
+                                           "mnuProfileFreq2000", "mnuProfileFreq4000"});
+    group(state_.Param(prm::UnitsIndex),
+          {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric", "mnuSystemUnitsHybrid"});
+    group(state_.Param(prm::PlotBackground), {"mnuViewPlotColorBlack", "mnuViewPlotColorWhite"});
+    SetChecked("mnuSystemSepsEnglish", state_.Param(prm::SeparatorMode) == 0.0f);
+    SetChecked("mnuSystemSepsReversed", state_.Param(prm::SeparatorMode) == 1.0f);
+    group(state_.Param(prm::LinesIndex),
+          {"mnuProfileLines200", "mnuProfileLines400", "mnuProfileLines800", "mnuProfileLines1600"});
+}
+
+void MorvaneWindow::Recompute() {
+    SyncMenuChecks();
+    RecomputeModel(state_);
+    Redraw();
+}
+
+void MorvaneWindow::ConvertUnitValues(const shell::UnitFactors& factors) {
+    for (int i = 0; i < kUnitConvertedAsd; ++i)
+        state_.Asd[static_cast<std::size_t>(i)] =
+            shell::Convert(state_.Asd[static_cast<std::size_t>(i)], factors.asd);
+}
+
+void MorvaneWindow::RefreshAfterUnitChange() {
+    Redraw();
+    DrawAxisText();
+}
+
+bool MorvaneWindow::ZoomKey(char key) {
+    switch (key) {
+        case 'X': ZoomFreqIn(); return true;
+        case 'x': ZoomFreqOut(); return true;
+        case 'Y': ZoomTopIn(); return true;
+        case 'y': ZoomTopOut(); return true;
+        case 'Z': ZoomBottomIn(); return true;
+        case 'z': ZoomBottomOut(); return true;
+        default: return false;
+    }
+}
+
+void MorvaneWindow::CursorClicked(int, double xTwips, double yTwips) {
+    cursorX_ = static_cast<float>(xTwips);
+    cursorY_ = static_cast<float>(yTwips);
+    cursorTime_ = static_cast<float>(Svc().clock.SecondsSinceMidnight());
+    // The readout's text comes with the plot's scales; until then it is only shown.
+    if (QLabel* cursor = Label("lblCursor")) cursor->setVisible(true);
+}
+
+}  // namespace vib::random::app

@@ -1,0 +1,22 @@
+#pragma once
+// The desktop services one program runs against: the real Qt ones in the executables,
+// scripted doubles in the tests.
+
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "platform/qt/clipboard.h"
+
+namespace vib::shell {
+
+struct Services {
+    MessageBox& box;
+    InputBox& input;
+    FileDialog& files;
+    Printer& printer;
+    Clipboard& clipboard;
+    Clock& clock;
+    ProgramEnd& end;
+    NumberLocale locale;  // separators of the user's locale for input and display
+};
+
+}  // namespace vib::shell

@@ -1,0 +1,64 @@
+// The File, View, Tools and Help commands of the shell and the exit question.
+#include <QAction>
+
+#include "platform/numbers.h"
+
+#include "shell_window.h"
+
+namespace vib::shell {
+
+void ShellWindow::OnExit() {
+    const BoxAnswer answer =
+        services_.box.Show(texts_.exitQuestion, BoxButtons::YesNo, BoxIcon::Stop, texts_.programName);
+    if (answer == BoxAnswer::No) return;
+    ending_ = true;  // this path restores only the orientation; the unload must not run
+    services_.printer.SetOrientation(static_cast<int>(RoundHalfEven(savedPrinterOrientation_)));
+    services_.end.EndNow();
+}
+
+// Each print-colour command swaps both marks; the mode then follows the mark that ends
+// up checked, so the printout always matches what the menu shows.
+void ShellWindow::OnColorsColors() {
+    SetChecked("mnuFileColorsColors", !Checked("mnuFileColorsColors"));
+    SetChecked("mnuFileColorsMono", !Checked("mnuFileColorsMono"));
+    PrintColorMode() = Checked("mnuFileColorsColors") ? 2 : 1;
+}
+
+void ShellWindow::OnColorsMono() {
+    SetChecked("mnuFileColorsColors", !Checked("mnuFileColorsColors"));
+    SetChecked("mnuFileColorsMono", !Checked("mnuFileColorsMono"));
+    PrintColorMode() = Checked("mnuFileColorsMono") ? 1 : 2;
+}
+
+void ShellWindow::OnPlotBackground(int setting) {
+    Plot().Picture().SetBackColor(ConsoleColor(setting == 1 ? 15 : 0));
+    Param(kPlotBackground) = static_cast<float>(setting);
+    RedrawPlot();
+    SetChecked("mnuViewPlotColorBlack", setting == 0);
+    SetChecked("mnuViewPlotColorWhite", setting == 1);
+}
+
+void ShellWindow::OnViewAbort() {
+    SetChecked("mnuViewAbort", !Checked("mnuViewAbort"));
+    RedrawPlot();
+}
+
+void ShellWindow::OnCopyPlot() {
+    services_.box.Show(
+        " This menu command copies the plot to the system clipboard to be pasted in other "
+        "applications; press the PrintScreen key to copy the entire screen to the clipboard. "
+        "The plot background color will be that set in the VIEW|PLOTBACKGROUND menu.",
+        BoxButtons::Ok, BoxIcon::None, "Copy To Clipboard");
+    services_.clipboard.Clear();
+    services_.clipboard.SetImage(Plot().Picture().Image());
+}
+
+void ShellWindow::OnPrinterSetup() {
+    RunWithRetry([this] { return services_.printer.ShowSetupDialog("QTR-8 Printer Setup"); });
+}
+
+void ShellWindow::ShowHelp(const std::string& text, const std::string& title) {
+    services_.box.Show(text, BoxButtons::Ok, BoxIcon::None, title);
+}
+
+}  // namespace vib::shell

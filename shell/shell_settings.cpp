@@ -1,0 +1,79 @@
+// The System and Test Setup commands of the shell: unit system, separators, system
+// limits, test title and subtitles.
+#include <QLabel>
+#include <QString>
+
+#include "platform/numbers.h"
+#include "shell_window.h"
+
+namespace vib::shell {
+namespace {
+
+const char* const kUnitItems[] = {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric",
+                                  "mnuSystemUnitsHybrid"};
+
+// The first 65 characters of a user's answer (characters, not bytes).
+std::string Cut(const std::string& text) {
+    return QString::fromStdString(text).left(kTitleCut).toStdString();
+}
+
+}  // namespace
+
+void ShellWindow::SwitchUnits(int target) {
+    for (int u = 0; u < 3; ++u) SetChecked(kUnitItems[u], u == target);
+    float& units = Param(kUnitsIndex);
+    if (units == static_cast<float>(target)) return;
+    const UnitFactors factors = FactorsBetween(UnitCode(units), target);
+    Param(slots_.maxA) = Convert(Param(slots_.maxA), factors.acceleration);
+    Param(slots_.maxV) = Convert(Param(slots_.maxV), factors.velocity);
+    Param(slots_.maxD) = Convert(Param(slots_.maxD), factors.displacement);
+    ConvertUnitValues(factors);
+    units = static_cast<float>(target);
+    RefreshAfterUnitChange();
+}
+
+void ShellWindow::OnSepsEnglish() {
+    SetChecked("mnuSystemSepsEnglish", true);
+    SetChecked("mnuSystemSepsReversed", false);
+    if (Param(kSeparatorMode) != 0.0f) Param(kSeparatorMode) = 0.0f;
+}
+
+void ShellWindow::OnSepsReversed() {
+    SetChecked("mnuSystemSepsEnglish", false);
+    SetChecked("mnuSystemSepsReversed", true);
+    if (Param(kSeparatorMode) != 1.0f) Param(kSeparatorMode) = 1.0f;
+    services_.box.Show(" Numbers may be displayed differently depending on Windows Regional Settings",
+                       BoxButtons::Ok, BoxIcon::Information, " Information");
+}
+
+void ShellWindow::AskLimit(const LimitTexts& texts, int slot) {
+    // Hybrid asks in its own units (G-peak, mm peak-to-peak, cm/s peak), so a Hybrid
+    // user can change a limit without switching systems first.
+    const int units = UnitCode(Param(kUnitsIndex));
+    if (units < 0) return;
+    float& limit = Param(slot);
+    const std::string answer =
+        services_.input.Ask(texts.prompts[static_cast<std::size_t>(units)], texts.title,
+                            FormatGeneral(limit, services_.locale.decimal));
+    const auto value = ParseLocaleNumber(answer, services_.locale);
+    if (value && *value > 1.0) limit = StoreSingle(*value);
+}
+
+void ShellWindow::OnTitle() {
+    QLabel* title = Label("lblTestTitle");
+    if (!title) return;
+    std::string answer =
+        services_.input.Ask("Enter a new Test title", "Test Title", title->text().toStdString());
+    if (texts_.cutTitle) answer = Cut(answer);
+    if (!answer.empty()) title->setText(QString::fromStdString(answer));
+}
+
+void ShellWindow::OnSubTitle(int which) {
+    std::string& subtitle = SubTitle(which);
+    const std::string& prompt = which == 1 ? texts_.subTitle1Prompt : texts_.subTitle2Prompt;
+    const std::string answer = Cut(services_.input.Ask(prompt, "Test Title", subtitle));
+    if (!answer.empty()) subtitle = answer;
+    RedrawPlot();
+}
+
+}  // namespace vib::shell

@@ -1,0 +1,188 @@
+#include "shell_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "platform/numbers.h"
+
+namespace vib::shell {
+
+ShellWindow::ShellWindow(const char* objectName, Services& services, ShellTexts texts,
+                         ParamSlots slots, QSize designTwips, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      texts_(std::move(texts)),
+      slots_(slots),
+      surface_(new FormSurface(designTwips, this)),
+      plot_(new PictureWidget(surface_)) {
+    setObjectName(objectName);
+    surface_->setObjectName("Form");
+    plot_->setObjectName("picPlot");
+    setCentralWidget(surface_);
+    setFocusPolicy(Qt::StrongFocus);
+    plot_->Picture().SetBackColor(BackgroundColor(0));
+
+    connect(plot_, &PictureWidget::MouseDown, this, [this](int button, double x, double y) {
+        Guarded([&] { CursorClicked(button, x, y); });
+    });
+    // A resize arrives in bursts; the program hears of it once, after the burst.
+    connect(plot_, &PictureWidget::Resized, this, [this] {
+        if (resizePending_) return;
+        resizePending_ = true;
+        QTimer::singleShot(100, this, [this] {
+            resizePending_ = false;
+            Guarded([this] { PlotResized(); });
+        });
+    });
+}
+
+ShellWindow::~ShellWindow() = default;
+
+Rgb ShellWindow::BackgroundColor(float setting) {
+    return ConsoleColor(setting == 1.0f ? 15 : 0);
+}
+
+void ShellWindow::Load() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+    savedPrinterFontSize_ = services_.printer.FontSize();
+}
+
+void ShellWindow::ShowMaximizedOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+}
+
+QAction* ShellWindow::Action(const std::string& name) const {
+    return findChild<QAction*>(QString::fromStdString(name));
+}
+
+bool ShellWindow::Checked(const std::string& name) const {
+    const QAction* action = Action(name);
+    return action && action->isChecked();
+}
+
+void ShellWindow::SetChecked(const std::string& name, bool checked) {
+    if (QAction* action = Action(name)) action->setChecked(checked);
+}
+
+QLabel* ShellWindow::Label(const std::string& name) const {
+    return findChild<QLabel*>(QString::fromStdString(name));
+}
+
+bool ShellWindow::Guarded(const std::function<void()>& handler) {
+    if (busy_) return false;
+    busy_ = true;
+    struct Release {
+        bool& flag;
+        ~Release() { flag = false; }
+    } release{busy_};
+    handler();
+    return true;
+}
+
+bool ShellWindow::RunWithRetry(const std::function<FileError()>& step) {
+    for (;;) {
+        const FileError error = step();
+        if (!error) return true;
+        const BoxAnswer answer = services_.box.Show(error.description, BoxButtons::RetryCancel,
+                                                    BoxIcon::Exclamation, ErrorBoxTitle(error.number));
+        if (answer != BoxAnswer::Retry) return false;
+    }
+}
+
+void ShellWindow::BuildMenus(const std::vector<MenuItem>& tree) {
+    BuildMenuBar(*menuBar(), tree);
+    BindShellCommands();
+}
+
+QLabel* ShellWindow::AddLabel(const char* name, const QString& caption, QRect design,
+                              Qt::Alignment alignment) {
+    auto* label = new QLabel(caption, surface_);
+    label->setObjectName(name);
+    label->setAlignment(alignment);
+    surface_->Place(label, design);
+    return label;
+}
+
+void ShellWindow::PlacePlot(QRect design) { surface_->Place(plot_, design); }
+
+void ShellWindow::BindAction(const char* name, std::function<void()> handler) {
+    QAction* action = Action(name);
+    if (!action) return;
+    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+        // A click flips a checkable action before we hear of it; the handlers decide
+        // the marks themselves, from the state before the click.
+        if (action->isCheckable()) action->setChecked(!checked);
+        Guarded(handler);
+    });
+}
+
+void ShellWindow::BindShellCommands() {
+    Bind("mnuExit", &ShellWindow::OnExit);
+    Bind("mnuFileColorsColors", &ShellWindow::OnColorsColors);
+    Bind("mnuFileColorsMono", &ShellWindow::OnColorsMono);
+    Bind("mnuFilePrinterSetup", &ShellWindow::OnPrinterSetup);
+    BindAction("mnuFilePrint", [this] { PrintReport(); });
+    BindAction("mnuSystemUnitsEnglish", [this] { SwitchUnits(kEnglish); });
+    BindAction("mnuSystemUnitsMetric", [this] { SwitchUnits(kMetric); });
+    BindAction("mnuSystemUnitsHybrid", [this] { SwitchUnits(kHybrid); });
+    Bind("mnuSystemSepsEnglish", &ShellWindow::OnSepsEnglish);
+    Bind("mnuSystemSepsReversed", &ShellWindow::OnSepsReversed);
+    BindAction("mnuSystemMaxA", [this] { AskLimit(texts_.maxA, slots_.maxA); });
+    BindAction("mnuSystemMaxD", [this] { AskLimit(texts_.maxD, slots_.maxD); });
+    BindAction("mnuSystemMaxV", [this] { AskLimit(texts_.maxV, slots_.maxV); });
+    Bind("mnuTestTitle", &ShellWindow::OnTitle);
+    BindAction("mnuTestSubTitle1", [this] { OnSubTitle(1); });
+    BindAction("mnuTestSubTitle2", [this] { OnSubTitle(2); });
+    BindAction("mnuViewPlotColorBlack", [this] { OnPlotBackground(0); });
+    BindAction("mnuViewPlotColorWhite", [this] { OnPlotBackground(1); });
+    Bind("mnuViewAbort", &ShellWindow::OnViewAbort);
+    BindAction("mnuViewRefresh", [this] { RedrawPlot(); });
+    Bind("mnuCut", &ShellWindow::OnCopyPlot);
+    BindAction("mnuHelpHelp", [this] { ShowHelp(texts_.help, " Help Instructions"); });
+    BindAction("mnuHelpKeyboard", [this] { ShowHelp(texts_.keyboard, " Keyboard Access Keys"); });
+    BindAction("mnuHelpNew", [this] { ShowHelp(texts_.whatsNew, "What's New"); });
+    BindAction("mnuHelpFormulas", [this] { ShowHelp(FormulaSheet(), "Vibration Formulas"); });
+    BindAction("mnuHelpAboutSoftware", [this] { ShowHelp(texts_.about, texts_.aboutTitle); });
+}
+
+void ShellWindow::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() != 1 || text[0].unicode() >= 128 || text[0].unicode() < 32) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    const char key = static_cast<char>(text[0].unicode());
+    Guarded([&] { HandleKey(key); });
+}
+
+void ShellWindow::HandleKey(char key) {
+    ZoomKey(key);
+    const char upper = (key >= 'a' && key <= 'z') ? static_cast<char>(key - 'a' + 'A') : key;
+    if (upper == 'J') RedrawPlot();
+    if (upper == 'W') services_.box.Show(texts_.origin, BoxButtons::Ok, BoxIcon::None, "Origin");
+}
+
+void ShellWindow::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        // A box of a running handler is still open; the window stays until it returns.
+        event->ignore();
+        return;
+    }
+    if (!ending_) {
+        ending_ = true;
+        services_.printer.SetOrientation(static_cast<int>(RoundHalfEven(savedPrinterOrientation_)));
+        services_.printer.SetFontSize(savedPrinterFontSize_);
+        services_.end.EndNow();
+    }
+    event->accept();
+}
+
+}  // namespace vib::shell

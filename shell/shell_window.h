@@ -1,0 +1,142 @@
+#pragma once
+// ShellWindow: the main-window base that both calculators share.
+//
+// It does: build the menu bar from a tree and route each shell command (units,
+// separators, limits, titles, print colour, plot background, abort lines, refresh,
+// clipboard copy, printer set-up, print, help, exit) and the keyboard to its handler;
+// hold the client surface with its proportional layout, the twips picture picPlot and
+// the labels by name; run every handler through one guard, so no handler starts while
+// another (or one of its modal boxes) is still open; restore the printer settings on
+// unload; show the "Error # ... Occured" Retry/Cancel box for printer and file steps.
+//
+// It does not: compute, draw the plot, read or write files, or know what a program's
+// zoom steps, cursor readout and report do; those are the hooks below.
+
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "form_surface.h"
+#include "menu_tree.h"
+#include "services.h"
+#include "texts.h"
+#include "units.h"
+
+class QLabel;
+
+namespace vib::shell {
+
+// Where the shell's settings sit in a program's parameter block. Units, separators and
+// plot background use the same entries in both programs.
+struct ParamSlots {
+    int maxA;
+    int maxD;
+    int maxV;
+};
+inline constexpr int kUnitsIndex = 22;
+inline constexpr int kPlotBackground = 53;
+inline constexpr int kSeparatorMode = 62;
+
+class ShellWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    ShellWindow(const char* objectName, Services& services, ShellTexts texts, ParamSlots slots,
+                QSize designTwips, QWidget* parent = nullptr);
+    ~ShellWindow() override;
+
+    // The load handler: maximised window state, printer font size remembered.
+    void Load();
+    // Shows the window maximised; sized to the screen first, so it fills the screen
+    // also where no window manager honours the maximised state.
+    void ShowMaximizedOnScreen();
+
+    QAction* Action(const std::string& name) const;
+    bool Checked(const std::string& name) const;
+    void SetChecked(const std::string& name, bool checked);
+    QLabel* Label(const std::string& name) const;
+    PictureWidget& Plot() { return *plot_; }
+    FormSurface& Surface() { return *surface_; }
+    Services& Svc() { return services_; }
+    const ShellTexts& Texts() const { return texts_; }
+
+    void SetSavedPrinterOrientation(float orientation) { savedPrinterOrientation_ = orientation; }
+    float SavedPrinterFontSize() const { return savedPrinterFontSize_; }
+
+    // Runs `step` until it succeeds or the user cancels the error box; true on success.
+    bool RunWithRetry(const std::function<FileError()>& step);
+
+    // Runs a handler unless another is still running; false when it was refused.
+    bool Guarded(const std::function<void()>& handler);
+    bool Busy() const { return busy_; }
+
+    // The plot background colour of a setting: black for 0, bright white for 1.
+    static Rgb BackgroundColor(float setting);
+
+protected:
+    // --- hooks each program supplies ---
+    virtual float& Param(int index) = 0;
+    virtual std::string& SubTitle(int which) = 0;  // 1 or 2
+    virtual int& PrintColorMode() = 0;
+    // Converts the program's own unit-bound values (ASD levels, pulse amplitude).
+    virtual void ConvertUnitValues(const UnitFactors& factors) = 0;
+    virtual void RefreshAfterUnitChange() = 0;
+    virtual void RedrawPlot() = 0;
+    // Runs the zoom step of a case-sensitive key; false when the key is no zoom key.
+    virtual bool ZoomKey(char key) = 0;
+    virtual void CursorClicked(int button, double xTwips, double yTwips) = 0;
+    virtual void PrintReport() = 0;
+    // The plot area changed size (after the event, outside painting, not inside a
+    // handler). Default: nothing; the old image is shown scaled until the next redraw.
+    virtual void PlotResized() {}
+
+    // --- building blocks for the program windows ---
+    void BuildMenus(const std::vector<MenuItem>& tree);
+    QLabel* AddLabel(const char* name, const QString& caption, QRect design,
+                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    void PlacePlot(QRect design);
+    void PlaceControl(QWidget* control, QRect design) { surface_->Place(control, design); }
+    // Connects an action to a handler of the program window; the handler runs guarded
+    // and sees the check mark as it was before the click.
+    template <class W>
+    void Bind(const char* name, void (W::*handler)()) {
+        BindAction(name, [this, handler] { (static_cast<W*>(this)->*handler)(); });
+    }
+    void BindAction(const char* name, std::function<void()> handler);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BindShellCommands();
+    void HandleKey(char key);
+    // System menu
+    void SwitchUnits(int target);
+    void OnSepsEnglish();
+    void OnSepsReversed();
+    void AskLimit(const LimitTexts& texts, int slot);
+    void OnTitle();
+    void OnSubTitle(int which);
+    // File, View, Tools, Help
+    void OnExit();
+    void OnColorsColors();
+    void OnColorsMono();
+    void OnPlotBackground(int setting);
+    void OnViewAbort();
+    void OnCopyPlot();
+    void OnPrinterSetup();
+    void ShowHelp(const std::string& text, const std::string& title);
+
+    Services& services_;
+    ShellTexts texts_;
+    ParamSlots slots_;
+    FormSurface* surface_;
+    PictureWidget* plot_;
+    bool busy_ = false;
+    bool ending_ = false;
+    bool resizePending_ = false;
+    float savedPrinterOrientation_ = kPortrait;
+    float savedPrinterFontSize_ = 0;
+};
+
+}  // namespace vib::shell
