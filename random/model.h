@@ -33,6 +33,18 @@ inline constexpr int LinesIndex = 68;
 
 inline constexpr float kSpectrumFloor = 1e-6f;
 
+// The plot's axis layout. It survives between redraws because settings outside the
+// tables leave the previous layout in force.
+struct PlotLayout {
+    float FreqMin = 5.0f;
+    float FreqMax = 2000.0f;
+    float FreqLogMin = 1.60943f;
+    float FreqAxisScale = 0.1669f;
+    std::int16_t DecadeCount = 4;
+    float AsdLogMin = -6.9077554f;  // ln 0.001
+    float AsdAxisScale = 0.1086f;
+};
+
 struct RandomState {
     // Breakpoint tables; entry 0 is never part of the profile.
     std::array<float, kTableSize> Params{};
@@ -65,6 +77,13 @@ struct RandomState {
     std::string FileText1;
     std::string FileText2;
     std::array<std::string, 21> PlotLabels;
+
+    // The plot's own state: its layout and the last click in the picture (twips), with
+    // the clock reading (seconds since midnight) when its readout was computed.
+    PlotLayout Layout;
+    float CursorX = 0.0f;
+    float CursorY = 0.0f;
+    float CursorTime = -1e9f;
 
     float Param(int index) const { return Params[static_cast<std::size_t>(index)]; }
     float& Param(int index) { return Params[static_cast<std::size_t>(index)]; }

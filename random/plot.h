@@ -1,0 +1,89 @@
+#pragma once
+// The ASD plot as geometry and texts: the axis layout, the grid, the spectrum and abort
+// traces, the decade labels beside the plot, the result labels and the cursor readout.
+// Everything here is plain computation over RandomState; the window and the batch tool
+// render it through a Canvas.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model.h"
+#include "platform/canvas.h"
+#include "platform/numbers.h"
+
+namespace vib::random {
+
+// DrawGrid's first step: the frequency table by XAxisSetting (0 becomes 3; other values
+// outside 1..4 keep the previous layout) and the ASD table by the decade count (outside
+// 1..8 the previous count and scale stay while the bottom follows the setting).
+void ApplyPlotLayout(RandomState& s);
+
+// Where a frequency and an ASD level lie in a picture of width w and height h (twips).
+double FreqToX(const PlotLayout& l, double w, double freq);
+double AsdToY(const PlotLayout& l, double h, double asd);
+
+struct PlotSegment {
+    double x1, y1, x2, y2;
+    friend bool operator==(const PlotSegment&, const PlotSegment&) = default;
+};
+
+std::vector<PlotSegment> GridLines(const PlotLayout& l, double w, double h);
+
+// The spectrum (factor 0), or the upper (+1) or lower (-1) abort line: one segment per
+// line from StartLine to LineCount - 1, starting from the bottom edge under the first
+// breakpoint. Values are limited to 0.1 .. h before their logarithm.
+enum class Trace { Spectrum, UpperAbort, LowerAbort };
+std::vector<PlotSegment> TracePath(const RandomState& s, double w, double h, Trace trace);
+
+// The whole picture: grid, spectrum, abort lines when `abortLines`, subtitles. The
+// caller clears the canvas to the background colour first.
+void DrawAsdPlot(const RandomState& s, bool abortLines, Canvas& canvas);
+
+inline constexpr Rgb kGridColor{0, 128, 128};
+inline constexpr Rgb kAbortColor{255, 255, 0};
+Rgb TraceColor(const RandomState& s);
+
+// A text placed by fractions of the window (or of the rendered image) around the plot.
+struct PlacedText {
+    std::string text;
+    double xFraction, yFraction;
+    Rgb color;
+};
+
+// The decade labels beside the plot, bottom to top: English and Hybrid read the G^2/Hz
+// decades, Metric two decades higher.
+std::vector<PlacedText> DecadeLabels(const RandomState& s);
+// "ASD", the unit text and "Ave." beside the decade labels. Sets PlotLabels 11 to 17 as
+// the drawing does.
+std::vector<PlacedText> AxisCaptions(RandomState& s);
+
+// The frequency row under the plot for an axis setting of 1..4; nothing for others.
+std::optional<std::string> FrequencyRowCaption(float xAxisSetting);
+
+struct ResultTexts {
+    std::string dref, vref, aref, profile, unitText;
+};
+// The result labels in the active unit system, with the locale's decimal separator;
+// nothing for a unit code that is none of the three (the labels then stay as they are).
+std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal);
+
+// True when a readout computed at `cursorTime` is older than 3 seconds at `now`
+// (seconds since midnight; a readout from before midnight counts across it).
+bool CursorReadoutExpired(float cursorTime, double now);
+
+// Frequency and ASD under the click at (CursorX, CursorY). English: the ASD as the axis
+// shows it; Metric: times 100, as the Metric decade labels read; Hybrid: no new text.
+std::optional<std::string> CursorReadoutText(const RandomState& s, double w, double h,
+                                             char decimal);
+
+// The six zoom steps and the upper and lower limit menus: settings only; the caller
+// redraws.
+void ZoomFreqIn(RandomState& s);
+void ZoomFreqOut(RandomState& s);
+void ZoomTopIn(RandomState& s);
+void ZoomTopOut(RandomState& s);
+void ZoomBottomIn(RandomState& s);
+void ZoomBottomOut(RandomState& s);
+
+}  // namespace vib::random
