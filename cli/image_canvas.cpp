@@ -1,6 +1,8 @@
 #include "image_canvas.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -46,14 +48,20 @@ void ImageCanvas::Fill(Rgb color) {
     painter_.fillRect(area_, ToQColor(color));
 }
 
-void DrawLabel(QImage& image, QPointF topLeft, const std::string& text, Rgb color, int pointSize) {
+void DrawLabel(QImage& image, QPointF topLeft, const std::string& text, Rgb color, int pointSize,
+               bool centred) {
     QPainter p(&image);
     QFont font = p.font();
     font.setPointSize(pointSize);
     p.setFont(font);
     p.setPen(ToQColor(color));
-    p.drawText(QRectF(topLeft, QSizeF(image.width(), 200)), Qt::AlignLeft | Qt::AlignTop,
-               QString::fromStdString(text));
+    const QString q = QString::fromStdString(text);
+    QPointF at = topLeft;
+    if (centred) {
+        const double w = QFontMetricsF(font).horizontalAdvance(q);
+        at.setX(std::clamp(at.x() - w / 2, 0.0, image.width() - w - 1));
+    }
+    p.drawText(QRectF(at, QSizeF(image.width(), 200)), Qt::AlignLeft | Qt::AlignTop, q);
 }
 
 bool EnsureGuiApplication() {

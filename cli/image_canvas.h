@@ -31,8 +31,10 @@ class ImageCanvas : public Canvas {
     QRectF area_;
 };
 
-// Text drawn outside the picture area (labels around the plot), in image pixels.
-void DrawLabel(QImage& image, QPointF topLeft, const std::string& text, Rgb color, int pointSize);
+// Text drawn outside the picture area (labels around the plot), in image pixels. With
+// `centred`, the text is centred on topLeft.x() but kept inside the image.
+void DrawLabel(QImage& image, QPointF topLeft, const std::string& text, Rgb color, int pointSize,
+               bool centred = false);
 
 // Makes sure a QGuiApplication exists (on the offscreen platform), as text rendering
 // needs one; returns false when Qt could not start.

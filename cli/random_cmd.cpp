@@ -1,19 +1,39 @@
 #include <ostream>
 
 #include "commands.h"
+#include "image_canvas.h"
 #include "platform/files.h"
 #include "random/checks.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
+#include "random_plot.h"
 
 namespace vib::cli {
 
 int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string profile;
-    for (const auto& a : args) {
+    std::string profile, plotPath;
+    int width = kDefaultPlotWidth, height = kDefaultPlotHeight;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             out << UsageText();
             return kExitOk;
+        }
+        if (a == "--plot" || a == "--size") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                err << "vibcalc random: " << a << " needs a value\n\n" << UsageText();
+                return kExitUsage;
+            }
+            const std::string& value = args[++i];
+            if (a == "--plot") {
+                plotPath = value;
+            } else if (!ParseImageSize(value, width, height)) {
+                err << "vibcalc random: --size takes WIDTHxHEIGHT in pixels, 200x150 to "
+                       "8000x8000\n\n"
+                    << UsageText();
+                return kExitUsage;
+            }
+            continue;
         }
         if (!a.empty() && a[0] == '-') {
             err << "vibcalc random: unknown option '" << a << "'\n\n" << UsageText();
@@ -36,6 +56,14 @@ int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostr
             err << "vibcalc: " << profile << ": " << e.description << " (error " << e.number << ")";
             if (!e.detail.empty() && e.detail != profile) err << ": " << e.detail;
             err << "\n";
+            return kExitFileError;
+        }
+    }
+
+    if (!plotPath.empty()) {
+        const std::string problem = RenderRandomPlot(s, plotPath, width, height);
+        if (!problem.empty()) {
+            err << "vibcalc: " << plotPath << ": " << problem << "\n";
             return kExitFileError;
         }
     }

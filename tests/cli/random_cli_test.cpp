@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -111,6 +113,46 @@ TEST(Vibcalc, UsageAndHelp) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("random [PROFILE]"), std::string::npos);
     EXPECT_NE(help.out.find("shock [PROFILE]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vib::cli
+
+namespace vib::cli {
+namespace {
+
+TEST(VibcalcRandomPlot, RendersThePictureToAPng) {
+    const std::string path = TempPath("plot.png");
+    const Result r = Vibcalc({"random", "--plot", path, "--size", "900x600"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NO_THROW(nlohmann::json::parse(r.out));  // the results are still printed
+    QImage image(QString::fromStdString(path));
+    std::filesystem::remove(path);
+    ASSERT_EQ(image.size(), QSize(900, 600));
+    // The picture is black with a cyan grid and a white trace.
+    int black = 0, cyan = 0, white = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            black += c == qRgb(0, 0, 0);
+            cyan += c == qRgb(0, 128, 128);
+            white += c == qRgb(255, 255, 255);
+        }
+    EXPECT_GT(black, 30000);
+    EXPECT_GT(cyan, 1000);
+    EXPECT_GT(white, 50);
+}
+
+TEST(VibcalcRandomPlot, BadSizesAndUnwritablePaths) {
+    for (const char* size : {"0x0", "100", "x600", "900x", "12x5000000", "900x600x3", "abcxdef"}) {
+        const Result r = Vibcalc({"random", "--plot", TempPath("p.png"), "--size", size});
+        EXPECT_EQ(r.status, 2) << size;
+    }
+    EXPECT_EQ(Vibcalc({"random", "--plot"}).status, 2);
+    const Result r = Vibcalc({"random", "--plot", "/nonexistent-folder/p.png"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("/nonexistent-folder/p.png"), std::string::npos);
 }
 
 }  // namespace
