@@ -16,6 +16,14 @@ inline constexpr int kTransformPoints = 1024;
 using ParamArray = std::array<float, kLastParam + 1>;
 using SampleArray = std::array<float, kLastSample + 1>;
 
+// The View menu's three pass switches; the window mirrors them into its checkmarks. The
+// trace switches live in P(24..26) because profiles carry them.
+struct ShockView {
+    bool test = true;    // Test Profile
+    bool srs = false;    // Shock Response Spectrum
+    bool abort = false;  // Abort Limits
+};
+
 struct ShockState {
     // Parameter block; the meaning of each entry is in model.h.
     ParamArray P{};
@@ -57,6 +65,10 @@ struct ShockState {
     // View and shell settings set at start-up.
     float XScale = 0.0f;
     float YScale = 0.0f;
+    ShockView View;
+    std::string PlotTitle;  // set by the pass that draws last
+    // Last click on the plot (twips) and when it was read out (seconds since midnight).
+    float CursorX = 0.0f, CursorY = 0.0f, CursorTime = 0.0f;
     int BrandingMode = 0;
     int PrintColorMode = 0;
 };

@@ -1,0 +1,67 @@
+#include "redraw.h"
+
+#include "model.h"
+#include "platform/numbers.h"
+#include "view.h"
+
+namespace vib::shock {
+
+ResultLabels ShowResultLabels(const ShockState& s, const RedrawInputs& in) {
+    ResultLabels r;
+    r.time = " " + in.timeText;
+    r.date = " " + in.dateText;
+    const char dp = in.decimal;
+    const double disp = s.PeakDisp;  // mils zero-to-peak
+    const double vel = s.PeakVel;    // in/s
+    const double acc = s.PeakAcc;    // G
+    const float units = s.P[param::kUnits];
+    if (units == kUnitsMetric) {
+        r.dref = " Dref = " + FormatMask(disp * 0.0508, "###.##", dp) + " MM    ";
+        r.vref = " Vref = " + FormatMask(vel * 2.54, "###.##", dp) + " CM/S";
+        r.aref = " Gref = " + FormatMask(acc * 9.807, "####.#", dp) + " M/S^2 ";
+    } else if (units == kUnitsHybrid) {
+        r.dref = " Dref = " + FormatMask(disp * 0.0508, "####.#", dp) + " MM    ";
+        r.vref = " Vref = " + FormatMask(vel * 2.54, "###.##", dp) + " CM/S";
+        r.aref = " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK ";
+    } else {
+        r.dref = " Dref = " + FormatMask(2.0 * disp, "####.#", dp) + " MILS ";
+        r.vref = " Vref = " + FormatMask(vel, "###.##", dp) + " IPS-PK";
+        r.aref = " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK  ";
+    }
+    const std::string& name = s.ProfileName;
+    r.profile = name.size() <= 20 ? name : name.substr(name.size() - 20);
+    r.hideCursor = CursorReadoutExpired(s.CursorTime, in.now);
+    if (s.BrandingMode == 9 || s.BrandingMode == 10) r.caption = in.banner;
+    return r;
+}
+
+RedrawOutput RedrawPlot(ShockState& s, Canvas& c, const RedrawInputs& in) {
+    RedrawOutput out;
+    s.Aeff = ComputeAeff(s);
+    DrawGrid(c);
+    out.time = DrawTimeAxisLabels(s, in.decimal);
+    out.values = DrawValueAxisLabels(s, c, in.decimal);
+    out.limitMessages = DrawPlotContent(s, c);
+    out.results = ShowResultLabels(s, in);
+    return out;
+}
+
+void LimitBoxes::Show(MessageBox& box, const std::vector<std::string>& messages) {
+    if (busy_) return;
+    busy_ = true;
+    for (const std::string& m : messages) box.Show(m, BoxButtons::Ok, BoxIcon::None, "");
+    busy_ = false;
+}
+
+std::vector<PlacedLabel> PlaceAxisLabels(const TimeAxisLabels& time,
+                                         const ValueAxisLabels& values) {
+    std::vector<PlacedLabel> out;
+    for (int k = 0; k < 9; ++k)
+        out.push_back({"lblY" + std::to_string(k), values[k], 0.0, 0.1 * k, LabelSide::Left});
+    for (int k = 1; k <= 5; ++k)
+        out.push_back({"lblX" + std::to_string(k), time.x[k - 1], 0.2 * k, 1.0, LabelSide::Below});
+    out.push_back({"lblXaxis", time.unit, 0.5, 1.0, LabelSide::Below, 1});
+    return out;
+}
+
+}  // namespace vib::shock

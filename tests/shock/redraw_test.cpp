@@ -1,0 +1,148 @@
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "shock/model.h"
+#include "shock/recompute.h"
+#include "shock/redraw.h"
+#include "shock/view.h"
+#include "support/recording_canvas.h"
+
+namespace vib::shock {
+namespace {
+
+using testing::RecordingCanvas;
+using Five = std::array<std::string, 5>;
+
+ShockState StartUp() {
+    ShockState s;
+    InitDefaults(s);
+    RecomputePulse(s);
+    return s;
+}
+
+TEST(ShockAxisLabels, TimeLabelsFollowXScaleOrReadHertzInTheSpectrumView) {
+    ShockState s = StartUp();
+    s.XScale = 0.25f;
+    EXPECT_EQ(DrawTimeAxisLabels(s, '.').x, (Five{"5", "10", "15", "20", "25"}));
+    s.XScale = 0.1f;
+    EXPECT_EQ(DrawTimeAxisLabels(s, '.').unit, "M-SEC.");
+    s.View.srs = true;
+    const TimeAxisLabels srs = DrawTimeAxisLabels(s, '.');
+    EXPECT_EQ(srs.x, (Five{"400", "800", "1200", "1600", "2000"}));
+    EXPECT_EQ(srs.unit, " HZ. ");
+    EXPECT_FALSE(srs.spinVisible);
+    EXPECT_EQ(s.XScale, 0.1f);
+}
+
+TEST(ShockAxisLabels, ValueLabelsAndTitlesByView) {
+    const struct {
+        float units;
+        bool srs;
+        float yScale;
+        const char* top;
+        const char* bottom;
+        const char* velTitle;
+    } table[] = {
+        {kUnitsEnglish, false, 0.25f, "25", "-15", "VELOCITY- IPS-Peak"},
+        {kUnitsEnglish, false, 0.01f, "1", "-0,6", "VELOCITY- IPS-Peak"},
+        {kUnitsMetric, false, 0.25f, "250", "-150", "VELOCITY- CM/Sec."},
+        {kUnitsHybrid, false, 0.25f, "25", "-15", "VELOCITY- CM/Sec."},
+        {kUnitsMetric, true, 0.25f, "50", "10", "                       "},
+    };
+    for (const auto& row : table) {
+        ShockState s = StartUp();
+        s.P[param::kUnits] = row.units;
+        s.View.srs = row.srs;
+        s.YScale = row.yScale;
+        s.SubTitle1 = "sub one";
+        SetPlotBackground(s, true);
+        RecordingCanvas c(7000, 4455);
+        const ValueAxisLabels v = DrawValueAxisLabels(s, c, ',');
+        EXPECT_EQ(v[0], row.top);
+        EXPECT_EQ(v[8], row.bottom);
+        ASSERT_EQ(c.texts.size(), 5u);
+        EXPECT_EQ(c.texts[1].text, row.velTitle);
+        EXPECT_NEAR(c.texts[1].x, 770, 1e-9);
+        EXPECT_NEAR(c.texts[1].y, 445.5, 1e-9);
+        EXPECT_EQ(c.FindText("sub one")->color, ConsoleColor(15));  // even on white
+    }
+}
+
+TEST(ShockResultLabels, MasksAndUnitsPerSystem) {
+    ShockState s = StartUp();
+    s.PeakDisp = 12.34f;
+    s.PeakVel = 5.678f;
+    s.PeakAcc = 14.996f;
+    s.ProfileName = "C:\\TESTS\\SHOCKS\\HALFSINE.PRF";
+    const RedrawInputs in{"10:15", "3/4/2026", 1000.0, '.', "banner"};
+    ResultLabels r = ShowResultLabels(s, in);
+    EXPECT_EQ(r.time, " 10:15");
+    EXPECT_EQ(r.dref, " Dref = 24.7 MILS ");
+    EXPECT_EQ(r.vref, " Vref = 5.68 IPS-PK");
+    EXPECT_EQ(r.aref, " Gref = 15 G-PK  ");
+    EXPECT_EQ(r.profile, "\\SHOCKS\\HALFSINE.PRF");
+    EXPECT_EQ(r.caption, "banner");
+    EXPECT_TRUE(r.hideCursor);
+    s.P[param::kUnits] = kUnitsMetric;
+    r = ShowResultLabels(s, in);
+    EXPECT_EQ(r.dref, " Dref = 0.63 MM    ");
+    EXPECT_EQ(r.vref, " Vref = 14.42 CM/S");
+    EXPECT_EQ(r.aref, " Gref = 147.1 M/S^2 ");
+    s.P[param::kUnits] = kUnitsHybrid;
+    s.BrandingMode = 0;
+    r = ShowResultLabels(s, in);
+    EXPECT_EQ(r.dref, " Dref = 0.6 MM    ");
+    EXPECT_EQ(r.aref, " Gref = 15 G-PK ");
+    EXPECT_FALSE(r.caption);
+}
+
+TEST(ShockRedraw, MetricAmplitudeIsConvertedBeforeThePasses) {
+    ShockState s = StartUp();
+    s.P[param::kUnits] = kUnitsMetric;
+    s.P[param::kAmplitude] = 100;  // m/s^2
+    RecordingCanvas c(7000, 4455);
+    const RedrawOutput out = RedrawPlot(s, c, {});
+    EXPECT_FLOAT_EQ(s.Aeff, 10.2f);
+    EXPECT_NEAR(s.PeakAcc, 10.2f, 0.01f);
+    EXPECT_EQ(out.values[0], "250");
+    EXPECT_EQ(c.lines.size(), 89u + 3u * 1023u);
+}
+
+class CountingBox : public MessageBox {
+  public:
+    std::vector<std::string> shown;
+    std::function<void()> whileOpen;
+    BoxAnswer Show(const std::string& text, BoxButtons, BoxIcon, const std::string&) override {
+        shown.push_back(text);
+        if (whileOpen) whileOpen();
+        return BoxAnswer::Ok;
+    }
+};
+
+TEST(ShockLimitBoxes, NoRedrawAndNoSecondSetWhileABoxIsOpen) {
+    LimitBoxes boxes;
+    CountingBox box;
+    int redraws = 0;
+    // The timer fires while the first box is open: the window asks the gate first.
+    box.whileOpen = [&] {
+        if (!boxes.Busy()) ++redraws;
+        boxes.Show(box, {"nested"});
+    };
+    boxes.Show(box, {" Test Velocity > System V Limit ", " Test Acceleration > System A Limit "});
+    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(box.shown.size(), 2u);
+    EXPECT_FALSE(boxes.Busy());
+}
+
+TEST(ShockAxisLabels, PlacedAroundThePicture) {
+    const auto placed = PlaceAxisLabels({}, {});
+    ASSERT_EQ(placed.size(), 15u);
+    EXPECT_EQ(placed[8].name, "lblY8");
+    EXPECT_DOUBLE_EQ(placed[8].y, 0.8);
+    EXPECT_EQ(placed[13].name, "lblX5");
+    EXPECT_DOUBLE_EQ(placed[13].x, 1.0);
+}
+
+}  // namespace
+}  // namespace vib::shock
