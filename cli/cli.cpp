@@ -19,6 +19,7 @@ std::string UsageText() {
            "                                 start-up pulse, or the shock profile PROFILE;\n"
            "                                 --wave reads a custom waveshape and selects it\n"
            "  --help                         this text\n"
+           "  --version                      the version\n"
            "\n"
            "Options of random:\n"
            "  --plot FILE.png    also render the ASD plot as the window shows it, with its\n"
@@ -57,6 +58,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h" || command == "help") {
         out << UsageText();
+        return kExitOk;
+    }
+    if (command == "--version") {
+        out << "vibcalc " << VIB_VERSION << "\n";
         return kExitOk;
     }
     if (command == "random") return RunRandom(rest, out, err);

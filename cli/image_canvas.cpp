@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 namespace vib::cli {
@@ -69,8 +70,13 @@ bool EnsureGuiApplication() {
     static int argc = 1;
     static char name[] = "vibcalc";
     static char* argv[] = {name, nullptr};
-    // The batch tool never shows a window, so it never needs a display.
+    // The batch tool never shows a window, so it never needs a display; and Qt's own
+    // start-up notes would only clutter a script's standard error.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
     static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
     return app != nullptr;
 }

@@ -109,6 +109,9 @@ TEST(Vibcalc, UsageAndHelp) {
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("Usage: vibcalc"), std::string::npos);
     }
+    const Result version = Vibcalc({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("vibcalc ", 0), 0u);
     const Result help = Vibcalc({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("random [PROFILE]"), std::string::npos);
