@@ -14,11 +14,11 @@
 namespace vib::shell {
 
 ShellWindow::ShellWindow(const char* objectName, Services& services, ShellTexts texts,
-                         ParamSlots slots, QSize designTwips, QWidget* parent)
+                         ParamSlots paramSlots, QSize designTwips, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
       texts_(std::move(texts)),
-      slots_(slots),
+      slots_(paramSlots),
       surface_(new FormSurface(designTwips, this)),
       plot_(new PictureWidget(surface_)) {
     setObjectName(objectName);
@@ -99,6 +99,13 @@ bool ShellWindow::RunWithRetry(const std::function<FileError()>& step) {
 
 void ShellWindow::BuildMenus(const std::vector<MenuItem>& tree) {
     BuildMenuBar(*menuBar(), tree);
+    // A click flips a checkable action before any handler hears of it. The marks are
+    // the handlers' business, so the flip is undone first: handlers see the state from
+    // before the click, and items without a handler yet keep their mark.
+    for (QAction* action : findChildren<QAction*>()) {
+        if (!action->isCheckable()) continue;
+        connect(action, &QAction::triggered, this, [action](bool checked) { action->setChecked(!checked); });
+    }
     BindShellCommands();
 }
 
@@ -116,12 +123,7 @@ void ShellWindow::PlacePlot(QRect design) { surface_->Place(plot_, design); }
 void ShellWindow::BindAction(const char* name, std::function<void()> handler) {
     QAction* action = Action(name);
     if (!action) return;
-    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
-        // A click flips a checkable action before we hear of it; the handlers decide
-        // the marks themselves, from the state before the click.
-        if (action->isCheckable()) action->setChecked(!checked);
-        Guarded(handler);
-    });
+    connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
 }
 
 void ShellWindow::BindShellCommands() {

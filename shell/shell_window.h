@@ -41,7 +41,7 @@ inline constexpr int kSeparatorMode = 62;
 class ShellWindow : public QMainWindow {
     Q_OBJECT
 public:
-    ShellWindow(const char* objectName, Services& services, ShellTexts texts, ParamSlots slots,
+    ShellWindow(const char* objectName, Services& services, ShellTexts texts, ParamSlots paramSlots,
                 QSize designTwips, QWidget* parent = nullptr);
     ~ShellWindow() override;
 

@@ -1,0 +1,87 @@
+#include "menus.h"
+
+namespace vib::shock::app {
+
+using shell::Item;
+using shell::Mark;
+using shell::Separator;
+using shell::Submenu;
+
+const char* const kShapeItems[8] = {"mnuShockShapeHalfsine", "mnuShockShapeTPSaw",
+                                    "mnuShockShapeIPSaw",    "mnuShockShapeTriangle",
+                                    "mnuShockShapeTrap",     "mnuShockShapeQuarter",
+                                    "mnuShockShapeCusp",     "mnuShockShapeSineBurst"};
+
+std::vector<shell::MenuItem> TessaltMenuTree() {
+    return {
+        Submenu("mnuFile", "&File",
+                {Item("mnuFileOpenProfile", "&Open Profile"), Item("mnuFileSaveProfile", "&Save Profile"),
+                 Separator(), Item("mnuFilePrinterSetup", "Printer Setup"),
+                 Submenu("mnuFileColor", "Print Color",
+                         {Item("mnuFileColorsColors", "Colors", Mark::Off),
+                          Item("mnuFileColorsMono", "Monochrome", Mark::On)}),
+                 Item("mnuFilePrint", "&Print Report"), Separator(), Item("mnuExit", "E&xit")}),
+        Submenu("mnuSystem", "&System",
+                {Submenu("mnuSystemUnits", "&Units",
+                         {Item("mnuSystemUnitsEnglish", "&English", Mark::Off),
+                          Item("mnuSystemUnitsMetric", "&Metric", Mark::Off),
+                          Item("mnuSystemUnitsHybrid", "&Hybrid ( MM And G )", Mark::Off)}),
+                 Submenu("mnuSystemSeps", "Numeric Separators",
+                         {Item("mnuSystemSepsEnglish", "English ( 1,000.00 )", Mark::Off),
+                          Item("mnuSystemSepsReversed", "Reversed ( 1.000,00 )", Mark::Off)}),
+                 Item("mnuSystemManualSteps", "Manual Mode Steps"), Separator(),
+                 Item("mnuSystemMaxD", "Max. &Displacement"), Item("mnuSystemMaxV", "Max. &Velocity"),
+                 Item("mnuSystemMaxA", "Max. &Acceleration"), Separator()}),
+        Submenu("mnuShock", "&Shock Setup",
+                {Submenu("mnuShockShape", "&Pulse Shape",
+                         {Item("mnuShockShapeHalfsine", "Half-Sine", Mark::Off),
+                          Item("mnuShockShapeTriangle", "Triangle", Mark::Off),
+                          Item("mnuShockShapeTrap", "Trapezoid", Mark::Off),
+                          Item("mnuShockShapeIPSaw", "I. P. Sawtooth", Mark::Off),
+                          Item("mnuShockShapeTPSaw", "T. P. Sawtooth", Mark::Off),
+                          Item("mnuShockShapeQuarter", "Quarter-Sine", Mark::Off),
+                          Item("mnuShockShapeCusp", "Parabolic Cusp", Mark::Off),
+                          Item("mnuShockShapeSineBurst", "Sine Burst", Mark::Off),
+                          Item("mnuShockShapeCustom", "Custom Shape", Mark::Off)}),
+                 Item("mnuShockAmplitude", "Pulse &Amplitude"),
+                 Submenu("mnuShockDuration", "Pulse &Duration",
+                         {Item("mnuShockDurationTime", "Enter Time"),
+                          Item("mnuShockDurationFreq", "Enter Frequency")}),
+                 Submenu("mnuShockPolarity", "Polarity",
+                         {Item("mnuShockPolarityPos", "Positive", Mark::Off),
+                          Item("mnuShockPolarityNeg", "Negative", Mark::Off)}),
+                 Submenu("mnuShockComp", "Compensation Mode",
+                         {Item("mnuShockCompAuto", "Automatic Compensation", Mark::On),
+                          Item("mnuShockCompManual", "Manual Compensation", Mark::Off)}),
+                 Submenu("mnuShockCompLevels", "Compensation Levels",
+                         {Item("mnuShockCompLevelsPre", "Pre-pulse Compensation"),
+                          Item("mnuShockCompLevelsPost", "Post-pulse Compensation")})}),
+        Submenu("mnuTest", "&Test Setup",
+                {Item("mnuTestTitle", "&Title"), Item("mnuTestSubTitle1", "Sub Title #1"),
+                 Item("mnuTestSubTitle2", "Sub Title #2"), Separator()}),
+        Submenu("mnuView", "&View",
+                {Item("mnuViewTest", "&Test Profile", Mark::On),
+                 Item("mnuViewSRS", "Shock Response Spectrum", Mark::Off), Separator(),
+                 Item("mnuViewAcc", "Acceleration", Mark::Off),
+                 Item("mnuViewVel", "&Velocity", Mark::On),
+                 Item("mnuViewDisp", "&Displacement", Mark::On),
+                 Item("mnuViewAbort", "&Abort Limits", Mark::Off), Separator(),
+                 Item("mnuViewRefresh", "&Refresh Screen       X"),
+                 Submenu("mnuViewPlotColor", "Plot Background",
+                         {Item("mnuViewPlotColorBlack", "Black", Mark::Off),
+                          Item("mnuViewPlotColorWhite", "White", Mark::Off)}),
+                 Submenu("mnuViewXaxis", "&X-Axis Scale",
+                         {Item("mnuViewXaxisIn", "Zoom In"), Item("mnuViewXaxisOut", "Zoom Out")}),
+                 Submenu("mnuViewYaxis", "&Y-Axis Scale",
+                         {Item("mnuViewYaxisIn", "Zoom In"), Item("mnuViewYaxisOut", "Zoom Out")})}),
+        Submenu("mnuTools", "Tools",
+                {Item("mnuCut", "&Copy Plot to Clipboard"),
+                 Item("mnuToolsCopyData", "Copy Data to Clipboard", Mark::None, false)}),
+        Submenu("mnuHelp", "&Help",
+                {Item("mnuHelpAboutSoftware", "&About Software"), Item("mnuHelpKeyboard", "&Keyboard"),
+                 Item("mnuHelpNew", "What's New?"), Item("mnuHelpHelp", "Help File"),
+                 Item("mnuHelpFormulas", "Vibration Formulas")}),
+    };
+}
+
+}  // namespace vib::shock::app

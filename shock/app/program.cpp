@@ -1,0 +1,23 @@
+#include "program.h"
+
+#include "shock/model.h"
+
+namespace vib::shock::app {
+
+TessaltProgram::TessaltProgram(shell::Services& services, std::unique_ptr<PeriodicTimer> timer)
+    : services_(services), timer_(std::move(timer)) {}
+
+TessaltProgram::~TessaltProgram() = default;
+
+void TessaltProgram::Start() {
+    InitDefaults(state_);
+    // The printer's orientation as found now is what the exit puts back.
+    const float orientation = static_cast<float>(services_.printer.Orientation());
+    window_ = std::make_unique<TessaltWindow>(state_, services_, std::move(timer_));
+    window_->SetSavedPrinterOrientation(orientation);
+    window_->Load();
+    window_->ShowMaximizedOnScreen();
+    window_->Recompute();
+}
+
+}  // namespace vib::shock::app

@@ -1,0 +1,138 @@
+#include "tessalt_window.h"
+
+#include <QLabel>
+
+#include "menus.h"
+#include "platform/qt/qt_services.h"
+#include "shell/images.h"
+#include "shell/spin_button.h"
+#include "shock/model.h"
+
+namespace vib::shock::app {
+namespace {
+
+// The client area as designed, in twips; picPlot keeps its design place (700, 360) and
+// size 7000 x 4455 in it.
+constexpr QSize kDesign(8400, 6600);
+constexpr QRect kPlot(700, 360, 7000, 4455);
+
+QLabel* Boxed(QLabel* label) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+}  // namespace
+
+TessaltWindow::TessaltWindow(ShockState& state, shell::Services& services,
+                             std::unique_ptr<PeriodicTimer> timer, QWidget* parent)
+    : ShellWindow("frmTSL", services, shell::TessaltTexts(),
+                  shell::ParamSlots{param::kMaxA, param::kMaxD, param::kMaxV}, kDesign, parent),
+      state_(state),
+      timer_(timer ? std::move(timer) : std::make_unique<QtPeriodicTimer>(this, "Timer1")) {
+    setWindowIcon(shell::ProgramIcon(true));
+    BuildMenus(TessaltMenuTree());
+    BuildControls();
+    BindProgramCommands();
+    timer_->Start(250, [this] { Guarded([this] { TimerTick(); }); });
+}
+
+TessaltWindow::~TessaltWindow() { timer_->Stop(); }
+
+void TessaltWindow::BuildControls() {
+    auto* title = AddLabel("lblTestTitle", kStartTitle, QRect(700, 20, 7000, 320), Qt::AlignCenter);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    PlacePlot(kPlot);
+
+    // Value labels beside the plot at 0 %, 10 %, ... 80 % of its height, time labels
+    // under it at 20 % ... 100 % of its width; the plot issue writes their numbers.
+    const char* const startValues[] = {"25", "20", "15", "10", "5", "0", "-5", "-10", "-15"};
+    for (int k = 0; k <= 8; ++k) {
+        const int y = kPlot.top() + k * kPlot.height() / 10 - 130;
+        const QByteArray name = "lblY" + QByteArray::number(k);
+        AddLabel(name.constData(), startValues[k], QRect(40, y, 620, 260), Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (int k = 1; k <= 5; ++k) {
+        const int x = kPlot.left() + k * kPlot.width() / 5;
+        const QByteArray name = "lblX" + QByteArray::number(k);
+        AddLabel(name.constData(), QString::number(20 * k), QRect(x - 700, 4840, 700, 260),
+                 Qt::AlignRight | Qt::AlignVCenter);
+    }
+    AddLabel("lblXaxis", "M-SEC.", QRect(40, 4840, 620, 260), Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* spinY = new shell::SpinButton(Qt::Vertical, &Surface());
+    spinY->setObjectName("spnYaxis");
+    PlaceControl(spinY, QRect(7790, 2230, 330, 720));
+    auto* spinX = new shell::SpinButton(Qt::Horizontal, &Surface());
+    spinX->setObjectName("spnXaxis");
+    PlaceControl(spinX, QRect(7790, 4840, 600, 300));
+    connect(spinX, &shell::SpinButton::SpinUp, this, [this] { Guarded([this] { ZoomXIn(); }); });
+    connect(spinX, &shell::SpinButton::SpinDown, this, [this] { Guarded([this] { ZoomXOut(); }); });
+    connect(spinY, &shell::SpinButton::SpinUp, this, [this] { Guarded([this] { ZoomYIn(); }); });
+    connect(spinY, &shell::SpinButton::SpinDown, this, [this] { Guarded([this] { ZoomYOut(); }); });
+
+    Boxed(AddLabel("lblDref", "", QRect(700, 5210, 1720, 300)));
+    Boxed(AddLabel("lblVref", "", QRect(2460, 5210, 1720, 300)));
+    Boxed(AddLabel("lblAref", "", QRect(4220, 5210, 1720, 300)));
+    Boxed(AddLabel("lblProfile", "", QRect(5980, 5210, 1720, 300)));
+    AddLabel("lblTime", "", QRect(700, 5570, 1720, 270));
+    AddLabel("lblDate", "", QRect(2460, 5570, 1720, 270));
+    AddLabel("lblAbort", QString::fromStdString(Texts().keyHint), QRect(4220, 5570, 3480, 270));
+    AddLabel("lblStatus", QString::fromStdString(Texts().credits), QRect(700, 5930, 5900, 270));
+
+    auto* cursor = AddLabel("lblCursor", "Cursor", QRect(4300, 420, 3350, 270));
+    cursor->setStyleSheet("QLabel { color: red; background: white; }");
+    cursor->raise();
+
+    auto* logo = AddLabel("Image1", "", QRect(80, 5210, 560, 560), Qt::AlignCenter);
+    logo->setPixmap(shell::LogoPixmap(QSize(34, 34)));
+    auto* sine = AddLabel("imgSine", "", QRect(7790, 5210, 560, 400), Qt::AlignCenter);
+    sine->setPixmap(shell::SinePixmap(QSize(36, 24)));
+    auto* badge = AddLabel("Image2", "", QRect(6650, 5920, 1050, 300), Qt::AlignCenter);
+    badge->setPixmap(shell::BadgePixmap(QSize(66, 18)));
+}
+
+void TessaltWindow::BindProgramCommands() {
+    Bind("mnuViewXaxisIn", &TessaltWindow::ZoomXIn);
+    Bind("mnuViewXaxisOut", &TessaltWindow::ZoomXOut);
+    Bind("mnuViewYaxisIn", &TessaltWindow::ZoomYIn);
+    Bind("mnuViewYaxisOut", &TessaltWindow::ZoomYOut);
+    // The Shock Setup, view-trace, file and manual-steps commands come with their own
+    // features; until then their items do nothing.
+}
+
+void TessaltWindow::ConvertUnitValues(const shell::UnitFactors& factors) {
+    float& amplitude = state_.P[param::kAmplitude];
+    amplitude = shell::Convert(amplitude, factors.acceleration);
+}
+
+bool TessaltWindow::ZoomKey(char key) {
+    switch (key) {
+        case 'X': ZoomXIn(); return true;
+        case 'x': ZoomXOut(); return true;
+        case 'Y': ZoomYIn(); return true;
+        case 'y': ZoomYOut(); return true;
+        default: return false;
+    }
+}
+
+void TessaltWindow::CursorClicked(int, double xTwips, double yTwips) {
+    cursorX_ = static_cast<float>(xTwips);
+    cursorY_ = static_cast<float>(yTwips);
+    cursorTime_ = static_cast<float>(Svc().clock.SecondsSinceMidnight());
+    // The readout's text comes with the plot; until then it is only shown.
+    if (QLabel* cursor = Label("lblCursor")) cursor->setVisible(true);
+}
+
+void TessaltWindow::TimerTick() {
+    QLabel* cursor = Label("lblCursor");
+    if (!cursor || cursor->isHidden()) return;
+    if (Svc().clock.SecondsSinceMidnight() - cursorTime_ > 3.0) {
+        cursor->setVisible(false);
+        Redraw();
+    }
+}
+
+}  // namespace vib::shock::app

@@ -1,0 +1,331 @@
+// Tessalt's main window on the offscreen platform with scripted boxes and Timer1.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
+
+#include "menu_walk.h"
+#include "shell/spin_button.h"
+#include "shock/app/program.h"
+#include "shock/model.h"
+#include "tests/support/scripted_services.h"
+
+namespace vib::shock::app {
+namespace {
+
+int argc = 1;
+char arg0[] = "gui_tests";
+char* argv[] = {arg0, nullptr};
+
+class TessaltTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (!QApplication::instance()) new QApplication(argc, argv);
+    }
+    TessaltTest() {
+        auto scripted = std::make_unique<testing::ScriptedTimer>();
+        timer = scripted.get();
+        program = std::make_unique<TessaltProgram>(t.services, std::move(scripted));
+        program->Start();
+    }
+    TessaltWindow& w() { return program->Window(); }
+    ShockState& s() { return program->State(); }
+    void Trigger(const char* name) {
+        QAction* a = w().findChild<QAction*>(name);
+        ASSERT_NE(a, nullptr) << name;
+        a->trigger();
+    }
+    void Key(char c) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
+        QApplication::sendEvent(&w(), &press);
+    }
+    void ClickPlot() {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(30, 40), QPointF(30, 40), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w().Plot(), &press);
+    }
+    QLabel* Label(const char* name) { return w().findChild<QLabel*>(name); }
+
+    testing::TestServices t;
+    testing::ScriptedTimer* timer = nullptr;
+    std::unique_ptr<TessaltProgram> program;
+};
+
+TEST_F(TessaltTest, MenuTreeAsWrittenAfterStartUp) {
+    const std::vector<std::string> expected = {
+        "mnuFile|&File",
+        "  mnuFileOpenProfile|&Open Profile",
+        "  mnuFileSaveProfile|&Save Profile",
+        "  -",
+        "  mnuFilePrinterSetup|Printer Setup",
+        "  mnuFileColor|Print Color",
+        "    mnuFileColorsColors|Colors|unchecked",
+        "    mnuFileColorsMono|Monochrome|checked",
+        "  mnuFilePrint|&Print Report",
+        "  -",
+        "  mnuExit|E&xit",
+        "mnuSystem|&System",
+        "  mnuSystemUnits|&Units",
+        "    mnuSystemUnitsEnglish|&English|checked",
+        "    mnuSystemUnitsMetric|&Metric|unchecked",
+        "    mnuSystemUnitsHybrid|&Hybrid ( MM And G )|unchecked",
+        "  mnuSystemSeps|Numeric Separators",
+        "    mnuSystemSepsEnglish|English ( 1,000.00 )|checked",
+        "    mnuSystemSepsReversed|Reversed ( 1.000,00 )|unchecked",
+        "  mnuSystemManualSteps|Manual Mode Steps",
+        "  -",
+        "  mnuSystemMaxD|Max. &Displacement",
+        "  mnuSystemMaxV|Max. &Velocity",
+        "  mnuSystemMaxA|Max. &Acceleration",
+        "  -",
+        "mnuShock|&Shock Setup",
+        "  mnuShockShape|&Pulse Shape",
+        "    mnuShockShapeHalfsine|Half-Sine|checked",
+        "    mnuShockShapeTriangle|Triangle|unchecked",
+        "    mnuShockShapeTrap|Trapezoid|unchecked",
+        "    mnuShockShapeIPSaw|I. P. Sawtooth|unchecked",
+        "    mnuShockShapeTPSaw|T. P. Sawtooth|unchecked",
+        "    mnuShockShapeQuarter|Quarter-Sine|unchecked",
+        "    mnuShockShapeCusp|Parabolic Cusp|unchecked",
+        "    mnuShockShapeSineBurst|Sine Burst|unchecked",
+        "    mnuShockShapeCustom|Custom Shape|unchecked",
+        "  mnuShockAmplitude|Pulse &Amplitude",
+        "  mnuShockDuration|Pulse &Duration",
+        "    mnuShockDurationTime|Enter Time",
+        "    mnuShockDurationFreq|Enter Frequency",
+        "  mnuShockPolarity|Polarity",
+        "    mnuShockPolarityPos|Positive|checked",
+        "    mnuShockPolarityNeg|Negative|unchecked",
+        "  mnuShockComp|Compensation Mode",
+        "    mnuShockCompAuto|Automatic Compensation|checked",
+        "    mnuShockCompManual|Manual Compensation|unchecked",
+        "  mnuShockCompLevels|Compensation Levels",
+        "    mnuShockCompLevelsPre|Pre-pulse Compensation",
+        "    mnuShockCompLevelsPost|Post-pulse Compensation",
+        "mnuTest|&Test Setup",
+        "  mnuTestTitle|&Title",
+        "  mnuTestSubTitle1|Sub Title #1",
+        "  mnuTestSubTitle2|Sub Title #2",
+        "  -",
+        "mnuView|&View",
+        "  mnuViewTest|&Test Profile|checked",
+        "  mnuViewSRS|Shock Response Spectrum|unchecked",
+        "  -",
+        "  mnuViewAcc|Acceleration|checked",
+        "  mnuViewVel|&Velocity|checked",
+        "  mnuViewDisp|&Displacement|checked",
+        "  mnuViewAbort|&Abort Limits|unchecked",
+        "  -",
+        "  mnuViewRefresh|&Refresh Screen       X",
+        "  mnuViewPlotColor|Plot Background",
+        "    mnuViewPlotColorBlack|Black|checked",
+        "    mnuViewPlotColorWhite|White|unchecked",
+        "  mnuViewXaxis|&X-Axis Scale",
+        "    mnuViewXaxisIn|Zoom In",
+        "    mnuViewXaxisOut|Zoom Out",
+        "  mnuViewYaxis|&Y-Axis Scale",
+        "    mnuViewYaxisIn|Zoom In",
+        "    mnuViewYaxisOut|Zoom Out",
+        "mnuTools|Tools",
+        "  mnuCut|&Copy Plot to Clipboard",
+        "  mnuToolsCopyData|Copy Data to Clipboard|unavailable",
+        "mnuHelp|&Help",
+        "  mnuHelpAboutSoftware|&About Software",
+        "  mnuHelpKeyboard|&Keyboard",
+        "  mnuHelpNew|What's New?",
+        "  mnuHelpHelp|Help File",
+        "  mnuHelpFormulas|Vibration Formulas",
+    };
+    EXPECT_EQ(testing::WalkMenus(w()), expected);
+}
+
+TEST_F(TessaltTest, StartUpWindowLabelsTimerAndPeaks) {
+    EXPECT_EQ(w().objectName(), "frmTSL");
+    EXPECT_TRUE(w().windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(w().windowTitle().toStdString(), w().Texts().banner);
+    EXPECT_EQ(Label("lblTestTitle")->text().toStdString(), kStartTitle);
+    EXPECT_EQ(Label("lblAbort")->text(), "  Use X,  x,  Y,  y Keys to zoom plot");
+    EXPECT_EQ(Label("lblTime")->text(), " 10:00");
+    EXPECT_EQ(Label("lblDate")->text(), " 11/22/09");
+    EXPECT_EQ(Label("lblAref")->text(), " Gref = 15 G-PK  ");
+    EXPECT_EQ(Label("lblProfile")->text(), " DEFAULT PROFILE");
+    EXPECT_NE(w().findChild<shell::SpinButton*>("spnXaxis"), nullptr);
+    EXPECT_NE(w().findChild<shell::SpinButton*>("spnYaxis"), nullptr);
+    EXPECT_TRUE(timer->running);
+    EXPECT_EQ(timer->interval, 250);
+    EXPECT_EQ(s().PrintColorMode, 1);
+}
+
+TEST_F(TessaltTest, ZKeysDoNothingAndXKeysAreOpposite) {
+    Key('Z');
+    Key('z');
+    EXPECT_EQ(s().XScale, 1.0f);
+    EXPECT_EQ(s().YScale, 0.25f);
+    Key('X');
+    EXPECT_EQ(s().XScale, 0.5f);
+    Key('x');
+    Key('x');
+    EXPECT_EQ(s().XScale, 2.0f);
+    Key('Y');
+    EXPECT_EQ(s().YScale, 0.1f);  // 0.125 snaps to 0.1
+    Key('y');
+    EXPECT_EQ(s().YScale, 0.25f);  // 0.2 snaps to 0.25
+    EXPECT_TRUE(t.box.shown.empty());
+}
+
+TEST_F(TessaltTest, ZoomLaddersSnapAndStop) {
+    s().XScale = 0.25f;
+    Trigger("mnuViewXaxisIn");
+    EXPECT_EQ(s().XScale, 0.1f);
+    Trigger("mnuViewXaxisIn");
+    EXPECT_EQ(s().XScale, 0.1f);
+    Trigger("mnuViewXaxisOut");
+    EXPECT_EQ(s().XScale, 0.25f);
+    s().XScale = 8;
+    Trigger("mnuViewXaxisOut");
+    EXPECT_EQ(s().XScale, 8.0f);
+    s().YScale = 0.05f;
+    Trigger("mnuViewYaxisIn");
+    EXPECT_EQ(s().YScale, 0.02f);
+    Trigger("mnuViewYaxisIn");
+    Trigger("mnuViewYaxisIn");
+    EXPECT_EQ(s().YScale, 0.01f);
+    s().YScale = 0.02f;
+    Trigger("mnuViewYaxisOut");
+    EXPECT_EQ(s().YScale, 0.05f);
+    s().YScale = 4;
+    Trigger("mnuViewYaxisOut");
+    EXPECT_EQ(s().YScale, 4.0f);
+}
+
+TEST_F(TessaltTest, SpinButtonsZoomTheirAxis) {
+    auto* x = w().findChild<shell::SpinButton*>("spnXaxis");
+    auto* y = w().findChild<shell::SpinButton*>("spnYaxis");
+    x->UpArrow()->click();
+    EXPECT_EQ(s().XScale, 0.5f);
+    x->DownArrow()->click();
+    EXPECT_EQ(s().XScale, 1.0f);
+    y->DownArrow()->click();
+    EXPECT_EQ(s().YScale, 0.5f);
+    y->UpArrow()->click();
+    EXPECT_EQ(s().YScale, 0.25f);
+}
+
+TEST_F(TessaltTest, UnitSwitchConvertsAmplitudeWithTheAccelerationFactor) {
+    Trigger("mnuSystemUnitsMetric");
+    EXPECT_FLOAT_EQ(s().P[param::kAmplitude], 147.105f);
+    EXPECT_FLOAT_EQ(s().P[param::kMaxA], 980.7f);
+    EXPECT_FLOAT_EQ(s().P[param::kMaxD], 25.4f);
+    EXPECT_FLOAT_EQ(s().P[param::kMaxV], 254.0f);
+    EXPECT_EQ(Label("lblAref")->text().left(8), " Gref = ");
+    EXPECT_TRUE(Label("lblAref")->text().endsWith(" M/S^2 "));
+    Trigger("mnuSystemUnitsHybrid");
+    EXPECT_FLOAT_EQ(s().P[param::kAmplitude], StoreSingle(147.105f * 0.102));
+    EXPECT_FLOAT_EQ(s().P[param::kMaxD], 25.4f);
+    EXPECT_TRUE(w().Checked("mnuSystemUnitsHybrid"));
+    EXPECT_FALSE(w().Checked("mnuSystemUnitsMetric"));
+}
+
+TEST_F(TessaltTest, TitleKeptWholeSubtitleCutWithTessaltPrompts) {
+    const std::string seventy(70, 'T');
+    t.input.answers = {seventy, std::string(70, 's')};
+    Trigger("mnuTestTitle");
+    Trigger("mnuTestSubTitle1");
+    EXPECT_EQ(Label("lblTestTitle")->text().toStdString(), seventy);
+    EXPECT_EQ(s().SubTitle1, std::string(65, 's'));
+    EXPECT_EQ(t.input.asked[1].prompt, "Enter a new Test SubTitle1, below the test title");
+}
+
+TEST_F(TessaltTest, LimitPromptsAreTessaltsOwn) {
+    Trigger("mnuSystemMaxV");
+    Trigger("mnuSystemMaxD");
+    EXPECT_EQ(t.input.asked[0].prompt, " Enter the maximum allowable system velocity in IPS-peak");
+    EXPECT_EQ(t.input.asked[1].prompt, " Enter the maximum allowable system displacement in mils peak-peak.");
+}
+
+TEST_F(TessaltTest, ExitQuestionAndHelpTexts) {
+    Trigger("mnuExit");
+    Trigger("mnuHelpKeyboard");
+    Trigger("mnuHelpNew");
+    ASSERT_EQ(t.box.shown.size(), 3u);
+    EXPECT_EQ(t.box.shown[0].text, "Exit TSL Program?");
+    EXPECT_EQ(t.box.shown[0].title, "Tessalt");
+    EXPECT_EQ(t.end.ends, 0);
+    EXPECT_EQ(t.box.shown[1].text,
+              " Keyboard Access Keys\n\n J = Refresh Screen\n X, x = X-axis zoom-in, out\n Y, y = Y-axis zoom-in, out");
+    EXPECT_EQ(t.box.shown[2].text, " What's New In This Version\n\nV1.00 11/22/09 First release\n \n ");
+}
+
+TEST_F(TessaltTest, TimerHidesAReadoutOlderThanThreeSeconds) {
+    QLabel* cursor = Label("lblCursor");
+    ClickPlot();
+    EXPECT_FALSE(cursor->isHidden());
+    EXPECT_FLOAT_EQ(w().CursorX(), 450.0f);
+    t.clock.seconds += 3.0;
+    timer->Fire();
+    EXPECT_FALSE(cursor->isHidden());
+    t.clock.time = "10:01";
+    t.clock.seconds += 0.25;
+    timer->Fire();
+    EXPECT_TRUE(cursor->isHidden());
+    EXPECT_EQ(Label("lblTime")->text(), " 10:01");  // the tick redrew
+}
+
+TEST_F(TessaltTest, TimerTickWaitsWhileABoxIsOpen) {
+    ClickPlot();
+    t.clock.seconds += 10;
+    bool hiddenDuringBox = true;
+    t.box.whileOpen = [&] {
+        timer->Fire();
+        hiddenDuringBox = Label("lblCursor")->isHidden();
+    };
+    Trigger("mnuHelpHelp");
+    EXPECT_FALSE(hiddenDuringBox);
+    t.box.whileOpen = nullptr;
+    timer->Fire();
+    EXPECT_TRUE(Label("lblCursor")->isHidden());
+}
+
+TEST_F(TessaltTest, SyncMenuChecksLeavesCustomAndUnknownValuesAlone) {
+    s().P[param::kShape] = 9;
+    s().P[param::kPolarity] = 2;
+    s().P[24] = 1;
+    s().P[62] = 1;
+    w().SetChecked("mnuShockShapeCustom", true);
+    w().Recompute();
+    EXPECT_TRUE(w().Checked("mnuShockShapeHalfsine"));  // code 9 touches no shape item
+    EXPECT_TRUE(w().Checked("mnuShockShapeCustom"));
+    EXPECT_TRUE(w().Checked("mnuShockPolarityNeg"));
+    EXPECT_FALSE(w().Checked("mnuShockPolarityPos"));
+    EXPECT_FALSE(w().Checked("mnuViewDisp"));
+    EXPECT_TRUE(w().Checked("mnuSystemSepsReversed"));
+    EXPECT_FALSE(w().Checked("mnuSystemSepsEnglish"));
+
+    s().P[param::kShape] = 7;
+    w().SetChecked("mnuViewTest", false);
+    w().Recompute();
+    EXPECT_TRUE(w().Checked("mnuShockShapeCusp"));
+    EXPECT_FALSE(w().Checked("mnuShockShapeHalfsine"));
+    EXPECT_TRUE(w().Checked("mnuShockShapeCustom"));  // shapes 1..8 never clear Custom
+    EXPECT_TRUE(w().Checked("mnuViewTest"));
+}
+
+TEST_F(TessaltTest, LaterCommandsExistAndDoNothingYet) {
+    const auto before = s().P;
+    for (const char* name : {"mnuFileOpenProfile", "mnuFileSaveProfile", "mnuShockShapeTrap",
+                             "mnuShockAmplitude", "mnuShockDurationTime", "mnuShockPolarityNeg",
+                             "mnuShockCompManual", "mnuSystemManualSteps", "mnuViewSRS", "mnuViewAcc"})
+        Trigger(name);
+    EXPECT_EQ(s().P, before);
+    EXPECT_TRUE(w().Checked("mnuViewAcc"));  // marks stay until the commands arrive
+    EXPECT_FALSE(w().Checked("mnuShockCompManual"));
+    EXPECT_FALSE(w().Checked("mnuViewSRS"));
+    EXPECT_TRUE(t.box.shown.empty());
+    EXPECT_TRUE(t.input.asked.empty());
+}
+
+}  // namespace
+}  // namespace vib::shock::app
