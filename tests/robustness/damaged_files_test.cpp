@@ -246,6 +246,20 @@ TEST_F(DamagedFiles, UnusualButReadableFilesAreReadAsWritten) {
     EXPECT_EQ(shockOdd.P[shock::param::kRateIndex], 2.5f);
     EXPECT_EQ(shockOdd.P[shock::param::kPolarity], 3.0f);
 
+    // A double quote in a text is saved as ' so it cannot end the text early and shift
+    // the fields after it.
+    random::RandomState quoted = random_;
+    quoted.SubTitle1 = R"(12" drop, "Z" axis)";
+    quoted.SubTitle2 = "after";
+    quoted.Comment[100] = "\"";
+    ASSERT_FALSE(random::SaveRandomProfile(files_, Path("q.prf"), "say \"go\"", quoted));
+    random::RandomState requoted = random_;
+    ASSERT_FALSE(random::OpenRandomProfile(files_, Path("q.prf"), "c", requoted));
+    EXPECT_EQ(requoted.TestTitle, "say 'go'");
+    EXPECT_EQ(requoted.SubTitle1, "12' drop, 'Z' axis");
+    EXPECT_EQ(requoted.SubTitle2, "after");
+    EXPECT_EQ(requoted.Comment[100], "'");
+
     // Numbers after the 1024th are ignored.
     ASSERT_FALSE(
         shock::ReadWaveshape(files_, (kCorpus / "wave/ok-2000-numbers.dat").string(), shock_));

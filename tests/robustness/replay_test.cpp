@@ -25,6 +25,10 @@ struct Reader {
     Outcome (*check)(std::string_view);
 };
 
+void PrintTo(const Reader& reader, std::ostream* os) {
+    *os << reader.folder;
+}
+
 const Reader kReaders[] = {
     {"random", RandomProfileOutcome},
     {"shock", ShockProfileOutcome},
