@@ -64,10 +64,10 @@ void TessaltWindow::BuildControls() {
 
     auto* spinY = new shell::SpinButton(Qt::Vertical, &Surface());
     spinY->setObjectName("spnYaxis");
-    PlaceControl(spinY, QRect(7790, 2230, 330, 720));
+    PlaceControl(spinY, QRect(7800, 2230, 330, 720));
     auto* spinX = new shell::SpinButton(Qt::Horizontal, &Surface());
     spinX->setObjectName("spnXaxis");
-    PlaceControl(spinX, QRect(7790, 4840, 600, 300));
+    PlaceControl(spinX, QRect(7770, 4840, 540, 300));
     connect(spinX, &shell::SpinButton::SpinUp, this, [this] { Guarded([this] { ZoomXIn(); }); });
     connect(spinX, &shell::SpinButton::SpinDown, this, [this] { Guarded([this] { ZoomXOut(); }); });
     connect(spinY, &shell::SpinButton::SpinUp, this, [this] { Guarded([this] { ZoomYIn(); }); });
