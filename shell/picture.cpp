@@ -2,18 +2,22 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace vib::shell {
 namespace {
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 }  // namespace
 
-void TwipsPicture::SetPixelSize(QSize pixels, double twipsPerPixel) {
+void TwipsPicture::SetPixelSize(QSize pixels, double twipsPerPixel, double devicePixelRatio) {
     pixels_ = pixels.expandedTo(QSize(1, 1));
     twipsPerPixel_ = twipsPerPixel > 0 ? twipsPerPixel : 15.0;
+    ratio_ = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
 }
 
 void TwipsPicture::SetBackColor(Rgb color) {
@@ -22,7 +26,11 @@ void TwipsPicture::SetBackColor(Rgb color) {
 }
 
 void TwipsPicture::Clear() {
-    image_ = QImage(pixels_, QImage::Format_RGB32);
+    const QSize device(static_cast<int>(std::ceil(pixels_.width() * ratio_)),
+                       static_cast<int>(std::ceil(pixels_.height() * ratio_)));
+    image_ = QImage(device, QImage::Format_RGB32);
+    // Painters on the image then work in logical pixels and scale to device pixels.
+    image_.setDevicePixelRatio(ratio_);
     image_.fill(ToQColor(back_));
     CurrentX = CurrentY = 0;
 }
@@ -31,13 +39,15 @@ void TwipsPicture::EnsureImage() {
     if (image_.isNull()) Clear();
 }
 
-QPoint TwipsPicture::ToPixel(double x, double y) const {
-    // Far-off coordinates are clamped before the integer conversion; the painter clips.
+QPointF TwipsPicture::ToPixel(double x, double y) const {
+    // Logical pixels snapped to the device pixel grid, so a ratio of 1 keeps whole pixels
+    // and a ratio of 2 draws curves at twice the resolution. Far-off coordinates are
+    // clamped first; the painter clips.
     auto px = [this](double v) {
-        const double p = std::floor(v / twipsPerPixel_);
-        if (!(p > -1e6)) return -1000000;
-        if (p > 1e6) return 1000000;
-        return static_cast<int>(p);
+        const double p = std::floor(v / twipsPerPixel_ * ratio_);
+        if (!(p > -1e6)) return -1e6 / ratio_;
+        if (p > 1e6) return 1e6 / ratio_;
+        return p / ratio_;
     };
     return {px(x), px(y)};
 }
@@ -46,15 +56,25 @@ void TwipsPicture::Line(double x1, double y1, double x2, double y2, Rgb color) {
     EnsureImage();
     QPainter painter(&image_);
     painter.setPen(ToQColor(color));
-    painter.drawLine(ToPixel(x1, y1), ToPixel(x2, y2));
+    // A one-device-pixel pen is drawn right of and below its points; a wider one is
+    // centred on them, so it goes through the middle of the logical pixels to cover them.
+    const QPointF centre = ratio_ > 1.0 ? QPointF(0.5, 0.5) : QPointF();
+    painter.drawLine(ToPixel(x1, y1) + centre, ToPixel(x2, y2) + centre);
     CurrentX = x2;
     CurrentY = y2;
 }
 
 void TwipsPicture::PSet(double x, double y, Rgb color) {
     EnsureImage();
-    const QPoint p = ToPixel(x, y);
-    if (image_.rect().contains(p)) image_.setPixelColor(p, ToQColor(color));
+    // One logical pixel: a block of device pixels.
+    const QPointF p = ToPixel(x, y);
+    const int block = std::max(1, static_cast<int>(std::lround(ratio_)));
+    const int left = static_cast<int>(std::lround(p.x() * ratio_));
+    const int top = static_cast<int>(std::lround(p.y() * ratio_));
+    const QRect dots = QRect(left, top, block, block).intersected(image_.rect());
+    for (int j = dots.top(); j <= dots.bottom(); ++j)
+        for (int i = dots.left(); i <= dots.right(); ++i)
+            image_.setPixelColor(i, j, ToQColor(color));
     CurrentX = x;
     CurrentY = y;
 }
@@ -62,7 +82,12 @@ void TwipsPicture::PSet(double x, double y, Rgb color) {
 void TwipsPicture::FillBox(double x1, double y1, double x2, double y2, Rgb color) {
     EnsureImage();
     QPainter painter(&image_);
-    painter.fillRect(QRect(ToPixel(x1, y1), ToPixel(x2, y2)).normalized(), ToQColor(color));
+    // Both corner pixels are inside the box, whatever the density.
+    const QPointF a = ToPixel(x1, y1);
+    const QPointF b = ToPixel(x2, y2);
+    const QRectF box(QPointF(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                     QPointF(std::max(a.x(), b.x()) + 1, std::max(a.y(), b.y()) + 1));
+    painter.fillRect(box, ToQColor(color));
 }
 
 void TwipsPicture::Print(const std::string& text) {
@@ -73,8 +98,8 @@ void TwipsPicture::Print(const std::string& text) {
     painter.setFont(font);
     painter.setPen(ToQColor(fore_));
     const QFontMetrics metrics(font);
-    const QPoint at = ToPixel(CurrentX, CurrentY);
-    painter.drawText(at.x(), at.y() + metrics.ascent(), QString::fromStdString(text));
+    const QPointF at = ToPixel(CurrentX, CurrentY);
+    painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), QString::fromStdString(text));
     CurrentX = 0;
     CurrentY += metrics.height() * twipsPerPixel_;
 }
@@ -84,11 +109,17 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureWidget::paintEvent(QPaintEvent*) {
+    // Moved to a screen of another density: the program redraws at the new ratio, and
+    // the old image is shown scaled until then.
+    if (picture_.DevicePixelRatio() != devicePixelRatioF()) {
+        picture_.SetPixelSize(size(), 1440.0 / logicalDpiX(), devicePixelRatioF());
+        emit Resized();
+    }
     QPainter painter(this);
     const QImage& image = picture_.Image();
     if (image.isNull()) {
         painter.fillRect(rect(), ToQColor(picture_.BackColor()));
-    } else if (image.size() == size()) {
+    } else if (image.deviceIndependentSize() == QSizeF(size())) {
         painter.drawImage(0, 0, image);
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -97,7 +128,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 }
 
 void PictureWidget::resizeEvent(QResizeEvent*) {
-    picture_.SetPixelSize(size(), 1440.0 / logicalDpiX());
+    picture_.SetPixelSize(size(), 1440.0 / logicalDpiX(), devicePixelRatioF());
     emit Resized();
 }
 

@@ -2,7 +2,9 @@
 // A persistent picture whose drawing units are twips (1/1440 inch; 15 twips per pixel
 // at 96 dpi). Commands draw into the image; the widget only shows it. The picture takes
 // the widget's size at each Clear, so drawing always fills the control as it is now;
-// between a resize and the next Clear the old image is shown scaled.
+// between a resize and the next Clear the old image is shown scaled. On a high-density
+// screen the image holds device pixels while twips still map to logical pixels, so the
+// drawing code needs no knowledge of the ratio.
 
 #include <QImage>
 #include <QWidget>
@@ -13,7 +15,7 @@
 namespace vib::shell {
 
 class TwipsPicture {
-public:
+  public:
     // Width and height of the drawing area in twips (what PlotW/PlotH read).
     double ScaleWidth() const { return pixels_.width() * twipsPerPixel_; }
     double ScaleHeight() const { return pixels_.height() * twipsPerPixel_; }
@@ -38,16 +40,19 @@ public:
 
     const QImage& Image() const { return image_; }
 
-    // Called by the widget: the size in pixels and the twips of one pixel.
-    void SetPixelSize(QSize pixels, double twipsPerPixel);
+    // Called by the widget: the size in logical pixels, the twips of one logical pixel
+    // and the screen's device pixels per logical pixel.
+    void SetPixelSize(QSize pixels, double twipsPerPixel, double devicePixelRatio = 1.0);
+    double DevicePixelRatio() const { return ratio_; }
 
-private:
+  private:
     void EnsureImage();
-    QPoint ToPixel(double x, double y) const;
+    QPointF ToPixel(double x, double y) const;
 
     QImage image_;
     QSize pixels_{1, 1};
     double twipsPerPixel_ = 15.0;
+    double ratio_ = 1.0;
     Rgb back_{};
     Rgb fore_{0, 0, 0};
     double fontPoints_ = 8.0;
@@ -56,21 +61,21 @@ private:
 // Shows a TwipsPicture and reports mouse-downs in twips.
 class PictureWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureWidget(QWidget* parent = nullptr);
     TwipsPicture& Picture() { return picture_; }
     const TwipsPicture& Picture() const { return picture_; }
 
-signals:
+  signals:
     void MouseDown(int button, double xTwips, double yTwips);
     void Resized();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     TwipsPicture picture_;
 };
 

@@ -19,6 +19,10 @@ int main(int argc, char* argv[]) {
     if (!vib::shell::CheckDisplay("morvane")) return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Morvane");
+    QApplication::setApplicationDisplayName("Morvane");
+    QApplication::setApplicationVersion(VIB_VERSION);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName("morvane");
 
     vib::QtMessageBox box;
     vib::QtInputBox input;
@@ -27,13 +31,14 @@ int main(int argc, char* argv[]) {
     vib::QtClipboard clipboard;
     vib::QtClock time;
     vib::QtProgramEnd end;
-    vib::shell::Services services{box, input, files, printer, clipboard, time, end,
-                                  vib::UserNumberLocale()};
+    vib::shell::Services services{box,       input, files, printer,
+                                  clipboard, time,  end,   vib::UserNumberLocale()};
     vib::random::app::MorvaneProgram program(services);
     program.Start();
     if (probe) {
         QTimer::singleShot(0, &app, [&] {
-            std::printf("first window shown after %lld ms\n", static_cast<long long>(clock.elapsed()));
+            std::printf("first window shown after %lld ms\n",
+                        static_cast<long long>(clock.elapsed()));
             QApplication::exit(0);
         });
     }

@@ -19,6 +19,10 @@ int main(int argc, char* argv[]) {
     if (!vib::shell::CheckDisplay("tessalt")) return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessalt");
+    QApplication::setApplicationDisplayName("Tessalt");
+    QApplication::setApplicationVersion(VIB_VERSION);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName("tessalt");
 
     vib::QtMessageBox box;
     vib::QtInputBox input;
@@ -27,13 +31,14 @@ int main(int argc, char* argv[]) {
     vib::QtClipboard clipboard;
     vib::QtClock time;
     vib::QtProgramEnd end;
-    vib::shell::Services services{box, input, files, printer, clipboard, time, end,
-                                  vib::UserNumberLocale()};
+    vib::shell::Services services{box,       input, files, printer,
+                                  clipboard, time,  end,   vib::UserNumberLocale()};
     vib::shock::app::TessaltProgram program(services);
     program.Start();
     if (probe) {
         QTimer::singleShot(0, &app, [&] {
-            std::printf("first window shown after %lld ms\n", static_cast<long long>(clock.elapsed()));
+            std::printf("first window shown after %lld ms\n",
+                        static_cast<long long>(clock.elapsed()));
             QApplication::exit(0);
         });
     }
