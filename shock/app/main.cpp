@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/files.h"
 #include "platform/qt/qt_boxes.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_services.h"
@@ -31,9 +32,10 @@ int main(int argc, char* argv[]) {
     vib::QtClipboard clipboard;
     vib::QtClock time;
     vib::QtProgramEnd end;
+    vib::LocalFileSystem fileSystem;
     vib::shell::Services services{box,       input, files, printer,
                                   clipboard, time,  end,   vib::UserNumberLocale()};
-    vib::shock::app::TessaltProgram program(services);
+    vib::shock::app::TessaltProgram program(services, fileSystem);
     program.Start();
     if (probe) {
         QTimer::singleShot(0, &app, [&] {

@@ -4,8 +4,9 @@
 
 namespace vib::shock::app {
 
-TessaltProgram::TessaltProgram(shell::Services& services, std::unique_ptr<PeriodicTimer> timer)
-    : services_(services), timer_(std::move(timer)) {}
+TessaltProgram::TessaltProgram(shell::Services& services, FileSystem& files,
+                               std::unique_ptr<PeriodicTimer> timer)
+    : services_(services), files_(files), timer_(std::move(timer)) {}
 
 TessaltProgram::~TessaltProgram() = default;
 
@@ -13,11 +14,12 @@ void TessaltProgram::Start() {
     InitDefaults(state_);
     // The printer's orientation as found now is what the exit puts back.
     const float orientation = static_cast<float>(services_.printer.Orientation());
-    window_ = std::make_unique<TessaltWindow>(state_, services_, std::move(timer_));
+    window_ = std::make_unique<TessaltWindow>(state_, services_, files_, std::move(timer_));
     window_->SetSavedPrinterOrientation(orientation);
     window_->Load();
     window_->ShowMaximizedOnScreen();
-    window_->Recompute();
+    // Guarded like every handler: a limit box of the first redraw holds off the timer.
+    window_->Guarded([this] { window_->Recompute(); });
 }
 
 }  // namespace vib::shock::app

@@ -9,9 +9,11 @@
 namespace vib::shock::app {
 
 class TessaltProgram {
-public:
-    // `timer` drives Timer1 (the tests pass a scripted one); null: a Qt timer.
-    TessaltProgram(shell::Services& services, std::unique_ptr<PeriodicTimer> timer = nullptr);
+  public:
+    // `files` holds the profiles and waveshapes; `timer` drives Timer1 (the tests pass
+    // scripted ones); a null timer: a Qt timer.
+    TessaltProgram(shell::Services& services, FileSystem& files,
+                   std::unique_ptr<PeriodicTimer> timer = nullptr);
     ~TessaltProgram();
 
     // Main: defaults, the window created, loaded and shown, the first recompute.
@@ -20,8 +22,9 @@ public:
     ShockState& State() { return state_; }
     TessaltWindow& Window() { return *window_; }
 
-private:
+  private:
     shell::Services& services_;
+    FileSystem& files_;
     std::unique_ptr<PeriodicTimer> timer_;
     ShockState state_;
     std::unique_ptr<TessaltWindow> window_;

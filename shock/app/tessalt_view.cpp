@@ -1,21 +1,16 @@
-// Tessalt's check marks, recompute, redraw, result labels and zoom steps.
+// Tessalt's check marks, recompute, redraw, View menu, zoom steps, cursor readout and
+// Timer1: the window's side of the plot module.
 #include <QLabel>
 
 #include "menus.h"
-#include "platform/numbers.h"
-#include "shock/integration.h"
+#include "shell/picture_canvas.h"
+#include "shell/spin_button.h"
 #include "shock/model.h"
 #include "shock/synthesis.h"
+#include "shock/view.h"
 #include "tessalt_window.h"
 
 namespace vib::shock::app {
-namespace {
-
-std::string LastChars(const std::string& text, std::size_t n) {
-    return text.size() <= n ? text : text.substr(text.size() - n);
-}
-
-}  // namespace
 
 void TessaltWindow::SyncMenuChecks() {
     const auto& P = state_.P;
@@ -31,14 +26,15 @@ void TessaltWindow::SyncMenuChecks() {
         SetChecked("mnuShockPolarityPos", true);
         SetChecked("mnuShockPolarityNeg", false);
     }
-    const char* const units[] = {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric", "mnuSystemUnitsHybrid"};
+    const char* const units[] = {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric",
+                                 "mnuSystemUnitsHybrid"};
     for (int u = 0; u < 3; ++u) {
         if (P[param::kUnits] != static_cast<float>(u)) continue;
         for (int other = 0; other < 3; ++other) SetChecked(units[other], other == u);
     }
-    SetChecked("mnuViewDisp", P[24] == 2.0f);
-    SetChecked("mnuViewVel", P[25] == 2.0f);
-    SetChecked("mnuViewAcc", P[26] == 2.0f);
+    SetChecked("mnuViewDisp", TraceShown(state_, kDispShown));
+    SetChecked("mnuViewVel", TraceShown(state_, kVelShown));
+    SetChecked("mnuViewAcc", TraceShown(state_, kAccShown));
     if (P[shell::kPlotBackground] == 0.0f) {
         SetChecked("mnuViewPlotColorBlack", true);
         SetChecked("mnuViewPlotColorWhite", false);
@@ -54,78 +50,122 @@ void TessaltWindow::SyncMenuChecks() {
 void TessaltWindow::Recompute() {
     SyncMenuChecks();
     SynthesizePulse(state_);
-    SetChecked("mnuViewTest", true);
+    ShockView view = ViewFromMenu();
+    ShowTestAfterRecompute(view);
+    ShowView(view);
     Redraw();
+}
+
+// The menu's marks are what the user sees, so the passes follow them; the shell's abort
+// command changes its mark directly.
+ShockView TessaltWindow::ViewFromMenu() const {
+    return {Checked("mnuViewTest"), Checked("mnuViewSRS"), Checked("mnuViewAbort")};
+}
+
+void TessaltWindow::ShowView(const ShockView& view) {
+    SetChecked("mnuViewTest", view.test);
+    SetChecked("mnuViewSRS", view.srs);
+    SetChecked("mnuViewAbort", view.abort);
+}
+
+RedrawInputs TessaltWindow::Inputs() {
+    RedrawInputs in;
+    in.timeText = Svc().clock.TimeText();
+    in.dateText = Svc().clock.DateText();
+    in.now = Svc().clock.SecondsSinceMidnight();
+    in.decimal = Svc().locale.decimal;
+    in.banner = Texts().banner;
+    return in;
 }
 
 void TessaltWindow::Redraw() {
-    Plot().Picture().Clear();
+    // A limit box of an earlier redraw is still open: this redraw would draw under it
+    // and could open a second set of boxes on top.
+    if (limitBoxes_.Busy()) return;
+    state_.View = ViewFromMenu();
+    shell::TwipsPicture& picture = Plot().Picture();
+    picture.SetBackColor(PlotBackgroundColor(state_));  // also clears
+    shell::PictureCanvas canvas(picture);
+    const RedrawOutput out = shock::RedrawPlot(state_, canvas, Inputs());
+    ShowLabels(out);
     Plot().update();
-    state_.Aeff = ComputeAeff(state_);
-    // The traces come with the plot; the pass already yields the peaks for the labels.
-    if (Checked("mnuViewTest")) RunTestPass(state_);
-    ShowResultLabels();
+    // The boxes come after the picture and labels are complete, so the user sees what
+    // they warn about.
+    limitBoxes_.Show(Svc().box, out.limitMessages);
 }
 
-void TessaltWindow::ShowResultLabels() {
-    const char dp = Svc().locale.decimal;
-    auto set = [this](const char* name, const std::string& text) {
+void TessaltWindow::ShowLabels(const RedrawOutput& out) {
+    auto set = [this](const std::string& name, const std::string& text) {
         if (QLabel* label = Label(name)) label->setText(QString::fromStdString(text));
     };
-    set("lblTime", " " + Svc().clock.TimeText());
-    set("lblDate", " " + Svc().clock.DateText());
-    const float units = state_.P[param::kUnits];
-    const double disp = state_.PeakDisp, vel = state_.PeakVel, acc = state_.PeakAcc;
-    if (units == 0.0f) {
-        set("lblDref", " Dref = " + FormatMask(2.0 * disp, "####.#", dp) + " MILS ");
-        set("lblVref", " Vref = " + FormatMask(vel, "###.##", dp) + " IPS-PK");
-        set("lblAref", " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK  ");
-    } else if (units == 1.0f) {
-        set("lblDref", " Dref = " + FormatMask(disp * 0.0508, "###.##", dp) + " MM    ");
-        set("lblVref", " Vref = " + FormatMask(vel * 2.54, "###.##", dp) + " CM/S");
-        set("lblAref", " Gref = " + FormatMask(acc * 9.807, "####.#", dp) + " M/S^2 ");
-    } else if (units == 2.0f) {
-        set("lblDref", " Dref = " + FormatMask(disp * 0.0508, "####.#", dp) + " MM    ");
-        set("lblVref", " Vref = " + FormatMask(vel * 2.54, "###.##", dp) + " CM/S");
-        set("lblAref", " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK ");
-    }
-    set("lblProfile", LastChars(state_.ProfileName, 20));
-    if (Svc().clock.SecondsSinceMidnight() - cursorTime_ > 3.0)
+    for (int k = 0; k < 5; ++k) set("lblX" + std::to_string(k + 1), out.time.x[k]);
+    set("lblXaxis", out.time.unit);
+    if (auto* spin = findChild<shell::SpinButton*>("spnXaxis"))
+        spin->setVisible(out.time.spinVisible);
+    for (int k = 0; k < 9; ++k) set("lblY" + std::to_string(k), out.values[k]);
+
+    const ResultLabels& r = out.results;
+    set("lblTime", r.time);
+    set("lblDate", r.date);
+    set("lblDref", r.dref);
+    set("lblVref", r.vref);
+    set("lblAref", r.aref);
+    set("lblProfile", r.profile);
+    if (r.hideCursor)
         if (QLabel* cursor = Label("lblCursor")) cursor->setVisible(false);
-    if (state_.BrandingMode == 9 || state_.BrandingMode == 10)
-        setWindowTitle(QString::fromStdString(Texts().banner));
+    if (r.caption) setWindowTitle(QString::fromStdString(*r.caption));
 }
 
-void TessaltWindow::ZoomXIn() {
-    float& s = state_.XScale;
-    s = StoreSingle(s * 0.5);
-    if (s == 0.125f || s < 0.1f) s = 0.1f;
+void TessaltWindow::OnViewTest() {
+    ShockView view = ViewFromMenu();
+    ToggleTestView(view);
+    ShowView(view);
     Redraw();
 }
 
-void TessaltWindow::ZoomXOut() {
-    float& s = state_.XScale;
-    s = StoreSingle(s * 2.0);
-    if (s == 0.2f) s = 0.25f;
-    if (s > 8.0f) s = 8.0f;
+void TessaltWindow::OnViewSrs() {
+    ShockView view = ViewFromMenu();
+    ToggleSrsView(view);
+    ShowView(view);
     Redraw();
 }
 
-void TessaltWindow::ZoomYIn() {
-    float& s = state_.YScale;
-    s = StoreSingle(s * 0.5);
-    if (s == 0.125f) s = 0.1f;
-    if (s == 0.025f) s = 0.02f;
-    if (s < 0.01f) s = 0.01f;
+void TessaltWindow::OnViewTrace(int entry, const char* item) {
+    ToggleTrace(state_, entry);
+    SetChecked(item, TraceShown(state_, entry));
     Redraw();
 }
 
-void TessaltWindow::ZoomYOut() {
-    float& s = state_.YScale;
-    s = StoreSingle(s * 2.0);
-    if (s == 0.04f) s = 0.05f;
-    if (s == 0.2f) s = 0.25f;
-    if (s > 4.0f) s = 4.0f;
+void TessaltWindow::Zoom(ZoomCommand command) {
+    ApplyZoom(state_, command);
+    Redraw();
+}
+
+bool TessaltWindow::ZoomKey(char key) {
+    const auto command = ZoomForKey(key);
+    if (command) Zoom(*command);
+    return command.has_value();
+}
+
+void TessaltWindow::CursorClicked(int, double xTwips, double yTwips) {
+    const shell::TwipsPicture& picture = Plot().Picture();
+    const std::string text =
+        ShowCursorReadout(state_, xTwips, yTwips, Svc().clock.SecondsSinceMidnight(),
+                          picture.ScaleWidth(), picture.ScaleHeight(), Svc().locale.decimal);
+    if (QLabel* cursor = Label("lblCursor")) {
+        cursor->setText(QString::fromStdString(text));
+        cursor->setVisible(true);
+    }
+}
+
+void TessaltWindow::TimerTick() {
+    if (limitBoxes_.Busy()) return;
+    QLabel* cursor = Label("lblCursor");
+    if (!cursor) return;
+    if (!TimerHidesCursor(!cursor->isHidden(), state_.CursorTime,
+                          Svc().clock.SecondsSinceMidnight()))
+        return;
+    cursor->setVisible(false);
     Redraw();
 }
 

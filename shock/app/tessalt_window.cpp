@@ -1,6 +1,7 @@
 #include "tessalt_window.h"
 
 #include <QLabel>
+#include <QToolButton>
 
 #include "menus.h"
 #include "platform/qt/qt_services.h"
@@ -24,11 +25,12 @@ QLabel* Boxed(QLabel* label) {
 
 }  // namespace
 
-TessaltWindow::TessaltWindow(ShockState& state, shell::Services& services,
+TessaltWindow::TessaltWindow(ShockState& state, shell::Services& services, FileSystem& files,
                              std::unique_ptr<PeriodicTimer> timer, QWidget* parent)
     : ShellWindow("frmTSL", services, shell::TessaltTexts(),
                   shell::ParamSlots{param::kMaxA, param::kMaxD, param::kMaxV}, kDesign, parent),
       state_(state),
+      files_(files),
       timer_(timer ? std::move(timer) : std::make_unique<QtPeriodicTimer>(this, "Timer1")) {
     setWindowIcon(shell::ProgramIcon(true));
     BuildMenus(TessaltMenuTree());
@@ -37,7 +39,9 @@ TessaltWindow::TessaltWindow(ShockState& state, shell::Services& services,
     timer_->Start(250, [this] { Guarded([this] { TimerTick(); }); });
 }
 
-TessaltWindow::~TessaltWindow() { timer_->Stop(); }
+TessaltWindow::~TessaltWindow() {
+    timer_->Stop();
+}
 
 void TessaltWindow::BuildControls() {
     auto* title = AddLabel("lblTestTitle", kStartTitle, QRect(700, 20, 7000, 320), Qt::AlignCenter);
@@ -52,7 +56,8 @@ void TessaltWindow::BuildControls() {
     for (int k = 0; k <= 8; ++k) {
         const int y = kPlot.top() + k * kPlot.height() / 10 - 130;
         const QByteArray name = "lblY" + QByteArray::number(k);
-        AddLabel(name.constData(), startValues[k], QRect(40, y, 620, 260), Qt::AlignRight | Qt::AlignVCenter);
+        AddLabel(name.constData(), startValues[k], QRect(40, y, 620, 260),
+                 Qt::AlignRight | Qt::AlignVCenter);
     }
     for (int k = 1; k <= 5; ++k) {
         const int x = kPlot.left() + k * kPlot.width() / 5;
@@ -68,10 +73,16 @@ void TessaltWindow::BuildControls() {
     auto* spinX = new shell::SpinButton(Qt::Horizontal, &Surface());
     spinX->setObjectName("spnXaxis");
     PlaceControl(spinX, QRect(7770, 4840, 540, 300));
-    connect(spinX, &shell::SpinButton::SpinUp, this, [this] { Guarded([this] { ZoomXIn(); }); });
-    connect(spinX, &shell::SpinButton::SpinDown, this, [this] { Guarded([this] { ZoomXOut(); }); });
-    connect(spinY, &shell::SpinButton::SpinUp, this, [this] { Guarded([this] { ZoomYIn(); }); });
-    connect(spinY, &shell::SpinButton::SpinDown, this, [this] { Guarded([this] { ZoomYOut(); }); });
+    // The arrow pointing up (or right, towards "more detail") zooms in, the other out.
+    spinX->UpArrow()->setToolTip("Zoom In");
+    spinX->DownArrow()->setToolTip("Zoom Out");
+    spinY->UpArrow()->setToolTip("Zoom In");
+    spinY->DownArrow()->setToolTip("Zoom Out");
+    auto zoom = [this](ZoomCommand command) { Guarded([this, command] { Zoom(command); }); };
+    connect(spinX, &shell::SpinButton::SpinUp, this, [zoom] { zoom(ZoomCommand::XIn); });
+    connect(spinX, &shell::SpinButton::SpinDown, this, [zoom] { zoom(ZoomCommand::XOut); });
+    connect(spinY, &shell::SpinButton::SpinUp, this, [zoom] { zoom(ZoomCommand::YIn); });
+    connect(spinY, &shell::SpinButton::SpinDown, this, [zoom] { zoom(ZoomCommand::YOut); });
 
     Boxed(AddLabel("lblDref", "", QRect(700, 5210, 1720, 300)));
     Boxed(AddLabel("lblVref", "", QRect(2460, 5210, 1720, 300)));
@@ -95,44 +106,20 @@ void TessaltWindow::BuildControls() {
 }
 
 void TessaltWindow::BindProgramCommands() {
-    Bind("mnuViewXaxisIn", &TessaltWindow::ZoomXIn);
-    Bind("mnuViewXaxisOut", &TessaltWindow::ZoomXOut);
-    Bind("mnuViewYaxisIn", &TessaltWindow::ZoomYIn);
-    Bind("mnuViewYaxisOut", &TessaltWindow::ZoomYOut);
-    // The Shock Setup, view-trace, file and manual-steps commands come with their own
-    // features; until then their items do nothing.
+    BindAction("mnuViewXaxisIn", [this] { Zoom(ZoomCommand::XIn); });
+    BindAction("mnuViewXaxisOut", [this] { Zoom(ZoomCommand::XOut); });
+    BindAction("mnuViewYaxisIn", [this] { Zoom(ZoomCommand::YIn); });
+    BindAction("mnuViewYaxisOut", [this] { Zoom(ZoomCommand::YOut); });
+    Bind("mnuViewTest", &TessaltWindow::OnViewTest);
+    Bind("mnuViewSRS", &TessaltWindow::OnViewSrs);
+    BindAction("mnuViewAcc", [this] { OnViewTrace(kAccShown, "mnuViewAcc"); });
+    BindAction("mnuViewVel", [this] { OnViewTrace(kVelShown, "mnuViewVel"); });
+    BindAction("mnuViewDisp", [this] { OnViewTrace(kDispShown, "mnuViewDisp"); });
 }
 
 void TessaltWindow::ConvertUnitValues(const shell::UnitFactors& factors) {
     float& amplitude = state_.P[param::kAmplitude];
     amplitude = shell::Convert(amplitude, factors.acceleration);
-}
-
-bool TessaltWindow::ZoomKey(char key) {
-    switch (key) {
-        case 'X': ZoomXIn(); return true;
-        case 'x': ZoomXOut(); return true;
-        case 'Y': ZoomYIn(); return true;
-        case 'y': ZoomYOut(); return true;
-        default: return false;
-    }
-}
-
-void TessaltWindow::CursorClicked(int, double xTwips, double yTwips) {
-    cursorX_ = static_cast<float>(xTwips);
-    cursorY_ = static_cast<float>(yTwips);
-    cursorTime_ = static_cast<float>(Svc().clock.SecondsSinceMidnight());
-    // The readout's text comes with the plot; until then it is only shown.
-    if (QLabel* cursor = Label("lblCursor")) cursor->setVisible(true);
-}
-
-void TessaltWindow::TimerTick() {
-    QLabel* cursor = Label("lblCursor");
-    if (!cursor || cursor->isHidden()) return;
-    if (Svc().clock.SecondsSinceMidnight() - cursorTime_ > 3.0) {
-        cursor->setVisible(false);
-        Redraw();
-    }
 }
 
 }  // namespace vib::shock::app

@@ -5,43 +5,37 @@
 #include <memory>
 
 #include "shell/shell_window.h"
+#include "shock/redraw.h"
 #include "shock/state.h"
-
-namespace vib::shell {
-class SpinButton;
-}
+#include "shock/view.h"
 
 namespace vib::shock::app {
 
 class TessaltWindow : public shell::ShellWindow {
     Q_OBJECT
-public:
+  public:
     // `timer` drives Timer1; without one the window makes its own Qt timer by that name.
-    TessaltWindow(ShockState& state, shell::Services& services,
+    TessaltWindow(ShockState& state, shell::Services& services, FileSystem& files,
                   std::unique_ptr<PeriodicTimer> timer = nullptr, QWidget* parent = nullptr);
     ~TessaltWindow() override;
 
     void SyncMenuChecks();
     // Check marks, pulse synthesis, Test Profile on, full redraw.
     void Recompute();
-    // The full redraw: for now an empty picture in the background colour, the test
-    // pass that yields the peaks, and the result labels.
+    // The full redraw into picPlot, its labels, then the limit boxes; skipped while a
+    // limit box of an earlier redraw is open.
     void Redraw();
 
-    void ZoomXIn();
-    void ZoomXOut();
-    void ZoomYIn();
-    void ZoomYOut();
     // One tick of Timer1: hides a cursor readout older than 3 seconds and redraws.
     void TimerTick();
 
-    float CursorX() const { return cursorX_; }
-    float CursorY() const { return cursorY_; }
     ShockState& State() { return state_; }
 
-protected:
+  protected:
     float& Param(int index) override { return state_.P[static_cast<std::size_t>(index)]; }
-    std::string& SubTitle(int which) override { return which == 1 ? state_.SubTitle1 : state_.SubTitle2; }
+    std::string& SubTitle(int which) override {
+        return which == 1 ? state_.SubTitle1 : state_.SubTitle2;
+    }
     int& PrintColorMode() override { return state_.PrintColorMode; }
     void ConvertUnitValues(const shell::UnitFactors& factors) override;
     void RefreshAfterUnitChange() override { Recompute(); }
@@ -49,15 +43,27 @@ protected:
     bool ZoomKey(char key) override;
     void CursorClicked(int button, double xTwips, double yTwips) override;
     void PrintReport() override {}
+    // The picture takes its new size at the next clear, so a redraw fills it again.
+    void PlotResized() override { Redraw(); }
 
-private:
+  private:
     void BuildControls();
     void BindProgramCommands();
-    void ShowResultLabels();
+
+    // View menu and zoom (tessalt_view.cpp).
+    ShockView ViewFromMenu() const;
+    void ShowView(const ShockView& view);
+    RedrawInputs Inputs();
+    void ShowLabels(const RedrawOutput& out);
+    void OnViewTest();
+    void OnViewSrs();
+    void OnViewTrace(int entry, const char* item);
+    void Zoom(ZoomCommand command);
 
     ShockState& state_;
+    FileSystem& files_;
     std::unique_ptr<PeriodicTimer> timer_;
-    float cursorX_ = 0, cursorY_ = 0, cursorTime_ = 0;
+    LimitBoxes limitBoxes_;
 };
 
 }  // namespace vib::shock::app

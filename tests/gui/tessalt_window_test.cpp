@@ -11,6 +11,9 @@
 #include "shell/spin_button.h"
 #include "shock/app/program.h"
 #include "shock/model.h"
+#include "shock/plot.h"
+#include "shock/view.h"
+#include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_services.h"
 
 namespace vib::shock::app {
@@ -21,14 +24,14 @@ char arg0[] = "gui_tests";
 char* argv[] = {arg0, nullptr};
 
 class TessaltTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         if (!QApplication::instance()) new QApplication(argc, argv);
     }
     TessaltTest() {
         auto scripted = std::make_unique<testing::ScriptedTimer>();
         timer = scripted.get();
-        program = std::make_unique<TessaltProgram>(t.services, std::move(scripted));
+        program = std::make_unique<TessaltProgram>(t.services, fs, std::move(scripted));
         program->Start();
     }
     TessaltWindow& w() { return program->Window(); }
@@ -42,14 +45,25 @@ protected:
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
         QApplication::sendEvent(&w(), &press);
     }
-    void ClickPlot() {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(30, 40), QPointF(30, 40), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+    void ClickPlot(QPointF at = QPointF(30, 40)) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(&w().Plot(), &press);
     }
     QLabel* Label(const char* name) { return w().findChild<QLabel*>(name); }
+    std::string Text(const char* name) { return Label(name)->text().toStdString(); }
+    // Pixels of the plot picture in one colour, below the trace titles.
+    int PixelsIn(Rgb c) {
+        const QImage& image = w().Plot().Picture().Image();
+        const QRgb want = qRgb(c.r, c.g, c.b);
+        int n = 0;
+        for (int y = image.height() / 4; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) == want);
+        return n;
+    }
 
     testing::TestServices t;
+    testing::MemoryFileSystem fs;
     testing::ScriptedTimer* timer = nullptr;
     std::unique_ptr<TessaltProgram> program;
 };
@@ -243,7 +257,8 @@ TEST_F(TessaltTest, LimitPromptsAreTessaltsOwn) {
     Trigger("mnuSystemMaxV");
     Trigger("mnuSystemMaxD");
     EXPECT_EQ(t.input.asked[0].prompt, " Enter the maximum allowable system velocity in IPS-peak");
-    EXPECT_EQ(t.input.asked[1].prompt, " Enter the maximum allowable system displacement in mils peak-peak.");
+    EXPECT_EQ(t.input.asked[1].prompt,
+              " Enter the maximum allowable system displacement in mils peak-peak.");
 }
 
 TEST_F(TessaltTest, ExitQuestionAndHelpTexts) {
@@ -255,15 +270,17 @@ TEST_F(TessaltTest, ExitQuestionAndHelpTexts) {
     EXPECT_EQ(t.box.shown[0].title, "Tessalt");
     EXPECT_EQ(t.end.ends, 0);
     EXPECT_EQ(t.box.shown[1].text,
-              " Keyboard Access Keys\n\n J = Refresh Screen\n X, x = X-axis zoom-in, out\n Y, y = Y-axis zoom-in, out");
-    EXPECT_EQ(t.box.shown[2].text, " What's New In This Version\n\nV1.00 11/22/09 First release\n \n ");
+              " Keyboard Access Keys\n\n J = Refresh Screen\n X, x = X-axis zoom-in, out\n Y, y = "
+              "Y-axis zoom-in, out");
+    EXPECT_EQ(t.box.shown[2].text,
+              " What's New In This Version\n\nV1.00 11/22/09 First release\n \n ");
 }
 
 TEST_F(TessaltTest, TimerHidesAReadoutOlderThanThreeSeconds) {
     QLabel* cursor = Label("lblCursor");
     ClickPlot();
     EXPECT_FALSE(cursor->isHidden());
-    EXPECT_FLOAT_EQ(w().CursorX(), 450.0f);
+    EXPECT_FLOAT_EQ(s().CursorX, 450.0f);
     t.clock.seconds += 3.0;
     timer->Fire();
     EXPECT_FALSE(cursor->isHidden());
@@ -313,16 +330,176 @@ TEST_F(TessaltTest, SyncMenuChecksLeavesCustomAndUnknownValuesAlone) {
     EXPECT_TRUE(w().Checked("mnuViewTest"));
 }
 
+// --- the plot in the window ---
+
+TEST_F(TessaltTest, StartUpPictureAndAxisLabels) {
+    EXPECT_GT(PixelsIn(kGridColor), 0);
+    EXPECT_GT(PixelsIn(kAccColor), 0);
+    EXPECT_GT(PixelsIn(kVelColor), 0);
+    EXPECT_GT(PixelsIn(ConsoleColor(13)), 0);  // displacement, English
+    EXPECT_EQ(s().PlotTitle, " TEST PROFILE ");
+    EXPECT_EQ(Text("lblY0"), "25");
+    EXPECT_EQ(Text("lblY5"), "0");
+    EXPECT_EQ(Text("lblY8"), "-15");
+    EXPECT_EQ(Text("lblX1"), "20");
+    EXPECT_EQ(Text("lblX5"), "100");
+    EXPECT_EQ(Text("lblXaxis"), "M-SEC.");
+    // The masks: "####.#" for mils, "###.##" for IPS, both with their unit texts.
+    EXPECT_EQ(Text("lblDref").substr(0, 8), " Dref = ");
+    EXPECT_TRUE(Label("lblDref")->text().endsWith(" MILS "));
+    EXPECT_TRUE(Label("lblVref")->text().endsWith(" IPS-PK"));
+    EXPECT_GT(s().PeakVel, 0.0f);
+}
+
+TEST_F(TessaltTest, SpectrumAndTestProfileSwitchEachOtherOff) {
+    s().XScale = 0.5f;
+    Trigger("mnuViewSRS");
+    EXPECT_TRUE(w().Checked("mnuViewSRS"));
+    EXPECT_FALSE(w().Checked("mnuViewTest"));
+    EXPECT_EQ(s().PlotTitle, " SHOCK RESPONSE SPECTRUM ");
+    const char* const hz[] = {"400", "800", "1200", "1600", "2000"};
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(Text(("lblX" + std::to_string(k)).c_str()), hz[k - 1]);
+    EXPECT_EQ(Text("lblXaxis"), " HZ. ");
+    EXPECT_EQ(Text("lblY0"), "50");  // 200 x YScale
+    EXPECT_TRUE(w().findChild<shell::SpinButton*>("spnXaxis")->isHidden());
+    EXPECT_EQ(s().XScale, 0.5f);
+    EXPECT_EQ(PixelsIn(kVelColor), 0);  // no test traces under the bars
+    EXPECT_GT(PixelsIn(kBarColor), 0);
+
+    Trigger("mnuViewTest");
+    EXPECT_TRUE(w().Checked("mnuViewTest"));
+    EXPECT_FALSE(w().Checked("mnuViewSRS"));
+    EXPECT_EQ(Text("lblX1"), "10");
+    EXPECT_FALSE(w().findChild<shell::SpinButton*>("spnXaxis")->isHidden());
+
+    Trigger("mnuViewTest");  // both off: grid and labels only
+    EXPECT_FALSE(w().Checked("mnuViewTest"));
+    EXPECT_FALSE(w().Checked("mnuViewSRS"));
+    EXPECT_EQ(PixelsIn(kAccColor), 0);
+    EXPECT_GT(PixelsIn(kGridColor), 0);
+
+    Trigger("mnuViewSRS");
+    w().Recompute();  // switches Test Profile on and leaves the spectrum on
+    EXPECT_TRUE(w().Checked("mnuViewTest"));
+    EXPECT_TRUE(w().Checked("mnuViewSRS"));
+    EXPECT_EQ(Text("lblXaxis"), " HZ. ");
+    EXPECT_GT(PixelsIn(kVelColor), 0);
+}
+
+TEST_F(TessaltTest, TraceItemsToggleTheirEntryAndTheTrace) {
+    Trigger("mnuViewVel");
+    EXPECT_EQ(s().P[kVelShown], 1.0f);
+    EXPECT_FALSE(w().Checked("mnuViewVel"));
+    EXPECT_EQ(PixelsIn(kVelColor), 0);
+    Trigger("mnuViewVel");
+    EXPECT_EQ(s().P[kVelShown], 2.0f);
+    EXPECT_TRUE(w().Checked("mnuViewVel"));
+    Trigger("mnuViewAcc");
+    Trigger("mnuViewDisp");
+    EXPECT_EQ(s().P[kAccShown], 1.0f);
+    EXPECT_EQ(s().P[kDispShown], 1.0f);
+    EXPECT_EQ(PixelsIn(kAccColor), 0);
+    EXPECT_EQ(PixelsIn(ConsoleColor(13)), 0);
+}
+
+TEST_F(TessaltTest, AbortBandAndWhiteBackground) {
+    Trigger("mnuViewAbort");
+    EXPECT_TRUE(s().View.abort);
+    EXPECT_GT(PixelsIn(kBandColor), 0);
+    Trigger("mnuViewPlotColorWhite");
+    auto background = [this] {
+        const QImage& image = w().Plot().Picture().Image();
+        return image.pixel(image.width() * 95 / 100, image.height() / 4);
+    };
+    EXPECT_EQ(background(), qRgb(255, 255, 255));
+    Trigger("mnuViewPlotColorBlack");
+    EXPECT_EQ(background(), qRgb(0, 0, 0));
+}
+
+TEST_F(TessaltTest, LimitBoxesComeAfterThePictureAndNeverStack) {
+    s().P[param::kMaxV] = 1;
+    t.clock.time = "10:05";
+    ClickPlot();
+    int ticksDuringBox = 0;
+    bool drawnBeforeBox = false;
+    t.box.whileOpen = [&] {
+        drawnBeforeBox = Text("lblTime") == " 10:05" && PixelsIn(kAccColor) > 0;
+        t.clock.seconds += 10;  // the readout has lapsed: a tick would hide it and redraw
+        timer->Fire();
+        w().Redraw();  // as if a redraw were asked for from elsewhere
+        ++ticksDuringBox;
+    };
+    Trigger("mnuViewRefresh");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    EXPECT_EQ(t.box.shown[0].text, " Test Velocity > System V Limit ");
+    EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::Ok);
+    EXPECT_EQ(t.box.shown[0].title, "");
+    EXPECT_TRUE(drawnBeforeBox);
+    EXPECT_EQ(ticksDuringBox, 1);
+    EXPECT_FALSE(Label("lblCursor")->isHidden());  // the tick inside the box did nothing
+
+    t.box.whileOpen = nullptr;
+    timer->Fire();  // now the tick hides the readout and redraws: the box again, once
+    EXPECT_TRUE(Label("lblCursor")->isHidden());
+    EXPECT_EQ(t.box.shown.size(), 2u);
+}
+
+TEST_F(TessaltTest, TimerTickDuringALimitBoxOfTheFirstRedrawDoesNothing) {
+    // The limit box can be open outside any menu handler: the redraw itself is gated.
+    s().P[param::kMaxV] = 1;
+    ClickPlot();
+    std::size_t boxesSeen = 0;
+    t.box.whileOpen = [&] {
+        t.clock.seconds += 10;
+        w().TimerTick();
+        boxesSeen = t.box.shown.size();
+    };
+    w().Redraw();
+    EXPECT_EQ(boxesSeen, 1u);
+    EXPECT_EQ(t.box.shown.size(), 1u);
+    EXPECT_FALSE(Label("lblCursor")->isHidden());
+}
+
+TEST_F(TessaltTest, PeakEqualToItsLimitRaisesNoBox) {
+    s().P[param::kMaxV] = s().PeakVel;
+    s().P[param::kMaxA] = s().PeakAcc;
+    s().P[param::kMaxD] = 2 * s().PeakDisp;
+    Trigger("mnuViewRefresh");
+    EXPECT_TRUE(t.box.shown.empty());
+}
+
+TEST_F(TessaltTest, CursorReadoutByUnits) {
+    const double wpx = w().Plot().width(), hpx = w().Plot().height();
+    ClickPlot(QPointF(wpx / 2, hpx / 2));
+    EXPECT_EQ(Text("lblCursor"), "  Time = 50 Msec. , G = 0");
+    EXPECT_FALSE(Label("lblCursor")->isHidden());
+    ClickPlot(QPointF(wpx / 4, 0));
+    EXPECT_EQ(Text("lblCursor"), "  Time = 25 Msec. , G = 25");  // half height = 100 G x 0.25
+    Trigger("mnuSystemUnitsMetric");
+    ClickPlot(QPointF(wpx / 4, 0));
+    EXPECT_EQ(Text("lblCursor"), "  Time = 25 Msec. , Acc = 240.5");
+    Trigger("mnuSystemUnitsHybrid");  // Hybrid reads G, as its value axis does
+    ClickPlot(QPointF(wpx / 4, 0));
+    EXPECT_EQ(Text("lblCursor"), "  Time = 25 Msec. , G = 25");
+}
+
+TEST_F(TessaltTest, ZoomRedrawsTheLabels) {
+    Key('x');
+    EXPECT_EQ(Text("lblX5"), "200");
+    Key('Y');
+    EXPECT_EQ(Text("lblY0"), "10");
+    Trigger("mnuViewYaxisOut");
+    EXPECT_EQ(Text("lblY0"), "25");
+}
+
 TEST_F(TessaltTest, LaterCommandsExistAndDoNothingYet) {
     const auto before = s().P;
     for (const char* name : {"mnuFileOpenProfile", "mnuFileSaveProfile", "mnuShockShapeTrap",
                              "mnuShockAmplitude", "mnuShockDurationTime", "mnuShockPolarityNeg",
-                             "mnuShockCompManual", "mnuSystemManualSteps", "mnuViewSRS", "mnuViewAcc"})
+                             "mnuShockCompManual", "mnuSystemManualSteps"})
         Trigger(name);
     EXPECT_EQ(s().P, before);
-    EXPECT_TRUE(w().Checked("mnuViewAcc"));  // marks stay until the commands arrive
-    EXPECT_FALSE(w().Checked("mnuShockCompManual"));
-    EXPECT_FALSE(w().Checked("mnuViewSRS"));
+    EXPECT_FALSE(w().Checked("mnuShockCompManual"));  // marks stay until the commands arrive
     EXPECT_TRUE(t.box.shown.empty());
     EXPECT_TRUE(t.input.asked.empty());
 }
