@@ -1,110 +1,162 @@
-// Morvane's redraw, result labels and zoom steps.
+// Morvane's redraw, the texts around the plot, the cursor readout and the zoom steps.
+// The geometry and texts come from the plot module; this file only puts them on screen.
 #include <QLabel>
-#include <algorithm>
 
 #include "morvane_window.h"
-#include "platform/numbers.h"
+#include "random/plot.h"
+#include "shell/picture_canvas.h"
 
 namespace vib::random::app {
-namespace {
-
-const char* const kFreqLabels[] = {
-    "1            2                  5           10            20                             100         200           500Hz.",
-    "2                 5           10            20                             100         200             500   1000Hz.",
-    "5            10           20                               100         200                            1000      2000Hz.",
-    "10         20                               100         200                             1000        2000      4000Hz."};
-
-std::string LastChars(const std::string& text, std::size_t n) {
-    return text.size() <= n ? text : text.substr(text.size() - n);
-}
-
-}  // namespace
 
 void MorvaneWindow::Redraw() {
-    Plot().Picture().Clear();
-    Plot().update();
+    // The picture follows the background setting, also when a profile brought it.
+    shell::TwipsPicture& picture = Plot().Picture();
+    const Rgb back = BackgroundColor(state_.Param(prm::PlotBackground));
+    if (!(picture.BackColor() == back)) picture.SetBackColor(back);
+    picture.Clear();
+    DrawGrid();
+    DrawSpectrum();
+    DrawAxisText();
     ShowResultLabels();
 }
 
+void MorvaneWindow::DrawGrid() {
+    ApplyPlotLayout(state_);
+    shell::TwipsPicture& picture = Plot().Picture();
+    for (const auto& g : GridLines(state_.Layout, RoundToInt16(picture.ScaleWidth()),
+                                   RoundToInt16(picture.ScaleHeight())))
+        picture.Line(g.x1, g.y1, g.x2, g.y2, kGridColor);
+    Plot().update();
+}
+
+void MorvaneWindow::DrawSpectrum() {
+    shell::PictureCanvas canvas(Plot().Picture());
+    const double w = RoundToInt16(canvas.Width());
+    const double h = RoundToInt16(canvas.Height());
+    const Rgb trace = TraceColor(state_);
+    for (const auto& p : TracePath(state_, w, h, Trace::Spectrum))
+        canvas.Line(p.x1, p.y1, p.x2, p.y2, trace);
+    if (Checked("mnuViewAbort")) {
+        for (Trace t : {Trace::UpperAbort, Trace::LowerAbort})
+            for (const auto& p : TracePath(state_, w, h, t))
+                canvas.Line(p.x1, p.y1, p.x2, p.y2, kAbortColor);
+    }
+    Plot().update();
+}
+
+void MorvaneWindow::DrawAxisText() {
+    shell::PictureCanvas canvas(Plot().Picture());
+    const double w = canvas.Width();
+    const double h = canvas.Height();
+    const Rgb color = TraceColor(state_);  // readable on either background
+    canvas.Text(0.2 * w, 0.01 * h, state_.SubTitle1, color);
+    canvas.Text(0.2 * w, 0.05 * h, state_.SubTitle2, color);
+    Plot().update();
+    DrawDecadeLabels();
+}
+
+void MorvaneWindow::DrawDecadeLabels() {
+    shell::TwipsPicture& form = Surface().Picture();
+    // The window's own picture holds nothing else, so it is simply renewed at its new size.
+    if (form.Image().deviceIndependentSize() != QSizeF(Surface().size())) form.Clear();
+    const double fw = form.ScaleWidth();
+    const double fh = form.ScaleHeight();
+    // The whole strip left of the plot is drawn afresh, so a label or unit text of an
+    // earlier view never shows through.
+    form.FillBox(0, 0.03 * fh, 0.1 * fw - 15, 0.8 * fh, form.BackColor());
+    form.SetFontSize(12);
+    shell::PictureCanvas canvas(form);
+    const double lineHeight = 0.02 * fh;  // labels are centred on their grid line
+    for (const auto& t : DecadeLabels(state_))
+        canvas.Text(t.xFraction * fw, t.yFraction * fh - lineHeight, t.text, t.color);
+    form.SetFontSize(9);
+    for (const auto& t : AxisCaptions(state_))
+        canvas.Text(t.xFraction * fw, t.yFraction * fh - lineHeight, t.text, t.color);
+    Surface().update();
+}
+
 void MorvaneWindow::ShowResultLabels() {
-    const char dp = Svc().locale.decimal;
     auto set = [this](const char* name, const std::string& text) {
         if (QLabel* label = Label(name)) label->setText(QString::fromStdString(text));
     };
     set("lblTime", " ");
     set("lblDate", " ");
-    const float x = state_.Param(prm::XAxisSetting);
-    const float axis = x == 0.0f ? 3.0f : x;
-    for (int k = 1; k <= 4; ++k)
-        if (axis == static_cast<float>(k)) set("Label14", kFreqLabels[k - 1]);
-
-    const float units = state_.Param(prm::UnitsIndex);
-    if (units == 0.0f) {
-        set("lblDref", "  Dref = " + FormatMask(state_.Dref, "####.#", dp) + " MILS ");
-        set("lblVref", "  Vref = " + FormatMask(state_.Vref, "###.##", dp) + " IPS-PK");
-        set("lblAref", "  Gref = " + FormatMask(state_.Gref, "###.##", dp) + " G-RMS ");
-        state_.PlotLabels[17] = " G^2/Hz";
-    } else if (units == 1.0f || units == 2.0f) {
-        set("lblDref", "  Dref = " + FormatMask(double(state_.Dref) * 0.0254, "###.##", dp) + " MM    ");
-        set("lblVref", "  Vref = " + FormatMask(double(state_.Vref) * 2.54, "###.##", dp) + " CM/S");
-        set("lblAref", units == 1.0f
-                           ? "  Gref = " + FormatMask(double(state_.Gref) * 9.807, "####.#", dp) + " M/S^2 "
-                           : "  Gref = " + FormatMask(state_.Gref, "###.#", dp) + " G-RMS ");
-        state_.PlotLabels[17] = "M^2/S^3";
+    if (const auto row = FrequencyRowCaption(state_.Param(prm::XAxisSetting))) set("Label14", *row);
+    if (const auto texts = ResultLabels(state_, Svc().locale.decimal)) {
+        set("lblDref", texts->dref);
+        set("lblVref", texts->vref);
+        set("lblAref", texts->aref);
+        set("lblProfile", texts->profile);
+        state_.PlotLabels[17] = texts->unitText;
     }
-    set("lblProfile", "  " + LastChars(state_.ProfileName, 20));
-    if (Svc().clock.SecondsSinceMidnight() - cursorTime_ > 3.0)
+    if (CursorReadoutExpired(state_.CursorTime, Svc().clock.SecondsSinceMidnight()))
         if (QLabel* cursor = Label("lblCursor")) cursor->setVisible(false);
     setWindowTitle(QString::fromStdString(Texts().banner));
 }
 
-void MorvaneWindow::StepSetting(int entry, float step, float bound) {
-    // Only the side the step moves towards is bounded; a loaded value beyond the other
-    // side is stepped as it is.
-    float& setting = state_.Param(entry);
-    setting = step < 0 ? std::max(setting + step, bound) : std::min(setting + step, bound);
+void MorvaneWindow::CursorClicked(int, double xTwips, double yTwips) {
+    state_.CursorX = static_cast<float>(xTwips);
+    state_.CursorY = static_cast<float>(yTwips);
+    ShowCursorReadout();
+}
+
+void MorvaneWindow::ShowCursorReadout() {
+    state_.CursorTime = static_cast<float>(Svc().clock.SecondsSinceMidnight());
+    const shell::TwipsPicture& picture = Plot().Picture();
+    QLabel* cursor = Label("lblCursor");
+    if (!cursor) return;
+    // Hybrid units keep the previous text; the label is shown in every case.
+    if (const auto text = CursorReadoutText(state_, picture.ScaleWidth(), picture.ScaleHeight(),
+                                            Svc().locale.decimal))
+        cursor->setText(QString::fromStdString(*text));
+    cursor->setVisible(true);
+}
+
+void MorvaneWindow::AfterZoom(bool axisTextFirst) {
+    if (axisTextFirst) DrawAxisText();
+    Redraw();
+    if (!axisTextFirst) DrawAxisText();
+    DrawDecadeLabels();
 }
 
 void MorvaneWindow::ZoomFreqIn() {
-    StepSetting(prm::XAxisSetting, -1, 1);
-    DrawAxisText();
-    Redraw();
-    DrawDecadeLabels();
+    random::ZoomFreqIn(state_);
+    AfterZoom(true);
 }
 
 void MorvaneWindow::ZoomFreqOut() {
-    StepSetting(prm::XAxisSetting, 1, 4);
-    DrawAxisText();
-    Redraw();
-    DrawDecadeLabels();
+    random::ZoomFreqOut(state_);
+    AfterZoom(true);
 }
 
 void MorvaneWindow::ZoomTopIn() {
-    StepSetting(prm::YMaxSetting, -1, 0);
-    Redraw();
-    DrawAxisText();
-    DrawDecadeLabels();
+    random::ZoomTopIn(state_);
+    AfterZoom(false);
 }
 
 void MorvaneWindow::ZoomTopOut() {
-    StepSetting(prm::YMaxSetting, 1, 4);
-    Redraw();
-    DrawAxisText();
-    DrawDecadeLabels();
+    random::ZoomTopOut(state_);
+    AfterZoom(false);
 }
 
 void MorvaneWindow::ZoomBottomIn() {
-    StepSetting(prm::YMinSetting, -1, 0);
-    Redraw();
-    DrawAxisText();
-    DrawDecadeLabels();
+    random::ZoomBottomIn(state_);
+    AfterZoom(false);
 }
 
 void MorvaneWindow::ZoomBottomOut() {
-    StepSetting(prm::YMinSetting, 1, 4);
+    random::ZoomBottomOut(state_);
+    AfterZoom(false);
+}
+
+void MorvaneWindow::SetYMax(float setting) {
+    state_.Param(prm::YMaxSetting) = setting;
     Redraw();
-    DrawAxisText();
-    DrawDecadeLabels();
+}
+
+void MorvaneWindow::SetYMin(float setting) {
+    state_.Param(prm::YMinSetting) = setting;
+    Redraw();
 }
 
 }  // namespace vib::random::app

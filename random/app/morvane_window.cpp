@@ -65,8 +65,20 @@ void MorvaneWindow::BuildControls() {
 void MorvaneWindow::BindProgramCommands() {
     Bind("mnuViewXaxisIn", &MorvaneWindow::ZoomFreqIn);
     Bind("mnuViewXaxisOut", &MorvaneWindow::ZoomFreqOut);
-    // The profile, range, resolution, abort-limit, file and Y-limit commands come with
-    // their own features; until then their items do nothing.
+    const char* const ranges[] = {"mnuProfileFreq250", "mnuProfileFreq500", "mnuProfileFreq1000",
+                                  "mnuProfileFreq2000", "mnuProfileFreq4000"};
+    for (int i = 0; i < 5; ++i) BindAction(ranges[i], [this, i] { SetRange(i); });
+    const char* const lines[] = {"mnuProfileLines200", "mnuProfileLines400", "mnuProfileLines800",
+                                 "mnuProfileLines1600"};
+    for (int i = 0; i < 4; ++i) BindAction(lines[i], [this, i] { SetLines(i); });
+    Bind("mnuTestAbortLimits", &MorvaneWindow::SetOverallAbortLimit);
+    const char* const tops[] = {"mnuViewYmax100", "mnuViewYmax10", "mnuViewYmax1",
+                                "mnuViewYmax1x10", "mnuViewYmax1x100"};
+    for (int i = 0; i < 5; ++i) BindAction(tops[i], [this, i] { SetYMax(float(i)); });
+    const char* const bottoms[] = {"mnuViewYmin1x100", "mnuViewYmin1x1000", "mnuViewYmin1x10000",
+                                   "mnuViewYmin1x100000", "mnuViewYmin1x1000000"};
+    for (int i = 0; i < 5; ++i) BindAction(bottoms[i], [this, i] { SetYMin(float(i)); });
+    // The profile editor and the file commands come with their own features.
 }
 
 void MorvaneWindow::SyncMenuChecks() {
@@ -81,15 +93,16 @@ void MorvaneWindow::SyncMenuChecks() {
         int i = 0;
         for (const char* name : items) SetChecked(name, i++ == match);
     };
-    group(state_.Param(prm::RangeIndex), {"mnuProfileFreq250", "mnuProfileFreq500", "mnuProfileFreq1000",
-                                           "mnuProfileFreq2000", "mnuProfileFreq4000"});
+    group(state_.Param(prm::RangeIndex),
+          {"mnuProfileFreq250", "mnuProfileFreq500", "mnuProfileFreq1000", "mnuProfileFreq2000",
+           "mnuProfileFreq4000"});
     group(state_.Param(prm::UnitsIndex),
           {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric", "mnuSystemUnitsHybrid"});
     group(state_.Param(prm::PlotBackground), {"mnuViewPlotColorBlack", "mnuViewPlotColorWhite"});
     SetChecked("mnuSystemSepsEnglish", state_.Param(prm::SeparatorMode) == 0.0f);
     SetChecked("mnuSystemSepsReversed", state_.Param(prm::SeparatorMode) == 1.0f);
-    group(state_.Param(prm::LinesIndex),
-          {"mnuProfileLines200", "mnuProfileLines400", "mnuProfileLines800", "mnuProfileLines1600"});
+    group(state_.Param(prm::LinesIndex), {"mnuProfileLines200", "mnuProfileLines400",
+                                          "mnuProfileLines800", "mnuProfileLines1600"});
 }
 
 void MorvaneWindow::Recompute() {
@@ -111,22 +124,27 @@ void MorvaneWindow::RefreshAfterUnitChange() {
 
 bool MorvaneWindow::ZoomKey(char key) {
     switch (key) {
-        case 'X': ZoomFreqIn(); return true;
-        case 'x': ZoomFreqOut(); return true;
-        case 'Y': ZoomTopIn(); return true;
-        case 'y': ZoomTopOut(); return true;
-        case 'Z': ZoomBottomIn(); return true;
-        case 'z': ZoomBottomOut(); return true;
-        default: return false;
+        case 'X':
+            ZoomFreqIn();
+            return true;
+        case 'x':
+            ZoomFreqOut();
+            return true;
+        case 'Y':
+            ZoomTopIn();
+            return true;
+        case 'y':
+            ZoomTopOut();
+            return true;
+        case 'Z':
+            ZoomBottomIn();
+            return true;
+        case 'z':
+            ZoomBottomOut();
+            return true;
+        default:
+            return false;
     }
-}
-
-void MorvaneWindow::CursorClicked(int, double xTwips, double yTwips) {
-    cursorX_ = static_cast<float>(xTwips);
-    cursorY_ = static_cast<float>(yTwips);
-    cursorTime_ = static_cast<float>(Svc().clock.SecondsSinceMidnight());
-    // The readout's text comes with the plot's scales; until then it is only shown.
-    if (QLabel* cursor = Label("lblCursor")) cursor->setVisible(true);
 }
 
 }  // namespace vib::random::app

@@ -9,22 +9,25 @@ namespace vib::random::app {
 
 class MorvaneWindow : public shell::ShellWindow {
     Q_OBJECT
-public:
+  public:
     MorvaneWindow(RandomState& state, shell::Services& services, QWidget* parent = nullptr);
 
     // Menu check marks from Params.
     void SyncMenuChecks();
     // Check marks, line set-up, spectrum, results, then the full redraw.
     void Recompute();
-    // The full redraw: for now an empty picture in the background colour and the
-    // result labels.
+    // The full redraw: a cleared picture, grid, spectrum (and abort lines), the texts
+    // around the plot and the result labels.
     void Redraw();
-    // The drawings that start-up repeats after the first recompute; the plot issues
-    // fill them in.
-    void DrawGrid() {}
-    void DrawAxisText() {}
-    void DrawSpectrum() {}
-    void DrawDecadeLabels() {}
+    // The steps of the redraw; start-up repeats the first three once more.
+    void DrawGrid();
+    void DrawSpectrum();
+    void DrawAxisText();
+    // The labels beside the plot, printed on the window itself.
+    void DrawDecadeLabels();
+    void ShowResultLabels();
+    // Frequency and ASD under the last click in the plot.
+    void ShowCursorReadout();
 
     // Zoom steps (keys and View menu).
     void ZoomFreqIn();
@@ -34,13 +37,23 @@ public:
     void ZoomBottomIn();
     void ZoomBottomOut();
 
-    float CursorX() const { return cursorX_; }
-    float CursorY() const { return cursorY_; }
+    // Range, resolution and uniform abort limit.
+    void SetRange(int index);
+    void SetLines(int index);
+    void SetOverallAbortLimit();
+    // Upper and lower ends of the ASD axis.
+    void SetYMax(float setting);
+    void SetYMin(float setting);
+
+    float CursorX() const { return state_.CursorX; }
+    float CursorY() const { return state_.CursorY; }
     RandomState& State() { return state_; }
 
-protected:
+  protected:
     float& Param(int index) override { return state_.Param(index); }
-    std::string& SubTitle(int which) override { return which == 1 ? state_.SubTitle1 : state_.SubTitle2; }
+    std::string& SubTitle(int which) override {
+        return which == 1 ? state_.SubTitle1 : state_.SubTitle2;
+    }
     int& PrintColorMode() override { return printColorMode_; }
     void ConvertUnitValues(const shell::UnitFactors& factors) override;
     void RefreshAfterUnitChange() override;
@@ -50,15 +63,13 @@ protected:
     void PrintReport() override {}
     void PlotResized() override { Redraw(); }
 
-private:
+  private:
     void BuildControls();
     void BindProgramCommands();
-    void ShowResultLabels();
-    void StepSetting(int entry, float step, float bound);
+    void AfterZoom(bool axisTextFirst);
 
     RandomState& state_;
     int printColorMode_;
-    float cursorX_ = 0, cursorY_ = 0, cursorTime_ = 0;
 };
 
 }  // namespace vib::random::app
