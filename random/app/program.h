@@ -10,7 +10,7 @@
 namespace vib::random::app {
 
 class MorvaneProgram {
-public:
+  public:
     explicit MorvaneProgram(shell::Services& services);
     ~MorvaneProgram();
 
@@ -21,7 +21,7 @@ public:
     RandomState& State() { return state_; }
     MorvaneWindow& Window() { return *window_; }
 
-private:
+  private:
     shell::Services& services_;
     RandomState state_;
     std::unique_ptr<MorvaneWindow> window_;
