@@ -37,8 +37,10 @@ void FormSurface::Relayout() {
     for (const Placed& p : placed_) {
         const int left = static_cast<int>(std::lround(p.design.left() * sx / tpp));
         const int top = static_cast<int>(std::lround(p.design.top() * sy / tpp));
-        const int right = static_cast<int>(std::lround((p.design.left() + p.design.width()) * sx / tpp));
-        const int bottom = static_cast<int>(std::lround((p.design.top() + p.design.height()) * sy / tpp));
+        const int right =
+            static_cast<int>(std::lround((p.design.left() + p.design.width()) * sx / tpp));
+        const int bottom =
+            static_cast<int>(std::lround((p.design.top() + p.design.height()) * sy / tpp));
         p.control->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
         if (p.designPoints > 0) {
             QFont font = p.control->font();

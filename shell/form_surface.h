@@ -13,17 +13,17 @@ namespace vib::shell {
 
 class FormSurface : public PictureWidget {
     Q_OBJECT
-public:
+  public:
     FormSurface(QSize designTwips, QWidget* parent = nullptr);
 
     // `design` is in twips of the design surface.
     void Place(QWidget* control, QRect design);
     QSize DesignTwips() const { return design_; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     struct Placed {
         QWidget* control;
         QRect design;

@@ -29,7 +29,8 @@ QPixmap LogoPixmap(QSize size) {
     p.drawRoundedRect(r, r.width() * 0.15, r.height() * 0.15);
     p.setPen(QPen(kAmber, std::max(1.0, r.width() * 0.08)));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(r.adjusted(r.width() * 0.2, r.height() * 0.2, -r.width() * 0.2, -r.height() * 0.2));
+    p.drawEllipse(
+        r.adjusted(r.width() * 0.2, r.height() * 0.2, -r.width() * 0.2, -r.height() * 0.2));
     QFont font = p.font();
     font.setBold(true);
     font.setPixelSize(std::max(6, static_cast<int>(r.height() * 0.3)));
@@ -63,8 +64,10 @@ QPixmap SinePixmap(QSize size) {
     for (int i = 0; i <= 100; ++i) {
         const double x = w * i / 100.0;
         const double y = h / 2 - (h * 0.4) * std::sin(2 * std::numbers::pi * 2 * i / 100.0);
-        if (i == 0) path.moveTo(x, y);
-        else path.lineTo(x, y);
+        if (i == 0)
+            path.moveTo(x, y);
+        else
+            path.lineTo(x, y);
     }
     p.setPen(QPen(kNavy, std::max(1.0, h / 16)));
     p.drawPath(path);
@@ -83,12 +86,16 @@ QIcon ProgramIcon(bool shock) {
         for (int i = 0; i <= 64; ++i) {
             const double t = i / 64.0;
             double v;
-            if (shock) v = (t > 0.3 && t < 0.7) ? std::sin((t - 0.3) / 0.4 * std::numbers::pi) : 0;
-            else v = 0.5 * std::sin(t * 37.0) * std::cos(t * 11.0);  // a noisy trace
+            if (shock)
+                v = (t > 0.3 && t < 0.7) ? std::sin((t - 0.3) / 0.4 * std::numbers::pi) : 0;
+            else
+                v = 0.5 * std::sin(t * 37.0) * std::cos(t * 11.0);  // a noisy trace
             const double x = side * (0.1 + 0.8 * t);
             const double y = side * (0.75 - 0.5 * v);
-            if (i == 0) path.moveTo(x, y);
-            else path.lineTo(x, y);
+            if (i == 0)
+                path.moveTo(x, y);
+            else
+                path.lineTo(x, y);
         }
         p.drawPath(path);
         p.end();

@@ -14,14 +14,16 @@ namespace vib::shell {
 enum class Mark { None, Off, On };  // None: the item never shows a check mark
 
 struct MenuItem {
-    std::string name;     // empty for a separator
+    std::string name;  // empty for a separator
     std::string caption;
     std::vector<MenuItem> children;
     Mark mark = Mark::None;
     bool enabled = true;
 };
 
-inline MenuItem Separator() { return MenuItem{}; }
+inline MenuItem Separator() {
+    return MenuItem{};
+}
 inline MenuItem Item(std::string name, std::string caption, Mark mark = Mark::None,
                      bool enabled = true) {
     return MenuItem{std::move(name), std::move(caption), {}, mark, enabled};

@@ -7,7 +7,7 @@
 namespace vib::shell {
 
 class PictureCanvas : public Canvas {
-public:
+  public:
     explicit PictureCanvas(TwipsPicture& picture) : picture_(picture) {}
     double Width() const override { return picture_.ScaleWidth(); }
     double Height() const override { return picture_.ScaleHeight(); }
@@ -21,7 +21,7 @@ public:
         picture_.Print(text);
     }
 
-private:
+  private:
     TwipsPicture& picture_;
 };
 

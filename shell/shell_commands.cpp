@@ -8,8 +8,8 @@
 namespace vib::shell {
 
 void ShellWindow::OnExit() {
-    const BoxAnswer answer =
-        services_.box.Show(texts_.exitQuestion, BoxButtons::YesNo, BoxIcon::Stop, texts_.programName);
+    const BoxAnswer answer = services_.box.Show(texts_.exitQuestion, BoxButtons::YesNo,
+                                                BoxIcon::Stop, texts_.programName);
     if (answer == BoxAnswer::No) return;
     ending_ = true;  // this path restores only the orientation; the unload must not run
     services_.printer.SetOrientation(static_cast<int>(RoundHalfEven(savedPrinterOrientation_)));

@@ -42,8 +42,9 @@ void ShellWindow::OnSepsReversed() {
     SetChecked("mnuSystemSepsEnglish", false);
     SetChecked("mnuSystemSepsReversed", true);
     if (Param(kSeparatorMode) != 1.0f) Param(kSeparatorMode) = 1.0f;
-    services_.box.Show(" Numbers may be displayed differently depending on Windows Regional Settings",
-                       BoxButtons::Ok, BoxIcon::Information, " Information");
+    services_.box.Show(
+        " Numbers may be displayed differently depending on Windows Regional Settings",
+        BoxButtons::Ok, BoxIcon::Information, " Information");
 }
 
 void ShellWindow::AskLimit(const LimitTexts& texts, int slot) {

@@ -91,8 +91,9 @@ bool ShellWindow::RunWithRetry(const std::function<FileError()>& step) {
     for (;;) {
         const FileError error = step();
         if (!error) return true;
-        const BoxAnswer answer = services_.box.Show(error.description, BoxButtons::RetryCancel,
-                                                    BoxIcon::Exclamation, ErrorBoxTitle(error.number));
+        const BoxAnswer answer =
+            services_.box.Show(error.description, BoxButtons::RetryCancel, BoxIcon::Exclamation,
+                               ErrorBoxTitle(error.number));
         if (answer != BoxAnswer::Retry) return false;
     }
 }
@@ -104,7 +105,8 @@ void ShellWindow::BuildMenus(const std::vector<MenuItem>& tree) {
     // before the click, and items without a handler yet keep their mark.
     for (QAction* action : findChildren<QAction*>()) {
         if (!action->isCheckable()) continue;
-        connect(action, &QAction::triggered, this, [action](bool checked) { action->setChecked(!checked); });
+        connect(action, &QAction::triggered, this,
+                [action](bool checked) { action->setChecked(!checked); });
     }
     BindShellCommands();
 }
@@ -118,7 +120,9 @@ QLabel* ShellWindow::AddLabel(const char* name, const QString& caption, QRect de
     return label;
 }
 
-void ShellWindow::PlacePlot(QRect design) { surface_->Place(plot_, design); }
+void ShellWindow::PlacePlot(QRect design) {
+    surface_->Place(plot_, design);
+}
 
 void ShellWindow::BindAction(const char* name, std::function<void()> handler) {
     QAction* action = Action(name);

@@ -40,7 +40,7 @@ inline constexpr int kSeparatorMode = 62;
 
 class ShellWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     ShellWindow(const char* objectName, Services& services, ShellTexts texts, ParamSlots paramSlots,
                 QSize designTwips, QWidget* parent = nullptr);
     ~ShellWindow() override;
@@ -73,7 +73,7 @@ public:
     // The plot background colour of a setting: black for 0, bright white for 1.
     static Rgb BackgroundColor(float setting);
 
-protected:
+  protected:
     // --- hooks each program supplies ---
     virtual float& Param(int index) = 0;
     virtual std::string& SubTitle(int which) = 0;  // 1 or 2
@@ -107,7 +107,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BindShellCommands();
     void HandleKey(char key);
     // System menu

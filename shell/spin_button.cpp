@@ -17,7 +17,8 @@ SpinButton::SpinButton(Qt::Orientation orientation, QWidget* parent)
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);  // keys keep going to the window
     }
-    auto* layout = new QBoxLayout(vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
+    auto* layout =
+        new QBoxLayout(vertical ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(vertical ? up_ : down_);

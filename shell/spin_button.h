@@ -9,17 +9,17 @@ namespace vib::shell {
 
 class SpinButton : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Vertical: "up" on top and "down" below; horizontal: "down" left, "up" right.
     SpinButton(Qt::Orientation orientation, QWidget* parent = nullptr);
     QToolButton* UpArrow() const { return up_; }
     QToolButton* DownArrow() const { return down_; }
 
-signals:
+  signals:
     void SpinUp();
     void SpinDown();
 
-private:
+  private:
     QToolButton* up_;
     QToolButton* down_;
 };

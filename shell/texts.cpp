@@ -17,17 +17,10 @@ std::string Lines(std::initializer_list<const char*> lines) {
 // The maker's lines, shared by both About boxes and the Origin box. The vendor, town and
 // contacts are fictional; example.com is reserved for examples.
 std::string MakerContacts() {
-    return Lines({"For Support Contact:",
-                  "   ORVANTIS Test Systems, 14 Foundry Lane, Ostrevin",
-                  "   Tel. 555-0142",
-                  "   Web: www.example.com",
-                  "   Mail: support@example.com",
-                  "",
-                  "For Sales Contact:",
-                  "   ORVANTIS Sales Agency, 3 Mill Yard, Ostrevin",
-                  "   Tel. 555-0177",
-                  "   Web: sales.example.com",
-                  "   Mail: sales@example.com"});
+    return Lines({"For Support Contact:", "   ORVANTIS Test Systems, 14 Foundry Lane, Ostrevin",
+                  "   Tel. 555-0142", "   Web: www.example.com", "   Mail: support@example.com", "",
+                  "For Sales Contact:", "   ORVANTIS Sales Agency, 3 Mill Yard, Ostrevin",
+                  "   Tel. 555-0177", "   Web: sales.example.com", "   Mail: sales@example.com"});
 }
 
 const char* kNotice = "   Copyright (c) 2009 ORVANTIS Test Systems. All rights reserved.";
@@ -36,29 +29,30 @@ const char* kOrigin = "Designed and manufactured by ORVANTIS Test Systems, Ostre
 }  // namespace
 
 std::string FormulaSheet() {
-    return Lines({"COMMON VIBRATION FORMULAS:",
-                  "",
-                  "SINUSOIDAL VIBRATION MOTION EQUATIONS:",
-                  "G = F x V / 61.45 or G = D x F^2 / 19.56 G = Acceleration ( G-peak )",
-                  "V = 61.45 x G / F or V = Pi x D x F V = Velocity ( In/sec. )",
-                  "D = V / (Pi x F) or D = 19.56 x G / F^2 D = Displacement ( In p-p )",
-                  "F = 61.45 x G / F or F = V / Pi x D F = Frequency ( Hertz )",
-                  "",
-                  "RANDOM VIBRATION EQUATIONS::",
-                  "Grms = (Gsd x dF ) ^ .5 Grms = Acceleration, rms",
-                  "Grms = ( Gsd1 x dFl + Gsd2 x dF2, etc ) ^ .5 Gsd = Acceleration density, G^2/Hz.",
-                  "Drms = 7.14 x (Gsd / F1 ^ 3 ) ^ .5 dF = Frequency bandwidth in Hertz",
-                  "Dp-p = 42.8 x ( Gsd / F1 ^ 3 ) ^ .5 F1 = Low frequency cutoff",
-                  "",
-                  "MECHANICALLY RESONANT SYSTEMS:",
-                  "Fn = (386 x K / W) ^ .5 / 2 x Pi W = Weight of mass, lbs.",
-                  "K - Spring rate, lbs/in.",
-                  "Fn - Fundamental resonant freq.",
-                  "",
-                  "METRIC FORMULAS:",
-                  "Earth's gravity = 9.807 M / Sec.^ 2",
-                  "1 Pound-force = 4.448 Newtons",
-                  "1 Foot = .3048 Meters"});
+    return Lines(
+        {"COMMON VIBRATION FORMULAS:",
+         "",
+         "SINUSOIDAL VIBRATION MOTION EQUATIONS:",
+         "G = F x V / 61.45 or G = D x F^2 / 19.56 G = Acceleration ( G-peak )",
+         "V = 61.45 x G / F or V = Pi x D x F V = Velocity ( In/sec. )",
+         "D = V / (Pi x F) or D = 19.56 x G / F^2 D = Displacement ( In p-p )",
+         "F = 61.45 x G / F or F = V / Pi x D F = Frequency ( Hertz )",
+         "",
+         "RANDOM VIBRATION EQUATIONS::",
+         "Grms = (Gsd x dF ) ^ .5 Grms = Acceleration, rms",
+         "Grms = ( Gsd1 x dFl + Gsd2 x dF2, etc ) ^ .5 Gsd = Acceleration density, G^2/Hz.",
+         "Drms = 7.14 x (Gsd / F1 ^ 3 ) ^ .5 dF = Frequency bandwidth in Hertz",
+         "Dp-p = 42.8 x ( Gsd / F1 ^ 3 ) ^ .5 F1 = Low frequency cutoff",
+         "",
+         "MECHANICALLY RESONANT SYSTEMS:",
+         "Fn = (386 x K / W) ^ .5 / 2 x Pi W = Weight of mass, lbs.",
+         "K - Spring rate, lbs/in.",
+         "Fn - Fundamental resonant freq.",
+         "",
+         "METRIC FORMULAS:",
+         "Earth's gravity = 9.807 M / Sec.^ 2",
+         "1 Pound-force = 4.448 Newtons",
+         "1 Foot = .3048 Meters"});
 }
 
 ShellTexts MorvaneTexts() {
@@ -73,12 +67,13 @@ ShellTexts MorvaneTexts() {
                     "2) Choose the desired resolution; if not specified choose 400 Lines.",
                     "3) Enter the test data in the Enter Test Spectrum window.",
                     "4) Click Update Profile and Close to view the results."});
-    t.keyboard = Lines({" Keyboard Access Keys", "", "X, x = X-axis zoom-in, out",
-                        "Y, y = Y-axis top scale zoom-in, out",
-                        "Z, z = Y-axis bottom scale zoom-in, out"});
+    t.keyboard =
+        Lines({" Keyboard Access Keys", "", "X, x = X-axis zoom-in, out",
+               "Y, y = Y-axis top scale zoom-in, out", "Z, z = Y-axis bottom scale zoom-in, out"});
     t.whatsNew = Lines({" What's New In This Version", "", "V1.00 11/22/09 First release", "  "});
     t.aboutTitle = "About the Morvane Program";
-    t.about = Lines({"   Morvane Ver. 1.00 Beta , 11/22/2009 ", kNotice, ""}) + "\n" + MakerContacts();
+    t.about =
+        Lines({"   Morvane Ver. 1.00 Beta , 11/22/2009 ", kNotice, ""}) + "\n" + MakerContacts();
     t.maxA = {" Setup Maximum Acceleration Limit",
               {" Enter the maximum allowable system acceleration in G-peak",
                " Enter the maximum allowable system acceleration in M/Sec^2.",
@@ -112,9 +107,11 @@ ShellTexts TessaltTexts() {
                     "4) View the results in the boxes and screen plot using the View menu."});
     t.keyboard = Lines({" Keyboard Access Keys", "", " J = Refresh Screen",
                         " X, x = X-axis zoom-in, out", " Y, y = Y-axis zoom-in, out"});
-    t.whatsNew = Lines({" What's New In This Version", "", "V1.00 11/22/09 First release", " ", " "});
+    t.whatsNew =
+        Lines({" What's New In This Version", "", "V1.00 11/22/09 First release", " ", " "});
     t.aboutTitle = "About the Tessalt Program";
-    t.about = Lines({"   Tessalt Ver. 1.00 Beta , 11/22/2009 ", kNotice, ""}) + "\n" + MakerContacts();
+    t.about =
+        Lines({"   Tessalt Ver. 1.00 Beta , 11/22/2009 ", kNotice, ""}) + "\n" + MakerContacts();
     t.maxA = {" Setup Maximum Acceleration Limit",
               {" Enter the maximum allowable system acceleration in G-peak",
                " Enter the maximum allowable system acceleration in M/Sec^2",

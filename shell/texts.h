@@ -14,12 +14,12 @@ struct LimitTexts {
 };
 
 struct ShellTexts {
-    std::string programName;   // also the title of untitled boxes
+    std::string programName;  // also the title of untitled boxes
     std::string exitQuestion;
-    std::string keyHint;       // the label under the plot
-    std::string credits;       // the credits line
-    std::string banner;        // the window caption set by the results display
-    std::string origin;        // the W key's box
+    std::string keyHint;  // the label under the plot
+    std::string credits;  // the credits line
+    std::string banner;   // the window caption set by the results display
+    std::string origin;   // the W key's box
     std::string help;
     std::string keyboard;
     std::string whatsNew;
@@ -28,7 +28,7 @@ struct ShellTexts {
     LimitTexts maxA, maxD, maxV;
     std::string subTitle1Prompt;
     std::string subTitle2Prompt;
-    bool cutTitle = true;      // the test title keeps only its first 65 characters
+    bool cutTitle = true;  // the test title keeps only its first 65 characters
     int printColorStart = 0;
 };
 

@@ -6,12 +6,18 @@ namespace vib::shell {
 
 UnitFactors FactorsBetween(int from, int to) {
     UnitFactors f;
-    if (from == kEnglish && to == kMetric) f = {96.16, 9.807, 2.54, 0.0254};
-    else if (from == kHybrid && to == kMetric) f = {96.16, 9.807, {}, {}};
-    else if (from == kMetric && to == kEnglish) f = {0.0104, 0.102, 0.3937, 39.37};
-    else if (from == kHybrid && to == kEnglish) f = {{}, {}, 0.3937, 39.37};
-    else if (from == kEnglish && to == kHybrid) f = {{}, {}, 2.54, 0.0254};
-    else if (from == kMetric && to == kHybrid) f = {0.0104, 0.102, {}, {}};
+    if (from == kEnglish && to == kMetric)
+        f = {96.16, 9.807, 2.54, 0.0254};
+    else if (from == kHybrid && to == kMetric)
+        f = {96.16, 9.807, {}, {}};
+    else if (from == kMetric && to == kEnglish)
+        f = {0.0104, 0.102, 0.3937, 39.37};
+    else if (from == kHybrid && to == kEnglish)
+        f = {{}, {}, 0.3937, 39.37};
+    else if (from == kEnglish && to == kHybrid)
+        f = {{}, {}, 2.54, 0.0254};
+    else if (from == kMetric && to == kHybrid)
+        f = {0.0104, 0.102, {}, {}};
     return f;
 }
 

@@ -6,14 +6,14 @@
 namespace vib {
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void Clear() = 0;
     virtual void SetImage(const QImage& image) = 0;
 };
 
 class QtClipboard final : public Clipboard {
-public:
+  public:
     void Clear() override;
     void SetImage(const QImage& image) override;
 };

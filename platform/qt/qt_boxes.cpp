@@ -15,10 +15,14 @@ QString BoxTitle(const std::string& title) {
 
 QMessageBox::Icon ToQt(BoxIcon icon) {
     switch (icon) {
-        case BoxIcon::Stop: return QMessageBox::Critical;
-        case BoxIcon::Exclamation: return QMessageBox::Warning;
-        case BoxIcon::Information: return QMessageBox::Information;
-        case BoxIcon::None: break;
+        case BoxIcon::Stop:
+            return QMessageBox::Critical;
+        case BoxIcon::Exclamation:
+            return QMessageBox::Warning;
+        case BoxIcon::Information:
+            return QMessageBox::Information;
+        case BoxIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -44,11 +48,16 @@ BoxAnswer QtMessageBox::Show(const std::string& text, BoxButtons buttons, BoxIco
             break;
     }
     switch (box.exec()) {
-        case QMessageBox::Yes: return BoxAnswer::Yes;
-        case QMessageBox::No: return BoxAnswer::No;
-        case QMessageBox::Retry: return BoxAnswer::Retry;
-        case QMessageBox::Cancel: return BoxAnswer::Cancel;
-        default: break;
+        case QMessageBox::Yes:
+            return BoxAnswer::Yes;
+        case QMessageBox::No:
+            return BoxAnswer::No;
+        case QMessageBox::Retry:
+            return BoxAnswer::Retry;
+        case QMessageBox::Cancel:
+            return BoxAnswer::Cancel;
+        default:
+            break;
     }
     return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Cancel;
 }
@@ -64,8 +73,12 @@ std::string QtInputBox::Ask(const std::string& prompt, const std::string& title,
     return dialog.textValue().toStdString();
 }
 
-std::string QtFileDialog::ShowOpen(const FileDialogRequest& request) { return Run(request, false); }
-std::string QtFileDialog::ShowSave(const FileDialogRequest& request) { return Run(request, true); }
+std::string QtFileDialog::ShowOpen(const FileDialogRequest& request) {
+    return Run(request, false);
+}
+std::string QtFileDialog::ShowSave(const FileDialogRequest& request) {
+    return Run(request, true);
+}
 
 std::string QtFileDialog::Run(const FileDialogRequest& request, bool save) {
     QStringList filters;

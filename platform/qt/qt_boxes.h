@@ -7,23 +7,23 @@
 namespace vib {
 
 class QtMessageBox final : public MessageBox {
-public:
+  public:
     BoxAnswer Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
                    const std::string& title) override;
 };
 
 class QtInputBox final : public InputBox {
-public:
+  public:
     std::string Ask(const std::string& prompt, const std::string& title,
                     const std::string& proposed) override;
 };
 
 class QtFileDialog final : public FileDialog {
-public:
+  public:
     std::string ShowOpen(const FileDialogRequest& request) override;
     std::string ShowSave(const FileDialogRequest& request) override;
 
-private:
+  private:
     std::string Run(const FileDialogRequest& request, bool save);
 };
 

@@ -19,8 +19,10 @@ NumberLocale UserNumberLocale() {
     // Separators outside ASCII (for example a narrow no-break space) have no byte of
     // their own; the input rules then fall back to the plain characters.
     if (decimal.size() == 1 && decimal[0].unicode() < 128) result.decimal = decimal[0].toLatin1();
-    if (group.size() == 1 && group[0].unicode() < 128) result.group = group[0].toLatin1();
-    else if (result.decimal == ',') result.group = '.';
+    if (group.size() == 1 && group[0].unicode() < 128)
+        result.group = group[0].toLatin1();
+    else if (result.decimal == ',')
+        result.group = '.';
     if (result.group == result.decimal) result.group = result.decimal == ',' ? '.' : ',';
     return result;
 }
@@ -59,10 +61,16 @@ void QtPeriodicTimer::Stop() {
     if (timer_) timer_->stop();
 }
 
-void QtProgramEnd::EndNow() { QCoreApplication::exit(0); }
+void QtProgramEnd::EndNow() {
+    QCoreApplication::exit(0);
+}
 
-void QtClipboard::Clear() { QApplication::clipboard()->clear(); }
+void QtClipboard::Clear() {
+    QApplication::clipboard()->clear();
+}
 
-void QtClipboard::SetImage(const QImage& image) { QApplication::clipboard()->setImage(image); }
+void QtClipboard::SetImage(const QImage& image) {
+    QApplication::clipboard()->setImage(image);
+}
 
 }  // namespace vib

@@ -19,39 +19,41 @@ char arg0[] = "shell_tests";
 char* argv[] = {arg0, nullptr};
 
 class FakeProgram : public ShellWindow {
-public:
+  public:
     explicit FakeProgram(Services& services)
-        : ShellWindow("frmFake", services, MorvaneTexts(), ParamSlots{17, 18, 19}, QSize(9600, 7200)) {
+        : ShellWindow("frmFake", services, MorvaneTexts(), ParamSlots{17, 18, 19},
+                      QSize(9600, 7200)) {
         params.fill(0);
         params[17] = 100;
         params[18] = 1000;
         params[19] = 100;
-        BuildMenus({Submenu("mnuFile", "&File",
-                            {Item("mnuFilePrinterSetup", "Printer Setup"),
-                             Submenu("mnuFileColor", "Print Color",
-                                     {Item("mnuFileColorsColors", "Colors", Mark::Off),
-                                      Item("mnuFileColorsMono", "Monochrome", Mark::On)}),
-                             Item("mnuFilePrint", "&Print Report"), Item("mnuExit", "E&xit")}),
-                    Submenu("mnuSystem", "&System",
-                            {Item("mnuSystemUnitsEnglish", "&English", Mark::On),
-                             Item("mnuSystemUnitsMetric", "&Metric", Mark::Off),
-                             Item("mnuSystemUnitsHybrid", "&Hybrid ( MM And G )", Mark::Off),
-                             Item("mnuSystemSepsEnglish", "E", Mark::On),
-                             Item("mnuSystemSepsReversed", "R", Mark::Off), Item("mnuSystemMaxD", "D"),
-                             Item("mnuSystemMaxV", "V"), Item("mnuSystemMaxA", "A")}),
-                    Submenu("mnuTest", "&Test Setup",
-                            {Item("mnuTestTitle", "&Title"), Item("mnuTestSubTitle1", "1"),
-                             Item("mnuTestSubTitle2", "2")}),
-                    Submenu("mnuView", "&View",
-                            {Item("mnuViewAbort", "&Abort Limits", Mark::On),
-                             Item("mnuViewRefresh", "Refresh Screen       X"),
-                             Item("mnuViewPlotColorBlack", "Black", Mark::On),
-                             Item("mnuViewPlotColorWhite", "White", Mark::Off)}),
-                    Submenu("mnuTools", "Tools", {Item("mnuCut", "&Copy Plot to Clipboard")}),
-                    Submenu("mnuHelp", "&Help",
-                            {Item("mnuHelpAboutSoftware", "About"), Item("mnuHelpKeyboard", "&Keyboard"),
-                             Item("mnuHelpNew", "What's New?"), Item("mnuHelpHelp", "Help File"),
-                             Item("mnuHelpFormulas", "Vibration Formulas")})});
+        BuildMenus(
+            {Submenu("mnuFile", "&File",
+                     {Item("mnuFilePrinterSetup", "Printer Setup"),
+                      Submenu("mnuFileColor", "Print Color",
+                              {Item("mnuFileColorsColors", "Colors", Mark::Off),
+                               Item("mnuFileColorsMono", "Monochrome", Mark::On)}),
+                      Item("mnuFilePrint", "&Print Report"), Item("mnuExit", "E&xit")}),
+             Submenu("mnuSystem", "&System",
+                     {Item("mnuSystemUnitsEnglish", "&English", Mark::On),
+                      Item("mnuSystemUnitsMetric", "&Metric", Mark::Off),
+                      Item("mnuSystemUnitsHybrid", "&Hybrid ( MM And G )", Mark::Off),
+                      Item("mnuSystemSepsEnglish", "E", Mark::On),
+                      Item("mnuSystemSepsReversed", "R", Mark::Off), Item("mnuSystemMaxD", "D"),
+                      Item("mnuSystemMaxV", "V"), Item("mnuSystemMaxA", "A")}),
+             Submenu("mnuTest", "&Test Setup",
+                     {Item("mnuTestTitle", "&Title"), Item("mnuTestSubTitle1", "1"),
+                      Item("mnuTestSubTitle2", "2")}),
+             Submenu("mnuView", "&View",
+                     {Item("mnuViewAbort", "&Abort Limits", Mark::On),
+                      Item("mnuViewRefresh", "Refresh Screen       X"),
+                      Item("mnuViewPlotColorBlack", "Black", Mark::On),
+                      Item("mnuViewPlotColorWhite", "White", Mark::Off)}),
+             Submenu("mnuTools", "Tools", {Item("mnuCut", "&Copy Plot to Clipboard")}),
+             Submenu("mnuHelp", "&Help",
+                     {Item("mnuHelpAboutSoftware", "About"), Item("mnuHelpKeyboard", "&Keyboard"),
+                      Item("mnuHelpNew", "What's New?"), Item("mnuHelpHelp", "Help File"),
+                      Item("mnuHelpFormulas", "Vibration Formulas")})});
         AddLabel("lblTestTitle", "OLD TITLE", QRect(0, 0, 9600, 300));
         PlacePlot(QRect(960, 310, 8350, 5160));
     }
@@ -66,7 +68,7 @@ public:
     std::optional<double> lastAsdFactor;
     std::function<void()> onRedraw;
 
-protected:
+  protected:
     float& Param(int index) override { return params[static_cast<std::size_t>(index)]; }
     std::string& SubTitle(int which) override { return which == 1 ? sub1 : sub2; }
     int& PrintColorMode() override { return printColor; }
@@ -85,7 +87,7 @@ protected:
 };
 
 class ShellCommands : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         if (!QApplication::instance()) new QApplication(argc, argv);
     }
@@ -140,7 +142,8 @@ TEST_F(ShellCommands, LimitsTakeOnlyNumbersAboveOne) {
     EXPECT_FLOAT_EQ(w.params[17], 1.5f);
     ASSERT_EQ(t.input.asked.size(), 5u);
     EXPECT_EQ(t.input.asked[0].title, " Setup Maximum Acceleration Limit");
-    EXPECT_EQ(t.input.asked[0].prompt, " Enter the maximum allowable system acceleration in G-peak");
+    EXPECT_EQ(t.input.asked[0].prompt,
+              " Enter the maximum allowable system acceleration in G-peak");
     EXPECT_EQ(t.input.asked[0].proposed, "100");
     EXPECT_EQ(w.redraws, 0);  // a new limit waits for the next comparison
 }
@@ -154,10 +157,13 @@ TEST_F(ShellCommands, LimitPromptsFollowTheUnitSystemIncludingHybrid) {
     w.Trigger("mnuSystemMaxD");
     w.Trigger("mnuSystemMaxV");
     ASSERT_EQ(t.input.asked.size(), 3u);
-    EXPECT_EQ(t.input.asked[0].prompt, " Enter the maximum allowable system displacement in MM-peak-peak.");
-    EXPECT_EQ(t.input.asked[1].prompt, " Enter the maximum allowable system displacement in MM-peak-peak.");
+    EXPECT_EQ(t.input.asked[0].prompt,
+              " Enter the maximum allowable system displacement in MM-peak-peak.");
+    EXPECT_EQ(t.input.asked[1].prompt,
+              " Enter the maximum allowable system displacement in MM-peak-peak.");
     EXPECT_EQ(t.input.asked[1].proposed, "25.4");
-    EXPECT_EQ(t.input.asked[2].prompt, " Enter the maximum allowable system velocity in CM/Sec-peak.");
+    EXPECT_EQ(t.input.asked[2].prompt,
+              " Enter the maximum allowable system velocity in CM/Sec-peak.");
     EXPECT_EQ(t.input.asked[2].title, " Setup Maximum Velocity Limit");
     EXPECT_FLOAT_EQ(w.params[19], 30.0f);
 }
@@ -241,11 +247,12 @@ TEST_F(ShellCommands, CopyPlotExplainsBeforeEveryCopy) {
 }
 
 TEST_F(ShellCommands, PrinterSetupRetriesUntilCancel) {
-    t.printer.setupResults = {FileError::Make(err::kPrinterError), FileError::Make(err::kPrinterError)};
+    t.printer.setupResults = {FileError::Make(err::kPrinterError),
+                              FileError::Make(err::kPrinterError)};
     t.box.answers = {BoxAnswer::Retry, BoxAnswer::Cancel};
     w.Trigger("mnuFilePrinterSetup");
-    EXPECT_EQ(t.printer.calls, (std::vector<std::string>{"setup:QTR-8 Printer Setup",
-                                                          "setup:QTR-8 Printer Setup"}));
+    EXPECT_EQ(t.printer.calls,
+              (std::vector<std::string>{"setup:QTR-8 Printer Setup", "setup:QTR-8 Printer Setup"}));
     ASSERT_EQ(t.box.shown.size(), 2u);
     EXPECT_EQ(t.box.shown[0].title, "Error #  482 Occured");
     EXPECT_EQ(t.box.shown[0].text, "Printer error");
@@ -265,13 +272,15 @@ TEST_F(ShellCommands, HelpBoxesHaveTheirTitlesAndNoIcon) {
         EXPECT_EQ(t.box.shown[i].icon, BoxIcon::None);
         EXPECT_EQ(t.box.shown[i].buttons, BoxButtons::Ok);
     }
-    EXPECT_EQ(t.box.shown[2].text, " What's New In This Version\n\nV1.00 11/22/09 First release\n  ");
+    EXPECT_EQ(t.box.shown[2].text,
+              " What's New In This Version\n\nV1.00 11/22/09 First release\n  ");
     EXPECT_EQ(t.box.shown[4].text.rfind("   Morvane Ver. 1.00 Beta , 11/22/2009 \n", 0), 0u);
     EXPECT_NE(t.box.shown[4].text.find("\n\nFor Support Contact:"), std::string::npos);
     EXPECT_NE(t.box.shown[4].text.find("\n\nFor Sales Contact:"), std::string::npos);
     EXPECT_EQ(t.box.shown[3].text.substr(0, 28), "COMMON VIBRATION FORMULAS:\n\n");
-    EXPECT_NE(t.box.shown[3].text.find("\n\nMETRIC FORMULAS:\nEarth's gravity = 9.807 M / Sec.^ 2\n"),
-              std::string::npos);
+    EXPECT_NE(
+        t.box.shown[3].text.find("\n\nMETRIC FORMULAS:\nEarth's gravity = 9.807 M / Sec.^ 2\n"),
+        std::string::npos);
 }
 
 TEST_F(ShellCommands, KeysPassCaseToZoomThenJAndWIgnoreCase) {

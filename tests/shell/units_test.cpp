@@ -53,18 +53,22 @@ TEST(UnitFactors, RoundTripsDriftAsTheStoredFactorsSay) {
                     100.0314f);
     EXPECT_FLOAT_EQ(there_and_back(1000.0f, [](const UnitFactors& f) { return f.displacement; }),
                     999.998f);
-    EXPECT_FLOAT_EQ(there_and_back(100.0f, [](const UnitFactors& f) { return f.velocity; }), 99.9998f);
+    EXPECT_FLOAT_EQ(there_and_back(100.0f, [](const UnitFactors& f) { return f.velocity; }),
+                    99.9998f);
 }
 
 TEST(UnitFactors, EnglishViaHybridToMetricEqualsDirectSwitch) {
     const float values[] = {0.1f, 100.0f, 1000.0f, 7.25f};
     for (float v : values) {
-        const UnitFactors eh = FactorsBetween(kEnglish, kHybrid), hm = FactorsBetween(kHybrid, kMetric),
+        const UnitFactors eh = FactorsBetween(kEnglish, kHybrid),
+                          hm = FactorsBetween(kHybrid, kMetric),
                           em = FactorsBetween(kEnglish, kMetric);
         EXPECT_EQ(Convert(Convert(v, eh.asd), hm.asd), Convert(v, em.asd));
-        EXPECT_EQ(Convert(Convert(v, eh.acceleration), hm.acceleration), Convert(v, em.acceleration));
+        EXPECT_EQ(Convert(Convert(v, eh.acceleration), hm.acceleration),
+                  Convert(v, em.acceleration));
         EXPECT_EQ(Convert(Convert(v, eh.velocity), hm.velocity), Convert(v, em.velocity));
-        EXPECT_EQ(Convert(Convert(v, eh.displacement), hm.displacement), Convert(v, em.displacement));
+        EXPECT_EQ(Convert(Convert(v, eh.displacement), hm.displacement),
+                  Convert(v, em.displacement));
     }
 }
 

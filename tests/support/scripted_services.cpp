@@ -14,9 +14,12 @@ BoxAnswer ScriptedMessageBox::Show(const std::string& text, BoxButtons buttons, 
         return a;
     }
     switch (buttons) {
-        case BoxButtons::Ok: return BoxAnswer::Ok;
-        case BoxButtons::YesNo: return BoxAnswer::No;
-        case BoxButtons::RetryCancel: break;
+        case BoxButtons::Ok:
+            return BoxAnswer::Ok;
+        case BoxButtons::YesNo:
+            return BoxAnswer::No;
+        case BoxButtons::RetryCancel:
+            break;
     }
     return BoxAnswer::Cancel;
 }

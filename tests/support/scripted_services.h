@@ -23,7 +23,7 @@ struct ShownBox {
 };
 
 class ScriptedMessageBox final : public MessageBox {
-public:
+  public:
     // Without a queued answer a box returns its safe button: Ok, No or Cancel.
     std::deque<BoxAnswer> answers;
     std::vector<ShownBox> shown;
@@ -41,7 +41,7 @@ struct AskedInput {
 };
 
 class ScriptedInputBox final : public InputBox {
-public:
+  public:
     // nullopt (or an empty queue) stands for Cancel.
     std::deque<std::optional<std::string>> answers;
     std::vector<AskedInput> asked;
@@ -50,7 +50,7 @@ public:
 };
 
 class ScriptedFileDialog final : public FileDialog {
-public:
+  public:
     // nullopt (or an empty queue) stands for Cancel.
     std::deque<std::optional<std::string>> answers;
     std::vector<FileDialogRequest> opened;  // open dialogs
@@ -60,7 +60,7 @@ public:
 };
 
 class ScriptedPrinter final : public Printer {
-public:
+  public:
     int orientation = kPortrait;
     float fontSize = 9.0f;
     // Queued results of the set-up dialog and of drawing calls (empty: success).
@@ -86,13 +86,13 @@ public:
     FileError Print(const std::string& text) override;
     FileError EndDoc() override;
 
-private:
+  private:
     FileError NextDraw();
     double x_ = 0, y_ = 0;
 };
 
 class ScriptedClipboard final : public Clipboard {
-public:
+  public:
     int clears = 0;
     std::vector<QImage> images;
     void Clear() override { ++clears; }
@@ -100,7 +100,7 @@ public:
 };
 
 class ManualClock final : public Clock {
-public:
+  public:
     double seconds = 36000.0;  // 10:00:00
     std::string time = "10:00";
     std::string date = "11/22/09";
@@ -110,7 +110,7 @@ public:
 };
 
 class ScriptedTimer final : public PeriodicTimer {
-public:
+  public:
     int interval = 0;
     bool running = false;
     std::function<void()> tick;
@@ -122,7 +122,7 @@ public:
 };
 
 class RecordingProgramEnd final : public ProgramEnd {
-public:
+  public:
     int ends = 0;
     void EndNow() override { ++ends; }
 };
