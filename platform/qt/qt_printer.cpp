@@ -12,7 +12,9 @@
 namespace vib {
 namespace {
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QPageLayout::Orientation ToQt(int orientation) {
     return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
@@ -43,10 +45,16 @@ FileError QtPrinter::ShowSetupDialog(const std::string& title) {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromStdString(title));
     if (dialog.exec() == QDialog::Accepted) {
-        orientation_ = printer.pageLayout().orientation() == QPageLayout::Landscape ? kLandscape
-                                                                                   : kPortrait;
+        orientation_ =
+            printer.pageLayout().orientation() == QPageLayout::Landscape ? kLandscape : kPortrait;
     }
     return {};
+}
+
+void QtPrinter::SetOutputFile(const std::string& pdfPath) {
+    QPrinter& printer = Device();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdfPath));
 }
 
 void QtPrinter::SetOrientation(int orientation) {
@@ -65,7 +73,8 @@ FileError QtPrinter::OpenPage() {
     if (!printer.isValid() && printer.outputFileName().isEmpty())
         return FileError::Make(err::kPrinterError, "no printer is available");
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer)) return FileError::Make(err::kPrinterError, "printer refused the page");
+    if (!painter->begin(&printer))
+        return FileError::Make(err::kPrinterError, "printer refused the page");
     painter_ = std::move(painter);
     return {};
 }

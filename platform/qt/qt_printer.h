@@ -6,6 +6,7 @@
 // that PDF file instead.
 
 #include <memory>
+#include <string>
 
 #include "platform/dialogs.h"
 
@@ -15,7 +16,7 @@ class QPrinter;
 namespace vib {
 
 class QtPrinter final : public Printer {
-public:
+  public:
     QtPrinter();
     ~QtPrinter() override;
 
@@ -36,7 +37,10 @@ public:
     FileError Print(const std::string& text) override;
     FileError EndDoc() override;
 
-private:
+    // Sends the following pages to a PDF file instead of the system printer.
+    void SetOutputFile(const std::string& pdfPath);
+
+  private:
     QPrinter& Device();
     FileError OpenPage();
 
