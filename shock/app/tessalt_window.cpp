@@ -115,6 +115,7 @@ void TessaltWindow::BindProgramCommands() {
     BindAction("mnuViewAcc", [this] { OnViewTrace(kAccShown, "mnuViewAcc"); });
     BindAction("mnuViewVel", [this] { OnViewTrace(kVelShown, "mnuViewVel"); });
     BindAction("mnuViewDisp", [this] { OnViewTrace(kDispShown, "mnuViewDisp"); });
+    BindSetupCommands();
 }
 
 void TessaltWindow::ConvertUnitValues(const shell::UnitFactors& factors) {

@@ -3,6 +3,8 @@
 // zoom spin buttons and Timer1. The window works on the program's ShockState.
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "shell/shell_window.h"
 #include "shock/redraw.h"
@@ -59,6 +61,33 @@ class TessaltWindow : public shell::ShellWindow {
     void OnViewSrs();
     void OnViewTrace(int entry, const char* item);
     void Zoom(ZoomCommand command);
+
+    // Shock Setup and Manual Mode Steps (setup_commands.cpp).
+    void BindSetupCommands();
+    // The input box read as a number in the user's locale; nothing for Cancel, an empty
+    // answer or text that is no number.
+    std::optional<double> AskNumber(const std::string& prompt, const std::string& title,
+                                    const std::string& offer);
+    // A parameter as the box offers it: text that reads back to the same Single.
+    std::string Offer(float value);
+    void OutOfBounds(const char* text);
+    void OnShape(int code);
+    void OnAmplitude();
+    void OnDurationTime();
+    void OnDurationFreq();
+    // Sample rate from the duration, then a recompute.
+    void ChooseSampleRate();
+    void OnPolarity(bool negative);
+    void OnCompAuto();
+    void OnCompManual();
+    void OnCompLevel(int entry, const char* prompt);
+    void OnManualSteps();
+
+    // Profiles and the custom waveshape (file_commands.cpp).
+    std::string TitleCaption() const;
+    void OnOpenProfile();
+    void OnSaveProfile();
+    void OnCustomShape();
 
     ShockState& state_;
     FileSystem& files_;

@@ -1,0 +1,84 @@
+// Open Profile, Save Profile and Custom Shape: the file dialogs, the error box with
+// Retry, and what each command changes once its file step has succeeded.
+#include <QLabel>
+
+#include "menus.h"
+#include "shock/model.h"
+#include "shock/profile_file.h"
+#include "tessalt_window.h"
+
+namespace vib::shock::app {
+namespace {
+
+constexpr const char* kProfilePattern = "QTRFileC.*";
+constexpr const char* kWavePattern = "QTRWaveC.*";
+
+FileDialogRequest ProfileRequest(const char* title) {
+    return {title,
+            "All Profiles (QTRFileC.*)|QTRFileC.*|All Profiles (*.prf)|*.prf|All Files (*.*)|*.*",
+            1, kProfilePattern};
+}
+
+}  // namespace
+
+std::string TessaltWindow::TitleCaption() const {
+    const QLabel* title = Label("lblTestTitle");
+    return title ? title->text().toStdString() : state_.TestTitle;
+}
+
+void TessaltWindow::OnOpenProfile() {
+    const std::string name = Svc().files.ShowOpen(ProfileRequest("QTR-8 Open Profile"));
+    if (name.empty() || name == kProfilePattern) {
+        state_.ProfileName = name;  // the dialog's answer, even a cancel, names the profile
+        return;
+    }
+    // A file without the title lines keeps the title on screen.
+    const std::string oldTitle = state_.TestTitle;
+    state_.TestTitle = TitleCaption();
+    if (!RunWithRetry([&] { return OpenShockProfile(files_, name, state_); })) {
+        state_.TestTitle = oldTitle;  // a failed open changes nothing
+        return;
+    }
+    state_.ProfileName = name;
+    if (QLabel* title = Label("lblTestTitle"))
+        title->setText(QString::fromStdString(state_.TestTitle));
+    // The rate index comes from the file as it stands, not chosen again.
+    Recompute();
+}
+
+void TessaltWindow::OnSaveProfile() {
+    const std::string name = Svc().files.ShowSave(ProfileRequest("QTR-8 Save Profile"));
+    if (HasExeExtension(name) &&
+        Svc().box.Show(
+            "You have chosen EXE as the file extension; do you want to continue to save this file?",
+            BoxButtons::YesNo, BoxIcon::Stop, "") == BoxAnswer::No) {
+        state_.ProfileName = name;
+        return;
+    }
+    if (name.empty() || name == kProfilePattern) {
+        state_.ProfileName = name;
+        return;
+    }
+    state_.TestTitle = TitleCaption();
+    // A failed save leaves the old file and the old name.
+    if (RunWithRetry([&] { return SaveShockProfile(files_, name, state_); }))
+        state_.ProfileName = name;
+}
+
+void TessaltWindow::OnCustomShape() {
+    for (const char* item : kShapeItems) SetChecked(item, false);
+    SetChecked("mnuShockShapeCustom", true);
+    state_.P[param::kShape] = kCustom;
+    const FileDialogRequest request{
+        "QTR-8 Open Custom Waveshape",
+        "All Waveshapes (QTRWaveC.*)|QTRWaveC.*|All WaveFiles (*.dat)|*.dat|All Files (*.*)|*.*", 1,
+        kWavePattern};
+    const std::string name = Svc().files.ShowOpen(request);
+    // Cancelled or failed: the custom shape stays selected with the values it had, and
+    // the pulse is rebuilt at the next recompute.
+    if (name.empty() || name == kWavePattern) return;
+    if (!RunWithRetry([&] { return ReadWaveshape(files_, name, state_); })) return;
+    Recompute();
+}
+
+}  // namespace vib::shock::app
