@@ -119,6 +119,8 @@ class Printer {
     virtual FileError Print(const std::string& text) = 0;
     // Sends the page; the next drawing call starts a new document.
     virtual FileError EndDoc() = 0;
+    // Abandons the page begun: nothing of it reaches the printer. No page: nothing.
+    virtual void AbortDoc() = 0;
 };
 
 class Clock {

@@ -121,4 +121,12 @@ FileError QtPrinter::EndDoc() {
     return {};
 }
 
+void QtPrinter::AbortDoc() {
+    if (!painter_) return;
+    printer_->abort();
+    painter_->end();
+    painter_.reset();
+    x_ = y_ = 0;
+}
+
 }  // namespace vib

@@ -36,6 +36,7 @@ class QtPrinter final : public Printer {
     FileError Line(double x1, double y1, double x2, double y2, Rgb color) override;
     FileError Print(const std::string& text) override;
     FileError EndDoc() override;
+    void AbortDoc() override;
 
     // Sends the following pages to a PDF file instead of the system printer.
     void SetOutputFile(const std::string& pdfPath);

@@ -85,6 +85,7 @@ class ScriptedPrinter final : public Printer {
     FileError Line(double x1, double y1, double x2, double y2, Rgb color) override;
     FileError Print(const std::string& text) override;
     FileError EndDoc() override;
+    void AbortDoc() override { calls.push_back("abortdoc"); }
 
   private:
     FileError NextDraw();

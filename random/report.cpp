@@ -1,0 +1,206 @@
+#include "report.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "platform/numbers.h"
+
+namespace vib::random {
+namespace {
+
+constexpr double kBoxWidth = kBoxRight - kBoxLeft;   // 0.75 of the page
+constexpr double kBoxHeight = kBoxBottom - kBoxTop;  // 0.6 of the page
+constexpr double kAbortExponent = 0.1501;            // as on screen
+constexpr double kLnHundredSquared = 9.21;           // ln a = 2 ln v - 9.21, v = 100 sqrt(a)
+constexpr double kTextY = 0.71;                      // frequency numbers under the box
+
+struct FreqNumber {
+    const char* text;
+    double x;
+};
+
+// The frequency numbers under the box, by XAxisSetting 1..4.
+const std::vector<FreqNumber>& FreqNumbers(int setting) {
+    static const std::vector<FreqNumber> kRows[4] = {
+        {{"1", 0.15}, {"10", 0.42}, {"100", 0.69}, {" 500", 0.88}},
+        {{"2", 0.15}, {"10", 0.334}, {"100", 0.615}, {"1000", 0.88}},
+        {{"5", 0.15}, {"10", 0.227}, {"100", 0.508}, {"1000", 0.796}, {"2KHZ.", 0.88}},
+        {{"10", 0.14}, {"100", 0.421}, {"1000", 0.712}, {"4KHZ.", 0.88}},
+    };
+    static const std::vector<FreqNumber> kNone;
+    return setting >= 1 && setting <= 4 ? kRows[setting - 1] : kNone;
+}
+
+// A y on the page limited to the box: above the top is the top, below the bottom (or no
+// number at all, as the logarithm of an empty line gives) is the bottom.
+double LimitToBox(double y) {
+    if (!(y <= kBoxBottom)) return kBoxBottom;
+    return std::max(y, kBoxTop);
+}
+
+// The part of a segment between the box's left and right edges.
+std::optional<PageSegment> CutToBoxWidth(PageSegment s) {
+    if (s.x1 > s.x2) std::swap(s.x1, s.x2), std::swap(s.y1, s.y2);
+    if (!(s.x2 >= kBoxLeft) || !(s.x1 <= kBoxRight)) return std::nullopt;
+    auto yAt = [&s](double x) { return s.y1 + (s.y2 - s.y1) * (x - s.x1) / (s.x2 - s.x1); };
+    if (s.x1 < kBoxLeft) s = {kBoxLeft, yAt(kBoxLeft), s.x2, s.y2};
+    if (s.x2 > kBoxRight) s = {s.x1, s.y1, kBoxRight, yAt(kBoxRight)};
+    return s;
+}
+
+}  // namespace
+
+double PageFreqX(const PlotLayout& l, double freq) {
+    return kBoxLeft + kBoxWidth * l.FreqAxisScale * (std::log(freq) - l.FreqLogMin);
+}
+
+double PageAsdY(const PlotLayout& l, double asd) {
+    return kBoxBottom - kBoxHeight * l.AsdAxisScale * (std::log(asd) - l.AsdLogMin);
+}
+
+std::vector<PageSegment> PlotBoxSegments() {
+    return RectangleSides(kBoxLeft, kBoxTop, kBoxRight, kBoxBottom);
+}
+
+std::vector<PageSegment> PageGridSegments(const PlotLayout& l) {
+    std::vector<PageSegment> out;
+    // The screen's rules in the box; lines that would leave it stay on its edge.
+    for (int d = 0; d < l.DecadeCount; ++d) {
+        for (int m = 1; m <= 10; ++m) {
+            const double up =
+                std::min(kBoxHeight * l.AsdAxisScale * std::log(m * std::pow(10.0, d)), kBoxHeight);
+            out.push_back({kBoxLeft, kBoxBottom - up, kBoxRight, kBoxBottom - up});
+        }
+    }
+    for (int d = 0; d <= 3; ++d) {
+        for (int m = 1; m <= 10; ++m) {
+            const double f = m * std::pow(10.0, d);
+            if (f < l.FreqMin || f > l.FreqMax) continue;
+            const double x = std::min(PageFreqX(l, f), kBoxRight);
+            out.push_back({x, kBoxTop, x, kBoxBottom});
+        }
+    }
+    return out;
+}
+
+std::vector<PageSegment> ResultBoxSegments() {
+    std::vector<PageSegment> out;
+    for (int c = 0; c <= 2; ++c)
+        for (int r = 0; r <= 1; ++r)
+            for (const PageSegment& s :
+                 RectangleSides(0.15 + 0.25 * c, 0.75 + 0.05 * r, 0.35 + 0.25 * c, 0.79 + 0.05 * r))
+                out.push_back(s);
+    return out;
+}
+
+std::vector<PageSegment> PageTracePath(const RandomState& s, Trace trace) {
+    std::vector<PageSegment> path;
+    const PlotLayout& l = s.Layout;
+    const float df = s.LineSpacing();
+    const int first = std::max<int>(s.StartLine, 1);
+    const int last = std::min<int>(s.LineCount - 1, int(s.Spectrum.size()) - 1);
+    if (first > last) return path;
+    const float f1 = s.Freq[1];
+    double penX = std::isfinite(f1) && f1 > 0 ? PageFreqX(l, f1) : PageFreqX(l, double(first) * df);
+    double penY = kBoxBottom;
+    for (int i = first; i <= last; ++i) {
+        const double f = StoreSingle(double(i) * df);
+        double v = s.Spectrum[i];
+        if (trace != Trace::Spectrum) {
+            const double factor = std::exp(kAbortExponent * s.LineAbortDb[i]);
+            v = trace == Trace::UpperAbort ? v * factor : v / factor;
+        }
+        const double x = PageFreqX(l, f);
+        const double y =
+            LimitToBox(kBoxBottom - kBoxHeight * l.AsdAxisScale *
+                                        (2.0 * std::log(v) - l.AsdLogMin - kLnHundredSquared));
+        if (const auto cut = CutToBoxWidth({penX, penY, x, y})) path.push_back(*cut);
+        penX = x;
+        penY = y;
+    }
+    return path;
+}
+
+std::string ReportBanner(const std::string& town) {
+    return "RANDOM VIBRATION CALCULATOR         ORVANTIS         " + town;
+}
+
+std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in) {
+    const Rgb black = ConsoleColor(0);
+    auto color = [&in](int palette) { return PrintColor(in.printColorMode, palette); };
+    std::vector<PageText> out = {
+        {in.aref, 0.175, 0.755, black}, {in.vref, 0.427, 0.755, black},
+        {in.dref, 0.675, 0.755, black}, {in.profile, 0.175, 0.805, black},
+        {in.time, 0.425, 0.805, black}, {in.date, 0.675, 0.805, black},
+    };
+
+    const int decades = std::max<int>(s.Layout.DecadeCount, 1);
+    const double step = kBoxHeight / decades;
+    const std::vector<PlacedText> labels = DecadeLabels(s);
+    for (std::size_t k = 0; k < labels.size(); ++k)
+        out.push_back({labels[k].text, 0.11, 0.69 - double(k) * step, black});
+
+    // The legend about the middle of the ASD axis, with the screen's offsets; the
+    // channel entries stack under "Ave.".
+    const double half = decades / 2;
+    const int channelColors[4] = {12, 13, 4, 9};
+    for (int n = 0; n < 4; ++n)
+        out.push_back({s.PlotLabels[11 + n], 0.1, 0.69 - (half - 0.5) * step + 0.025 * (n + 1),
+                       color(channelColors[n])});
+    out.push_back({s.PlotLabels[15], 0.11, 0.69 - (half + 0.67) * step, black});
+    out.push_back({s.PlotLabels[17], 0.11, 0.69 - (half + 0.33) * step, black});
+    out.push_back({s.PlotLabels[16], 0.09, 0.69 - (half - 0.5) * step, color(2)});
+
+    const float xSetting = s.Param(prm::XAxisSetting);
+    const int row = xSetting == float(int(xSetting)) ? int(xSetting) : 0;
+    for (const FreqNumber& n : FreqNumbers(row)) out.push_back({n.text, n.x, kTextY, black});
+
+    out.push_back({in.testTitle, 0.2, 0.07, black});
+    out.push_back({ReportBanner(in.town), 0.12, 0.039, black});
+    return out;
+}
+
+bool PrintFrame(const RandomState& s, const ReportInputs& in, PageSteps& page) {
+    Printer& p = page.Device();
+    if (!page.ReadPage()) return false;
+    const Rgb frame = PrintColor(in.printColorMode, 3);
+    p.SetDrawWidth(3);
+    p.SetDrawStyle(kSolidLine);
+    if (!page.Lines(PageBorderSegments(), frame) || !page.Lines(PlotBoxSegments(), frame))
+        return false;
+    p.SetDrawWidth(1);
+    p.SetDrawStyle(kDottedLine);
+    if (!page.Lines(PageGridSegments(s.Layout), PrintColor(in.printColorMode, 2))) return false;
+    p.SetDrawStyle(kSolidLine);
+    p.SetDrawWidth(3);
+    if (!page.Lines(ResultBoxSegments(), frame)) return false;
+    p.SetDrawWidth(1);
+    return true;
+}
+
+bool PrintSpectrum(const RandomState& s, const ReportInputs& in, PageSteps& page) {
+    // The curve is black in colour mode too; only the abort lines take a colour.
+    if (!page.Lines(PageTracePath(s, Trace::Spectrum), ConsoleColor(0))) return false;
+    if (!in.abortLines) return true;
+    const Rgb abort = PrintColor(in.printColorMode, 14);
+    return page.Lines(PageTracePath(s, Trace::UpperAbort), abort) &&
+           page.Lines(PageTracePath(s, Trace::LowerAbort), abort);
+}
+
+bool PrintTexts(const RandomState& s, const ReportInputs& in, PageSteps& page) {
+    page.Device().SetFontSize(10);
+    return page.Texts(ReportTexts(s, in));
+}
+
+bool PrintReport(const RandomState& s, const ReportInputs& in, Printer& printer,
+                 const PrintErrorHandler& onError) {
+    printer.SetOrientation(kLandscape);
+    PageSteps page(printer, onError);
+    const bool done = PrintFrame(s, in, page) && PrintSpectrum(s, in, page) &&
+                      PrintTexts(s, in, page) && page.EndDoc();
+    if (!done) printer.AbortDoc();
+    return done;
+}
+
+}  // namespace vib::random

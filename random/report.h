@@ -1,0 +1,57 @@
+#pragma once
+// Morvane's printed report: one landscape page that repeats the screen plot with the
+// layout of the last screen redraw (so a zoom shows on paper too), the result boxes, the
+// title and the banner. Plain computation and printer calls; the window supplies the
+// label captions and answers the error box.
+
+#include <string>
+#include <vector>
+
+#include "model.h"
+#include "platform/dialogs.h"
+#include "platform/page_steps.h"
+#include "plot.h"
+
+namespace vib::random {
+
+// What the page repeats from the window: its label captions and two settings.
+struct ReportInputs {
+    std::string testTitle;  // lblTestTitle
+    std::string dref, vref, aref, profile, time, date;
+    bool abortLines = true;  // View > Abort Limits
+    int printColorMode = 0;
+    std::string town;  // ends the banner
+};
+
+// The plot box on the page, as fractions of the page.
+inline constexpr double kBoxLeft = 0.15, kBoxRight = 0.9, kBoxTop = 0.1, kBoxBottom = 0.7;
+
+double PageFreqX(const PlotLayout& l, double freq);
+double PageAsdY(const PlotLayout& l, double asd);
+
+// The plot box outline, the dotted grid of the layout, the six result boxes.
+std::vector<PageSegment> PlotBoxSegments();
+std::vector<PageSegment> PageGridSegments(const PlotLayout& l);
+std::vector<PageSegment> ResultBoxSegments();
+
+// The spectrum or an abort line on the page: limited to the box's height, and cut at
+// its left and right edges so a zoomed frequency axis keeps the curve inside the box.
+std::vector<PageSegment> PageTracePath(const RandomState& s, Trace trace);
+
+std::string ReportBanner(const std::string& town);
+// Every text of the page in the order printed: results, decade labels, legend,
+// frequency numbers, title, banner.
+std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in);
+
+// The three drawing steps; each returns false when the user cancelled a failed step.
+bool PrintFrame(const RandomState& s, const ReportInputs& in, PageSteps& page);
+bool PrintSpectrum(const RandomState& s, const ReportInputs& in, PageSteps& page);
+bool PrintTexts(const RandomState& s, const ReportInputs& in, PageSteps& page);
+
+// Landscape, frame, spectrum, texts, end of document. A Cancel in the error box abandons
+// the report and the print job, so no half-drawn page reaches the printer; returns false
+// then.
+bool PrintReport(const RandomState& s, const ReportInputs& in, Printer& printer,
+                 const PrintErrorHandler& onError);
+
+}  // namespace vib::random
