@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "menus.h"
+#include "profile_editor.h"
 #include "random/spectrum.h"
 #include "shell/images.h"
 
@@ -20,10 +21,12 @@ QLabel* Boxed(QLabel* label) {
 
 }  // namespace
 
-MorvaneWindow::MorvaneWindow(RandomState& state, shell::Services& services, QWidget* parent)
+MorvaneWindow::MorvaneWindow(RandomState& state, shell::Services& services, FileSystem& files,
+                             QWidget* parent)
     : ShellWindow("frmMVR", services, shell::MorvaneTexts(),
                   shell::ParamSlots{prm::MaxA, prm::MaxD, prm::MaxV}, kDesign, parent),
       state_(state),
+      files_(files),
       printColorMode_(Texts().printColorStart) {
     setWindowTitle("RANDOM VIBRATION CALCULATOR ");
     setWindowIcon(shell::ProgramIcon(false));
@@ -31,6 +34,8 @@ MorvaneWindow::MorvaneWindow(RandomState& state, shell::Services& services, QWid
     BuildControls();
     BindProgramCommands();
 }
+
+MorvaneWindow::~MorvaneWindow() = default;
 
 void MorvaneWindow::BuildControls() {
     // The strip left of the plot stays free: the decade labels are printed there.
@@ -78,7 +83,10 @@ void MorvaneWindow::BindProgramCommands() {
     const char* const bottoms[] = {"mnuViewYmin1x100", "mnuViewYmin1x1000", "mnuViewYmin1x10000",
                                    "mnuViewYmin1x100000", "mnuViewYmin1x1000000"};
     for (int i = 0; i < 5; ++i) BindAction(bottoms[i], [this, i] { SetYMin(float(i)); });
-    // The profile editor and the file commands come with their own features.
+    Bind("mnuProfileModify", &MorvaneWindow::ShowProfileEditor);
+    Bind("mnuFileNew", &MorvaneWindow::NewProfile);
+    Bind("mnuFileOpenProfile", &MorvaneWindow::OpenProfile);
+    Bind("mnuFileSaveProfile", &MorvaneWindow::SaveProfile);
 }
 
 void MorvaneWindow::SyncMenuChecks() {

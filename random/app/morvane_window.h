@@ -2,15 +2,22 @@
 // frmMVR, Morvane's main window: the shell plus the random calculator's hooks. The
 // window works on the program's RandomState; it owns none of it.
 
+#include <memory>
+
+#include "platform/files.h"
 #include "random/model.h"
 #include "shell/shell_window.h"
 
 namespace vib::random::app {
 
+class ProfileEditor;
+
 class MorvaneWindow : public shell::ShellWindow {
     Q_OBJECT
   public:
-    MorvaneWindow(RandomState& state, shell::Services& services, QWidget* parent = nullptr);
+    MorvaneWindow(RandomState& state, shell::Services& services, FileSystem& files,
+                  QWidget* parent = nullptr);
+    ~MorvaneWindow() override;
 
     // Menu check marks from Params.
     void SyncMenuChecks();
@@ -45,6 +52,15 @@ class MorvaneWindow : public shell::ShellWindow {
     void SetYMax(float setting);
     void SetYMin(float setting);
 
+    // The profile editor and the profile file commands.
+    void ShowProfileEditor();
+    void UpdateFromEditor();
+    void CloseProfileEditor();
+    void NewProfile();
+    void OpenProfile();
+    void SaveProfile();
+    ProfileEditor* Editor() const { return editor_.get(); }
+
     float CursorX() const { return state_.CursorX; }
     float CursorY() const { return state_.CursorY; }
     RandomState& State() { return state_; }
@@ -69,6 +85,8 @@ class MorvaneWindow : public shell::ShellWindow {
     void AfterZoom(bool axisTextFirst);
 
     RandomState& state_;
+    FileSystem& files_;
+    std::unique_ptr<ProfileEditor> editor_;
     int printColorMode_;
 };
 

@@ -11,7 +11,8 @@ namespace vib::random::app {
 
 class MorvaneProgram {
   public:
-    explicit MorvaneProgram(shell::Services& services);
+    // `files` defaults to the local file system; tests pass their own.
+    explicit MorvaneProgram(shell::Services& services, FileSystem* files = nullptr);
     ~MorvaneProgram();
 
     // Main: defaults, line set-up, the window created, loaded and shown, the first
@@ -23,6 +24,8 @@ class MorvaneProgram {
 
   private:
     shell::Services& services_;
+    LocalFileSystem localFiles_;
+    FileSystem& files_;
     RandomState state_;
     std::unique_ptr<MorvaneWindow> window_;
 };

@@ -1,0 +1,104 @@
+// Morvane's profile editor commands, New Profile, and the profile file commands.
+#include <QLabel>
+
+#include "morvane_window.h"
+#include "profile_editor.h"
+#include "random/checks.h"
+#include "random/editor.h"
+#include "random/profile_file.h"
+
+namespace vib::random::app {
+namespace {
+
+constexpr const char* kProfilePattern = "QTRFileR.*";
+constexpr const char* kProfileFilter =
+    "All Profiles (QTRFileR.*)|QTRFileR.*|All Profiles (*.prf)|*.prf|All Files (*.*)|*.*";
+constexpr const char* kExeQuestion =
+    "You have chosen EXE as the file extension; do you want to continue to save this file?";
+
+FileDialogRequest ProfileDialog(const char* title) {
+    return {title, kProfileFilter, 1, kProfilePattern};
+}
+
+bool Cancelled(const std::string& name) {
+    return name.empty() || name == kProfilePattern;
+}
+
+}  // namespace
+
+void MorvaneWindow::ShowProfileEditor() {
+    if (!editor_) {
+        ProfileEditor::Hooks hooks;
+        hooks.guarded = [this](std::function<void()> handler) { Guarded(handler); };
+        hooks.update = [this] { UpdateFromEditor(); };
+        hooks.close = [this] { CloseProfileEditor(); };
+        editor_ = std::make_unique<ProfileEditor>(state_, Svc().locale.decimal, std::move(hooks));
+    }
+    editor_->show();
+    editor_->raise();
+    editor_->activateWindow();
+}
+
+void MorvaneWindow::CloseProfileEditor() {
+    // Unloaded: edits not taken over are gone, and the next show loads the model afresh.
+    // The form is deleted once its own click has finished.
+    if (!editor_) return;
+    ProfileEditor* form = editor_.release();
+    form->hide();
+    form->deleteLater();
+}
+
+void MorvaneWindow::UpdateFromEditor() {
+    if (!editor_) return;
+    const auto problems = TakeOverEditorGrid(editor_->Grid(), state_);
+    auto box = [this](const std::string& text, BoxIcon icon, const std::string& title) {
+        Svc().box.Show(text, BoxButtons::Ok, icon, title);
+    };
+    if (!problems.empty())
+        box(UnusableRowsMessage(problems), BoxIcon::Exclamation, kProfileSetupTitle);
+    if (NeedsLowFrequencyWarning(state_))
+        box(kLowFrequencyWarning, BoxIcon::Exclamation, kProfileSetupTitle);
+    Recompute();
+    ShowResultLabels();
+    for (const std::string& message : CheckTestLevels(state_)) box(message, BoxIcon::None, "");
+    Redraw();
+}
+
+void MorvaneWindow::NewProfile() {
+    NewProfileModel(state_);
+    Redraw();
+    ShowProfileEditor();
+}
+
+void MorvaneWindow::OpenProfile() {
+    const std::string name = Svc().files.ShowOpen(ProfileDialog("QTR-8 Open Profile"));
+    const std::string previousName = state_.ProfileName;
+    state_.ProfileName = name;
+    if (Cancelled(name)) return;
+    QLabel* title = Label("lblTestTitle");
+    const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
+    const bool read =
+        RunWithRetry([&] { return OpenRandomProfile(files_, name, caption, state_); });
+    if (!read) {
+        // Nothing of a file that was not read whole reaches the model, its name included.
+        state_.ProfileName = previousName;
+        return;
+    }
+    state_.ProfileName = name;
+    if (title) title->setText(QString::fromStdString(state_.TestTitle));
+    Recompute();
+}
+
+void MorvaneWindow::SaveProfile() {
+    const std::string name = Svc().files.ShowSave(ProfileDialog("QTR-8 Save Profile"));
+    state_.ProfileName = name;
+    if (HasExeExtension(name) &&
+        Svc().box.Show(kExeQuestion, BoxButtons::YesNo, BoxIcon::Stop, "") == BoxAnswer::No)
+        return;
+    if (Cancelled(name)) return;
+    QLabel* title = Label("lblTestTitle");
+    const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
+    RunWithRetry([&] { return SaveRandomProfile(files_, name, caption, state_); });
+}
+
+}  // namespace vib::random::app

@@ -1,0 +1,146 @@
+#include "profile_editor.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vib::random::app {
+
+ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks)
+    : QWidget(nullptr), hooks_(std::move(hooks)) {
+    setObjectName("frmProfile");
+    setWindowTitle(kEditorCaption);
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    grid_ = new QTableWidget(kGridRows, kGridColumns, this);
+    grid_->setObjectName("Grid1");
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->horizontalHeader()->setStretchLastSection(false);
+    grid_->setWordWrap(false);
+    grid_->verticalHeader()->setDefaultSectionSize(22);
+
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName("Text1");
+    text1_->installEventFilter(this);
+    accept_ = new QPushButton(" Accept Value", this);
+    accept_->setObjectName("cmdAccept");
+    update_ = new QPushButton("Update Profile", this);
+    update_->setObjectName("cmdUpdate");
+    close_ = new QPushButton("  Close", this);
+    close_->setObjectName("cmdCancel");
+    label1_ = new QLabel(kEditorInstructions, this);
+    label1_->setObjectName("Label1");
+    label1_->setWordWrap(true);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(text1_, 3);
+    row->addWidget(accept_, 1);
+    row->addWidget(update_, 1);
+    row->addWidget(close_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 6);
+    layout->addLayout(row);
+    layout->addWidget(label1_, 1);
+
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this](int r, int c, int, int) { CellSelected(r, c); });
+    connect(grid_, &QTableWidget::cellClicked, this, &ProfileEditor::CellSelected);
+    connect(accept_, &QPushButton::clicked, this, [this] { hooks_.guarded([this] { Accept(); }); });
+    connect(update_, &QPushButton::clicked, this, [this] { hooks_.guarded(hooks_.update); });
+    connect(close_, &QPushButton::clicked, this, [this] { hooks_.guarded(hooks_.close); });
+
+    resize(760, 560);
+    layout->activate();
+    Load(state, decimal);
+    FitColumns();
+}
+
+void ProfileEditor::Load(const RandomState& state, char decimal) {
+    const EditorGrid g = LoadEditorGrid(state, decimal);
+    const QColor fixed(224, 224, 224);
+    for (int r = 0; r < kGridRows; ++r) {
+        for (int c = 0; c < kGridColumns; ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(g[r][c]));
+            if (r == 0 || c == 0) {
+                // The header row and column are fixed: shown, never selected.
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(fixed);
+            }
+            grid_->setItem(r, c, item);
+        }
+    }
+    text1_->setText(QString::fromStdString(g[kGridRows - 1][kGridColumns - 1]));
+    SetCurrentCell(1, 1);
+}
+
+void ProfileEditor::SetCurrentCell(int row, int column) {
+    // Making a cell current on load does not copy it into the edit box.
+    const bool blocked = grid_->blockSignals(true);
+    grid_->setCurrentCell(row, column);
+    grid_->blockSignals(blocked);
+}
+
+QString ProfileEditor::Text1() const {
+    return text1_->text();
+}
+
+EditorGrid ProfileEditor::Grid() const {
+    EditorGrid g;
+    for (int r = 0; r < kGridRows; ++r)
+        for (int c = 0; c < kGridColumns; ++c)
+            if (const QTableWidgetItem* item = grid_->item(r, c))
+                g[r][c] = item->text().toStdString();
+    return g;
+}
+
+void ProfileEditor::CellSelected(int row, int column) {
+    if (row < 1 || column < 1) return;
+    const QTableWidgetItem* item = grid_->item(row, column);
+    text1_->setText(item ? item->text() : QString());
+    text1_->setFocus();
+    text1_->setSelection(0, static_cast<int>(text1_->text().size()));
+}
+
+void ProfileEditor::Accept() {
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    if (row < 1 || column < 1) return;
+    const std::string buffer = DecimalCommaRepair(text1_->text().toStdString());
+    grid_->item(row, column)->setText(QString::fromStdString(buffer + "  "));
+}
+
+void ProfileEditor::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitColumns();
+}
+
+void ProfileEditor::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FitColumns();
+}
+
+void ProfileEditor::FitColumns() {
+    // Four narrow columns of a sixth each and the comments in the remaining third.
+    const int w = grid_->viewport()->width();
+    for (int c = 0; c < 4; ++c) grid_->setColumnWidth(c, w / 6);
+    grid_->setColumnWidth(4, w - 4 * (w / 6));
+}
+
+bool ProfileEditor::eventFilter(QObject* watched, QEvent* event) {
+    // A double-click in the edit box accepts the value, like the button.
+    if (watched == text1_ && event->type() == QEvent::MouseButtonDblClick) {
+        hooks_.guarded([this] { Accept(); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace vib::random::app

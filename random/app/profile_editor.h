@@ -1,0 +1,54 @@
+#pragma once
+// frmProfile, the modeless "Modify Profile" window: a 50-row table of breakpoints, an
+// edit box for the selected cell and three buttons. It only edits its own table; taking
+// the table over into the model is the main window's Update command.
+
+#include <QWidget>
+#include <functional>
+
+#include "random/editor.h"
+
+class QTableWidget;
+class QLineEdit;
+class QLabel;
+class QPushButton;
+
+namespace vib::random::app {
+
+class ProfileEditor : public QWidget {
+    Q_OBJECT
+  public:
+    struct Hooks {
+        // Runs a handler unless the program is busy with another (or with a box).
+        std::function<void(std::function<void()>)> guarded;
+        std::function<void()> update;  // "Update Profile"
+        std::function<void()> close;   // "  Close": the owner unloads the form
+    };
+    ProfileEditor(const RandomState& state, char decimal, Hooks hooks);
+
+    // The table as it stands, typed edits included.
+    EditorGrid Grid() const;
+    void SetCurrentCell(int row, int column);
+    QString Text1() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Load(const RandomState& state, char decimal);
+    void CellSelected(int row, int column);
+    void Accept();
+    void FitColumns();
+
+    Hooks hooks_;
+    QTableWidget* grid_;
+    QLineEdit* text1_;
+    QPushButton* accept_;
+    QPushButton* update_;
+    QPushButton* close_;
+    QLabel* label1_;
+};
+
+}  // namespace vib::random::app

@@ -1,0 +1,295 @@
+// Morvane's profile editor, New Profile and the profile file commands, with scripted
+// boxes and dialogs and an in-memory file system.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "random/app/profile_editor.h"
+#include "random/app/program.h"
+#include "random/checks.h"
+#include "random/spectrum.h"
+#include "tests/support/memory_file_system.h"
+#include "tests/support/scripted_services.h"
+
+namespace vib::random::app {
+namespace {
+
+int argc = 1;
+char arg0[] = "gui_tests";
+char* argv[] = {arg0, nullptr};
+
+class MorvaneEditorTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!QApplication::instance()) new QApplication(argc, argv);
+    }
+    void SetUp() override { program.Start(); }
+    MorvaneWindow& w() { return program.Window(); }
+    RandomState& s() { return program.State(); }
+    void Trigger(const char* name) {
+        QAction* a = w().findChild<QAction*>(name);
+        ASSERT_NE(a, nullptr) << name;
+        a->trigger();
+    }
+    QTableWidget* Grid() { return w().Editor()->findChild<QTableWidget*>("Grid1"); }
+    QString Cell(int r, int c) { return Grid()->item(r, c)->text(); }
+    void Press(const char* button) { w().Editor()->findChild<QPushButton*>(button)->click(); }
+    // Selects a cell, types into the edit box and accepts, as a user does.
+    void Enter(int r, int c, const QString& text) {
+        Grid()->setCurrentCell(r, c);
+        w().Editor()->findChild<QLineEdit*>("Text1")->setText(text);
+        Press("cmdAccept");
+    }
+    std::vector<std::string> BoxTexts() {
+        std::vector<std::string> texts;
+        for (const auto& b : t.box.shown) texts.push_back(b.text);
+        return texts;
+    }
+
+    testing::TestServices t;
+    vib::testing::MemoryFileSystem files;
+    MorvaneProgram program{t.services, &files};
+};
+
+TEST_F(MorvaneEditorTest, LoadsTheModelIntoTheGrid) {
+    Trigger("mnuProfileModify");
+    ProfileEditor* editor = w().Editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->objectName(), "frmProfile");
+    EXPECT_EQ(editor->windowTitle(), "Modify Profile");
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(Grid()->rowCount(), 51);
+    EXPECT_EQ(Grid()->columnCount(), 5);
+    EXPECT_EQ(Cell(0, 1), "  FREQ.-Hz.");
+    EXPECT_EQ(Cell(0, 4), "  COMMENTS");
+    EXPECT_EQ(Cell(7, 0), "7  ");
+    EXPECT_EQ(Cell(2, 1), "100  ");
+    EXPECT_EQ(Cell(1, 2), "0.001  ");
+    EXPECT_EQ(Cell(1, 3), "6  ");
+    EXPECT_EQ(Cell(1, 4), " English units ");
+    EXPECT_EQ(Cell(2, 4), " ( G^2/Hz. )");
+    EXPECT_EQ(Cell(3, 4), "  ");
+    EXPECT_EQ(Grid()->currentRow(), 1);
+    EXPECT_EQ(Grid()->currentColumn(), 1);
+    EXPECT_EQ(editor->findChild<QPushButton*>("cmdAccept")->text(), " Accept Value");
+    EXPECT_EQ(editor->findChild<QPushButton*>("cmdCancel")->text(), "  Close");
+    EXPECT_TRUE(editor->findChild<QLabel*>("Label1")->text().startsWith("  Select And Enter"));
+    // Accept right away puts row 50's comment text into row 1, column 1.
+    Press("cmdAccept");
+    EXPECT_EQ(Cell(1, 1), "    ");
+}
+
+TEST_F(MorvaneEditorTest, DecimalCommaRepairAndLeadingNumbers) {
+    Trigger("mnuProfileModify");
+    Enter(1, 2, "0,04");
+    EXPECT_EQ(Cell(1, 2), "0.04  ");
+    Enter(2, 1, "1,000");         // the comma is a decimal point: 1, not 1000
+    Enter(3, 2, "0.00000000,5");  // a comma at position 11 stays and ends the number
+    EXPECT_EQ(Cell(3, 2), "0.00000000,5  ");
+    Press("cmdUpdate");
+    EXPECT_EQ(s().Asd[1], 0.04f);
+    EXPECT_EQ(s().Freq[2], 1.0f);
+    EXPECT_EQ(s().Asd[3], 0.0f);
+}
+
+TEST_F(MorvaneEditorTest, LowFrequencyWarning) {
+    Trigger("mnuProfileModify");
+    Press("cmdUpdate");
+    EXPECT_TRUE(t.box.shown.empty());  // 0.001 against 0.1
+    Enter(1, 2, "0.05");               // exactly 6 dB below passes
+    Press("cmdUpdate");
+    EXPECT_TRUE(t.box.shown.empty());
+    Enter(1, 2, "0.06");
+    Press("cmdUpdate");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    EXPECT_EQ(t.box.shown[0].text.rfind("Warning: For best results", 0), 0u);
+    EXPECT_EQ(t.box.shown[0].title, "Profile Setup Parameters");
+    EXPECT_EQ(t.box.shown[0].icon, BoxIcon::Exclamation);
+    EXPECT_EQ(s().Asd[1], 0.06f);  // the update goes on
+}
+
+TEST_F(MorvaneEditorTest, CommentsAndTheEndOfTheProfile) {
+    Trigger("mnuProfileModify");
+    Enter(3, 4, "knee");
+    Enter(3, 1, "");
+    Press("cmdUpdate");
+    EXPECT_EQ(s().Comment[1], " English units ");
+    EXPECT_EQ(s().Comment[2], " ( G^2/Hz. )");
+    EXPECT_EQ(s().Comment[3], "knee  ");
+    EXPECT_EQ(s().Comment[4], "  ");
+    EXPECT_EQ(s().Freq[3], 0.0f);  // rows 4 and later still hold values, but the profile ends
+    EXPECT_EQ(s().Freq[4], 2000.0f);
+    EXPECT_EQ(s().Spectrum[100], 1e-6f);
+    // Each load and update adds two more blanks to the comments.
+    Press("cmdCancel");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w().Editor(), nullptr);
+    Trigger("mnuProfileModify");
+    Press("cmdUpdate");
+    EXPECT_EQ(s().Comment[3], "knee    ");
+    EXPECT_EQ(s().Comment[4], "    ");
+}
+
+TEST_F(MorvaneEditorTest, OneInstanceBroughtForwardWithoutReloading) {
+    Trigger("mnuProfileModify");
+    ProfileEditor* first = w().Editor();
+    Enter(5, 1, "3000");
+    s().Freq[5] = 1;  // changed meanwhile, as Open or New Profile would
+    Trigger("mnuProfileModify");
+    EXPECT_EQ(w().Editor(), first);
+    EXPECT_EQ(Cell(5, 1), "3000  ");
+}
+
+TEST_F(MorvaneEditorTest, TestLevelBoxesAfterUpdate) {
+    Trigger("mnuProfileModify");
+    Enter(1, 1, "4");
+    Press("cmdUpdate");
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kMsgFreqTooLow});
+    EXPECT_EQ(t.box.shown[0].icon, BoxIcon::None);
+    EXPECT_EQ(t.box.shown[0].title, "");
+    t.box.shown.clear();
+    Enter(1, 1, "5");
+    Enter(4, 1, "2000.5");
+    Press("cmdUpdate");
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kMsgFreqTooHigh});
+    t.box.shown.clear();
+    Enter(4, 1, "2000");
+    s().Params[prm::MaxA] = 7.9f;
+    Press("cmdUpdate");
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{kMsgAccOverLimit});
+    t.box.shown.clear();
+    s().Params[prm::MaxA] = s().Gref;  // equality passes
+    Press("cmdUpdate");
+    EXPECT_TRUE(t.box.shown.empty());
+}
+
+TEST_F(MorvaneEditorTest, UnusablePointsAreReportedAndNeverReachTheLabels) {
+    Trigger("mnuProfileModify");
+    Enter(2, 2, "0");
+    Enter(3, 2, "-0.1");
+    Enter(4, 3, "1e99");
+    Press("cmdUpdate");
+    ASSERT_FALSE(t.box.shown.empty());
+    const std::string& text = t.box.shown[0].text;
+    EXPECT_NE(text.find("Point 2:"), std::string::npos) << text;
+    EXPECT_NE(text.find("Point 3:"), std::string::npos);
+    EXPECT_NE(text.find("Point 4: the abort limit is too large"), std::string::npos);
+    EXPECT_EQ(s().AbortDb[4], 0.0f);
+    for (const char* label : {"lblDref", "lblVref", "lblAref"}) {
+        const QString shown = w().findChild<QLabel*>(label)->text();
+        EXPECT_FALSE(shown.contains("NaN") || shown.contains("Inf")) << shown.toStdString();
+    }
+}
+
+TEST_F(MorvaneEditorTest, NewProfileShowsTheEditorWithAFlatProfile) {
+    s().Comment[1] = "kept";
+    Trigger("mnuFileNew");
+    ASSERT_NE(w().Editor(), nullptr);
+    EXPECT_EQ(s().Freq[1], 10.0f);
+    EXPECT_EQ(s().Freq[2], 2000.0f);
+    EXPECT_EQ(s().Freq[3], 0.0f);
+    EXPECT_EQ(Cell(2, 1), "2000  ");
+    EXPECT_EQ(s().Comment[1], "kept");
+}
+
+TEST_F(MorvaneEditorTest, SaveAndOpenThroughTheCommands) {
+    s().Params[prm::UnitsIndex] = 1;
+    s().Params[prm::RangeIndex] = 2;
+    s().Asd[2] = 9.616f;
+    w().Label("lblTestTitle")->setText("Bracket test 7");
+    t.files.answers = {"/p/test.prf"};
+    Trigger("mnuFileSaveProfile");
+    ASSERT_EQ(t.files.saved.size(), 1u);
+    EXPECT_EQ(t.files.saved[0].title, "QTR-8 Save Profile");
+    EXPECT_EQ(
+        t.files.saved[0].filter,
+        "All Profiles (QTRFileR.*)|QTRFileR.*|All Profiles (*.prf)|*.prf|All Files (*.*)|*.*");
+    EXPECT_EQ(t.files.saved[0].filterIndex, 1);
+    EXPECT_EQ(t.files.saved[0].fileName, "QTRFileR.*");
+    ASSERT_TRUE(files.files.count("/p/test.prf"));
+
+    // A fresh program opens it and shows the same settings, title and numbers.
+    testing::TestServices t2;
+    MorvaneProgram second{t2.services, &files};
+    second.Start();
+    t2.files.answers = {"/p/test.prf"};
+    second.Window().findChild<QAction*>("mnuFileOpenProfile")->trigger();
+    EXPECT_EQ(t2.files.opened[0].title, "QTR-8 Open Profile");
+    EXPECT_EQ(second.State().Params[prm::UnitsIndex], 1);
+    EXPECT_TRUE(second.Window().Checked("mnuProfileFreq1000"));
+    EXPECT_TRUE(second.Window().Checked("mnuSystemUnitsMetric"));
+    EXPECT_EQ(second.State().Asd[2], 9.616f);
+    EXPECT_EQ(second.Window().Label("lblTestTitle")->text(), "Bracket test 7");
+    EXPECT_EQ(second.State().ProfileName, "/p/test.prf");
+    RandomState expected = s();
+    RecomputeModel(expected);
+    EXPECT_EQ(second.State().Gref, expected.Gref);
+    EXPECT_EQ(second.State().Spectrum, expected.Spectrum);
+}
+
+TEST_F(MorvaneEditorTest, CancelAndExeQuestion) {
+    const RandomState before = s();
+    Trigger("mnuFileOpenProfile");  // no answer queued: Cancel
+    EXPECT_EQ(s().ProfileName, "QTRFileR.*");
+    EXPECT_EQ(s().Params, before.Params);
+    EXPECT_EQ(s().Freq, before.Freq);
+    Trigger("mnuFileSaveProfile");
+    EXPECT_TRUE(files.files.empty());
+
+    t.files.answers = {"/p/run.ExE"};
+    t.box.answers = {BoxAnswer::No};
+    Trigger("mnuFileSaveProfile");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    EXPECT_EQ(
+        t.box.shown[0].text,
+        "You have chosen EXE as the file extension; do you want to continue to save this file?");
+    EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::YesNo);
+    EXPECT_EQ(t.box.shown[0].icon, BoxIcon::Stop);
+    EXPECT_TRUE(files.files.empty());
+    t.files.answers = {"/p/exe.prf"};  // EXE earlier in the name asks nothing
+    Trigger("mnuFileSaveProfile");
+    EXPECT_EQ(t.box.shown.size(), 1u);
+    EXPECT_TRUE(files.files.count("/p/exe.prf"));
+}
+
+TEST_F(MorvaneEditorTest, UnreadableFilesShowTheErrorBoxAndChangeNothing) {
+    s().ProfileName = "/p/old.prf";
+    const RandomState before = s();
+    files.files["/p/short.prf"] = "1,2,3,4,5,6,\"x\"\r\n";
+    t.files.answers = {"/p/short.prf"};
+    t.box.answers = {BoxAnswer::Retry, BoxAnswer::Cancel};
+    Trigger("mnuFileOpenProfile");
+    ASSERT_EQ(t.box.shown.size(), 2u);  // Retry read the file again and failed again
+    EXPECT_EQ(t.box.shown[0].text, "Input past end of file");
+    EXPECT_EQ(t.box.shown[0].title, "Error #  62 Occured");
+    EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::RetryCancel);
+    EXPECT_EQ(t.box.shown[0].icon, BoxIcon::Exclamation);
+    EXPECT_EQ(s().Params, before.Params);
+    EXPECT_EQ(s().Freq, before.Freq);
+    EXPECT_EQ(s().ProfileName, "/p/old.prf");
+
+    t.box.shown.clear();
+    t.files.answers = {"/p/missing.prf"};
+    Trigger("mnuFileOpenProfile");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    EXPECT_EQ(t.box.shown[0].text, "File not found");
+    EXPECT_EQ(t.box.shown[0].title, "Error #  53 Occured");
+
+    // A failed save keeps the old file.
+    files.files["/p/keep.prf"] = "old";
+    files.failNextWrite = 61;
+    t.box.shown.clear();
+    t.files.answers = {"/p/keep.prf"};
+    Trigger("mnuFileSaveProfile");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    EXPECT_EQ(t.box.shown[0].title, "Error #  61 Occured");
+    EXPECT_EQ(files.files["/p/keep.prf"], "old");
+}
+
+}  // namespace
+}  // namespace vib::random::app
