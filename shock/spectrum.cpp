@@ -76,25 +76,29 @@ bool TransformComplex(std::span<float> re, std::span<float> im, int n) {
     return true;
 }
 
+BarValues BarValuesOf(const ShockState& s) {
+    BarValues bars{};
+    for (int i = 1; i <= kBars; ++i) {
+        const double re = s.SpecRe[i];
+        const double im = s.SpecIm[i];
+        const double magnitude = std::sqrt(re * re + im * im);
+        // Weighted by the bar number, that is by frequency.
+        float value = StoreSingle(magnitude * (i * 0.05));
+        if (value > 100.0f) value = 100.0f;
+        if (value < 0.0f) value = 0.0f;
+        bars[i - 1] = value;
+    }
+    return bars;
+}
+
 BarValues SpectrumPass(ShockState& s) {
     for (int i = 1; i <= kTransformPoints; ++i) {
         s.SpecRe[i] = StoreSingle(0.01 * s.W[i]);
         s.SpecIm[i] = 0.0f;
     }
     TransformComplex(s.SpecRe, s.SpecIm, kTransformPoints);
-
-    BarValues bars{};
-    s.SrsValue = 0.0f;
-    for (int i = 1; i <= kBars; ++i) {
-        const double re = s.SpecRe[i];
-        const double im = s.SpecIm[i];
-        const double magnitude = std::sqrt(re * re + im * im);
-        // Weighted by the bar number, that is by frequency.
-        s.SrsValue = StoreSingle(magnitude * (i * 0.05));
-        if (s.SrsValue > 100.0f) s.SrsValue = 100.0f;
-        if (s.SrsValue < 0.0f) s.SrsValue = 0.0f;
-        bars[i - 1] = s.SrsValue;
-    }
+    const BarValues bars = BarValuesOf(s);
+    s.SrsValue = bars[kBars - 1];
     return bars;
 }
 

@@ -21,6 +21,9 @@ bool TransformComplex(std::span<float> re, std::span<float> im, int n);
 
 using BarValues = std::array<float, kBars>;  // element b-1 is bar b
 
+// Every bar's value after its clamp to 0..100, from SpecRe/SpecIm as they stand.
+BarValues BarValuesOf(const ShockState& s);
+
 // The spectrum pass: fills SpecRe/SpecIm from W, transforms them and returns every bar's
 // value after its clamp to 0..100. SrsValue is left holding the last bar.
 BarValues SpectrumPass(ShockState& s);
