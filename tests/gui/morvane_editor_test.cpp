@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <filesystem>
 
 #include "random/app/profile_editor.h"
 #include "random/app/program.h"
@@ -289,6 +290,49 @@ TEST_F(MorvaneEditorTest, UnreadableFilesShowTheErrorBoxAndChangeNothing) {
     ASSERT_EQ(t.box.shown.size(), 1u);
     EXPECT_EQ(t.box.shown[0].title, "Error #  61 Occured");
     EXPECT_EQ(files.files["/p/keep.prf"], "old");
+}
+
+}  // namespace
+}  // namespace vib::random::app
+
+namespace vib::random::app {
+namespace {
+
+// Every file of the seed corpus through the window's Open command: damaged files show
+// the error box once and change nothing, good files open without a box.
+TEST(MorvaneCorpus, DamagedFilesShowTheBoxAndChangeNothing) {
+    if (!QApplication::instance()) new QApplication(argc, argv);
+    const std::filesystem::path folder = std::filesystem::path(VIB_TEST_DATA) / "corpus" / "random";
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        const bool bad = name.rfind("bad-", 0) == 0;
+        const bool good = name.rfind("ok-", 0) == 0;
+        if (!bad && !good) continue;
+        ++files;
+        testing::TestServices t;
+        MorvaneProgram program{t.services};
+        program.Start();
+        const RandomState before = program.State();
+        t.files.answers = {entry.path().string()};
+        program.Window().findChild<QAction*>("mnuFileOpenProfile")->trigger();
+        if (bad) {
+            ASSERT_EQ(t.box.shown.size(), 1u) << name;
+            EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::RetryCancel) << name;
+            EXPECT_EQ(t.box.shown[0].title.rfind("Error # ", 0), 0u) << name;
+            EXPECT_EQ(program.State().Params, before.Params) << name;
+            EXPECT_EQ(program.State().Freq, before.Freq) << name;
+            EXPECT_EQ(program.State().Gref, before.Gref) << name;
+        } else {
+            EXPECT_TRUE(t.box.shown.empty()) << name;
+            EXPECT_EQ(program.State().ProfileName, entry.path().string());
+        }
+        for (const char* label : {"lblDref", "lblVref", "lblAref"}) {
+            const QString text = program.Window().Label(label)->text();
+            EXPECT_FALSE(text.contains("NaN") || text.contains("Inf")) << name;
+        }
+    }
+    EXPECT_GT(files, 10);
 }
 
 }  // namespace
