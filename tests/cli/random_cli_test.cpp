@@ -160,3 +160,41 @@ TEST(VibcalcRandomPlot, BadSizesAndUnwritablePaths) {
 
 }  // namespace
 }  // namespace vib::cli
+
+namespace vib::cli {
+namespace {
+
+// The batch tool over every seed-corpus file: a damaged file is one line on standard
+// error and exit status 1, a good one a JSON object, and nothing ever prints NaN.
+TEST(VibcalcCorpus, EveryFileGivesJsonOrOneLine) {
+    const std::filesystem::path corpus = std::filesystem::path(VIB_TEST_DATA) / "corpus";
+    const struct {
+        const char* folder;
+        std::vector<std::string> args;  // the file goes last
+    } kinds[] = {{"random", {"random"}}, {"shock", {"shock"}}, {"wave", {"shock", "--wave"}}};
+    int files = 0;
+    for (const auto& kind : kinds) {
+        for (const auto& entry : std::filesystem::directory_iterator(corpus / kind.folder)) {
+            const std::string name = entry.path().filename().string();
+            const bool bad = name.rfind("bad-", 0) == 0;
+            if (!bad && name.rfind("ok-", 0) != 0) continue;
+            ++files;
+            std::vector<std::string> args = kind.args;
+            args.push_back(entry.path().string());
+            const Result r = Vibcalc(args);
+            if (bad) {
+                EXPECT_EQ(r.status, 1) << name;
+                EXPECT_EQ(r.out, "") << name;
+                EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << name << ": " << r.err;
+            } else {
+                ASSERT_EQ(r.status, 0) << name << ": " << r.err;
+                EXPECT_EQ(r.out.find("null"), std::string::npos) << name;  // NaN prints as null
+                EXPECT_NO_THROW(nlohmann::json::parse(r.out)) << name;
+            }
+        }
+    }
+    EXPECT_GT(files, 30);
+}
+
+}  // namespace
+}  // namespace vib::cli
