@@ -76,7 +76,7 @@ class MorvaneWindow : public shell::ShellWindow {
     void RedrawPlot() override { Redraw(); }
     bool ZoomKey(char key) override;
     void CursorClicked(int button, double xTwips, double yTwips) override;
-    void PrintReport() override {}
+    void PrintReport() override;
     void PlotResized() override { Redraw(); }
 
   private:

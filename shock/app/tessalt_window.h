@@ -44,7 +44,7 @@ class TessaltWindow : public shell::ShellWindow {
     void RedrawPlot() override { Redraw(); }
     bool ZoomKey(char key) override;
     void CursorClicked(int button, double xTwips, double yTwips) override;
-    void PrintReport() override {}
+    void PrintReport() override;
     // The picture takes its new size at the next clear, so a redraw fills it again.
     void PlotResized() override { Redraw(); }
 

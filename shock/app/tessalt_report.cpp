@@ -1,0 +1,38 @@
+// Print Report: the page of the report module, fed with the window's label captions and
+// the View menu as it stands, answered by the shell's error box.
+#include <QLabel>
+#include <utility>
+
+#include "shock/report.h"
+#include "tessalt_window.h"
+
+namespace vib::shock::app {
+
+void TessaltWindow::PrintReport() {
+    auto caption = [this](const std::string& name) {
+        const QLabel* label = Label(name);
+        return label ? label->text().toStdString() : std::string();
+    };
+    ReportCaptions c;
+    c.time = caption("lblTime");
+    c.date = caption("lblDate");
+    c.dref = caption("lblDref");
+    c.vref = caption("lblVref");
+    c.aref = caption("lblAref");
+    c.profile = caption("lblProfile");
+    for (int k = 0; k < 9; ++k) c.y[k] = caption("lblY" + std::to_string(k));
+    for (int k = 0; k < 5; ++k) c.x[k] = caption("lblX" + std::to_string(k + 1));
+    c.testTitle = caption("lblTestTitle");
+    c.town = shell::kMakerTown;
+    c.decimal = Svc().locale.decimal;
+    ShockState printed = state_;
+    printed.View = ViewFromMenu();
+    // The shell's box answers for the failed printer call: it returns true on Retry,
+    // when the repeated "step" (already done by the report) succeeds.
+    shock::PrintReport(printed, c, Svc().printer, [this](const FileError& error) {
+        bool shown = false;
+        return RunWithRetry([&] { return std::exchange(shown, true) ? FileError{} : error; });
+    });
+}
+
+}  // namespace vib::shock::app
