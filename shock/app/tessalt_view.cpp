@@ -82,6 +82,19 @@ void TessaltWindow::Redraw() {
     // A limit box of an earlier redraw is still open: this redraw would draw under it
     // and could open a second set of boxes on top.
     if (limitBoxes_.Busy()) return;
+    const std::vector<std::string> messages = DrawPicture();
+    // The boxes come after the picture and labels are complete, so the user sees what
+    // they warn about.
+    limitBoxes_.Show(Svc().box, messages);
+}
+
+void TessaltWindow::PlotResized() {
+    // The picture takes its new size at the next clear. Only the drawing is renewed: a
+    // change of window size is no reason to repeat the limit warnings.
+    if (!limitBoxes_.Busy()) DrawPicture();
+}
+
+std::vector<std::string> TessaltWindow::DrawPicture() {
     state_.View = ViewFromMenu();
     shell::TwipsPicture& picture = Plot().Picture();
     picture.SetBackColor(PlotBackgroundColor(state_));  // also clears
@@ -89,9 +102,7 @@ void TessaltWindow::Redraw() {
     const RedrawOutput out = shock::RedrawPlot(state_, canvas, Inputs());
     ShowLabels(out);
     Plot().update();
-    // The boxes come after the picture and labels are complete, so the user sees what
-    // they warn about.
-    limitBoxes_.Show(Svc().box, out.limitMessages);
+    return out.limitMessages;
 }
 
 void TessaltWindow::ShowLabels(const RedrawOutput& out) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/shell_window.h"
 #include "shock/redraw.h"
@@ -45,8 +46,7 @@ class TessaltWindow : public shell::ShellWindow {
     bool ZoomKey(char key) override;
     void CursorClicked(int button, double xTwips, double yTwips) override;
     void PrintReport() override;
-    // The picture takes its new size at the next clear, so a redraw fills it again.
-    void PlotResized() override { Redraw(); }
+    void PlotResized() override;
 
   private:
     void BuildControls();
@@ -56,6 +56,8 @@ class TessaltWindow : public shell::ShellWindow {
     ShockView ViewFromMenu() const;
     void ShowView(const ShockView& view);
     RedrawInputs Inputs();
+    // Picture and labels of a redraw; returns the limit warnings for the caller to show.
+    std::vector<std::string> DrawPicture();
     void ShowLabels(const RedrawOutput& out);
     void OnViewTest();
     void OnViewSrs();

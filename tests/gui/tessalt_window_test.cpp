@@ -1,4 +1,5 @@
 // Tessalt's main window on the offscreen platform with scripted boxes and Timer1.
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QToolButton>
 
@@ -401,6 +402,20 @@ TEST_F(TessaltTest, TimerTickDuringALimitBoxOfTheFirstRedrawDoesNothing) {
     EXPECT_EQ(boxesSeen, 1u);
     EXPECT_EQ(t.box.shown.size(), 1u);
     EXPECT_FALSE(Label("lblCursor")->isHidden());
+}
+
+TEST_F(TessaltTest, ResizeRedrawsThePictureWithoutRepeatingTheBoxes) {
+    s().P[param::kMaxV] = 1;
+    const QSize before = w().Plot().size();
+    w().setWindowState(Qt::WindowNoState);
+    w().resize(700, 500);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 400) QCoreApplication::processEvents();
+    ASSERT_NE(w().Plot().size(), before);
+    EXPECT_EQ(w().Plot().Picture().Image().size(), w().Plot().size());
+    EXPECT_GT(PixelsIn(kVelColor), 0);
+    EXPECT_TRUE(t.box.shown.empty());
 }
 
 TEST_F(TessaltTest, PeakEqualToItsLimitRaisesNoBox) {
