@@ -147,7 +147,9 @@ std::string FormatGeneral(double v, char decimal) {
 }
 
 std::string ErrorNumberText(int number) {
-    return number < 0 ? std::to_string(number) : " " + std::to_string(number);
+    std::string text = std::to_string(number);
+    if (number >= 0) text.insert(text.begin(), ' ');  // the sign position
+    return text;
 }
 
 std::string ErrorBoxTitle(int number) {
