@@ -7,11 +7,12 @@
 #include "random/profile_file.h"
 #include "random/spectrum.h"
 #include "random_plot.h"
+#include "report_pdf.h"
 
 namespace vib::cli {
 
 int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string profile, plotPath;
+    std::string profile, plotPath, reportPath;
     int width = kDefaultPlotWidth, height = kDefaultPlotHeight;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -19,7 +20,7 @@ int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostr
             out << UsageText();
             return kExitOk;
         }
-        if (a == "--plot" || a == "--size") {
+        if (a == "--plot" || a == "--size" || a == "--report") {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 err << "vibcalc random: " << a << " needs a value\n\n" << UsageText();
                 return kExitUsage;
@@ -27,6 +28,8 @@ int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostr
             const std::string& value = args[++i];
             if (a == "--plot") {
                 plotPath = value;
+            } else if (a == "--report") {
+                reportPath = value;
             } else if (!ParseImageSize(value, width, height)) {
                 err << "vibcalc random: --size takes WIDTHxHEIGHT in pixels, 200x150 to "
                        "8000x8000\n\n"
@@ -64,6 +67,14 @@ int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostr
         const std::string problem = RenderRandomPlot(s, plotPath, width, height);
         if (!problem.empty()) {
             err << "vibcalc: " << plotPath << ": " << problem << "\n";
+            return kExitFileError;
+        }
+    }
+
+    if (!reportPath.empty()) {
+        const std::string problem = PrintRandomReportPdf(s, reportPath);
+        if (!problem.empty()) {
+            err << "vibcalc: " << reportPath << ": " << problem << "\n";
             return kExitFileError;
         }
     }

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "image_canvas.h"
 #include "platform/files.h"
+#include "report_pdf.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
 #include "shock/recompute.h"
@@ -42,13 +43,14 @@ std::optional<shock::ShockView> ParseView(const std::string& text) {
 int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::optional<std::string> profile;
     std::optional<std::string> wave;
-    std::optional<std::string> plotPath, size, view;
+    std::optional<std::string> plotPath, size, view, reportPath;
     for (std::size_t a = 0; a < args.size(); ++a) {
         const std::string& arg = args[a];
-        if (arg == "--plot" || arg == "--size" || arg == "--view") {
-            std::optional<std::string>& value = arg == "--plot"   ? plotPath
-                                                : arg == "--size" ? size
-                                                                  : view;
+        if (arg == "--plot" || arg == "--size" || arg == "--view" || arg == "--report") {
+            std::optional<std::string>& value = arg == "--plot"     ? plotPath
+                                                : arg == "--size"   ? size
+                                                : arg == "--report" ? reportPath
+                                                                    : view;
             if (a + 1 >= args.size() || args[a + 1].empty() || value) {
                 err << "vibcalc: shock: " << arg << " needs one value\n\n" << UsageText();
                 return kExitUsage;
@@ -116,6 +118,13 @@ int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostre
         const std::string problem = RenderShockPlot(s, *plotPath, width, height);
         if (!problem.empty()) {
             err << "vibcalc: " << *plotPath << ": " << problem << "\n";
+            return kExitFileError;
+        }
+    }
+    if (reportPath) {
+        const std::string problem = PrintShockReportPdf(s, *reportPath);
+        if (!problem.empty()) {
+            err << "vibcalc: " << *reportPath << ": " << problem << "\n";
             return kExitFileError;
         }
     }

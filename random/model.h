@@ -33,6 +33,9 @@ inline constexpr int LinesIndex = 68;
 
 inline constexpr float kSpectrumFloor = 1e-6f;
 
+// The test title on screen until the user or a profile gives one.
+inline constexpr const char* kStartTitle = "RANDOM VIBRATION TEST # ______________________________";
+
 // The plot's axis layout. It survives between redraws because settings outside the
 // tables leave the previous layout in force.
 struct PlotLayout {

@@ -39,8 +39,7 @@ MorvaneWindow::~MorvaneWindow() = default;
 
 void MorvaneWindow::BuildControls() {
     // The strip left of the plot stays free: the decade labels are printed there.
-    auto* title = AddLabel("lblTestTitle", "RANDOM VIBRATION TEST # ______________________________",
-                           QRect(960, 10, 8350, 290), Qt::AlignCenter);
+    auto* title = AddLabel("lblTestTitle", kStartTitle, QRect(960, 10, 8350, 290), Qt::AlignCenter);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);

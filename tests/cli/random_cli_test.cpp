@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "cli/commands.h"
@@ -194,6 +196,55 @@ TEST(VibcalcCorpus, EveryFileGivesJsonOrOneLine) {
         }
     }
     EXPECT_GT(files, 30);
+}
+
+}  // namespace
+}  // namespace vib::cli
+
+namespace vib::cli {
+namespace {
+
+std::string PdfText(const std::string& pdf) {
+    const std::string txt = pdf + ".txt";
+    if (std::system(("pdftotext -layout '" + pdf + "' '" + txt + "' 2>/dev/null").c_str()) != 0)
+        return {};
+    std::ifstream in(txt);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::filesystem::remove(txt);
+    return text;
+}
+
+// Both reports print to a one-page PDF whose text holds the banner, the title and the
+// results as the window shows them.
+TEST(VibcalcReport, BothCalculatorsPrintTheirPageToPdf) {
+    const struct {
+        const char* command;
+        std::vector<std::string> expected;
+    } cases[] = {{"random",
+                  {"RANDOM VIBRATION CALCULATOR", "ORVANTIS", "RANDOM VIBRATION TEST #",
+                   "Gref = 8 G-RMS", "Vref = 7.76 IPS-PK", "Dref = 64.9 MILS"}},
+                 {"shock",
+                  {"DIGITAL SHOCK CONTROLLER", "ORVANTIS", "RESPONSE PLOT FOR SHOCK TEST #",
+                   "Gref = 15 G-PK", "Vref = 19.67 IPS-PK", "Dref = 249.3 MILS"}}};
+    for (const auto& c : cases) {
+        const std::string pdf = TempPath(std::string(c.command) + "-report.pdf");
+        const Result r = Vibcalc({c.command, "--report", pdf});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NO_THROW(nlohmann::json::parse(r.out));
+        std::ifstream in(pdf, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(bytes.rfind("%PDF", 0), 0u) << c.command;
+        EXPECT_GT(bytes.size(), 2000u);
+        const std::string text = PdfText(pdf);
+        std::filesystem::remove(pdf);
+        if (text.empty()) continue;  // no pdftotext on this machine
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1) << "one page";
+        for (const auto& e : c.expected)
+            EXPECT_NE(text.find(e), std::string::npos) << c.command << ": " << e;
+    }
+    const Result bad = Vibcalc({"random", "--report", "/nonexistent-folder/r.pdf"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
 }
 
 }  // namespace
