@@ -10,8 +10,8 @@
 #include <QTableWidget>
 #include <filesystem>
 
+#include "morvane_fixture.h"
 #include "random/app/profile_editor.h"
-#include "random/app/program.h"
 #include "random/checks.h"
 #include "random/spectrum.h"
 #include "tests/support/memory_file_system.h"
@@ -20,23 +20,8 @@
 namespace vib::random::app {
 namespace {
 
-int argc = 1;
-char arg0[] = "gui_tests";
-char* argv[] = {arg0, nullptr};
-
-class MorvaneEditorTest : public ::testing::Test {
+class MorvaneEditorTest : public MorvaneFixture {
   protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
-    void SetUp() override { program.Start(); }
-    MorvaneWindow& w() { return program.Window(); }
-    RandomState& s() { return program.State(); }
-    void Trigger(const char* name) {
-        QAction* a = w().findChild<QAction*>(name);
-        ASSERT_NE(a, nullptr) << name;
-        a->trigger();
-    }
     QTableWidget* Grid() { return w().Editor()->findChild<QTableWidget*>("Grid1"); }
     QString Cell(int r, int c) { return Grid()->item(r, c)->text(); }
     void Press(const char* button) { w().Editor()->findChild<QPushButton*>(button)->click(); }
@@ -51,10 +36,6 @@ class MorvaneEditorTest : public ::testing::Test {
         for (const auto& b : t.box.shown) texts.push_back(b.text);
         return texts;
     }
-
-    testing::TestServices t;
-    vib::testing::MemoryFileSystem files;
-    MorvaneProgram program{t.services, &files};
 };
 
 TEST_F(MorvaneEditorTest, LoadsTheModelIntoTheGrid) {
@@ -300,8 +281,9 @@ namespace {
 
 // Every file of the seed corpus through the window's Open command: damaged files show
 // the error box once and change nothing, good files open without a box.
-TEST(MorvaneCorpus, DamagedFilesShowTheBoxAndChangeNothing) {
-    if (!QApplication::instance()) new QApplication(argc, argv);
+using MorvaneCorpus = MorvaneFixture;
+
+TEST_F(MorvaneCorpus, DamagedFilesShowTheBoxAndChangeNothing) {
     const std::filesystem::path folder = std::filesystem::path(VIB_TEST_DATA) / "corpus" / "random";
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -310,25 +292,25 @@ TEST(MorvaneCorpus, DamagedFilesShowTheBoxAndChangeNothing) {
         const bool good = name.rfind("ok-", 0) == 0;
         if (!bad && !good) continue;
         ++files;
-        testing::TestServices t;
-        MorvaneProgram program{t.services};
-        program.Start();
-        const RandomState before = program.State();
-        t.files.answers = {entry.path().string()};
-        program.Window().findChild<QAction*>("mnuFileOpenProfile")->trigger();
+        testing::TestServices u;
+        MorvaneProgram other{u.services};
+        other.Start();
+        const RandomState before = other.State();
+        u.files.answers = {entry.path().string()};
+        other.Window().findChild<QAction*>("mnuFileOpenProfile")->trigger();
         if (bad) {
-            ASSERT_EQ(t.box.shown.size(), 1u) << name;
-            EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::RetryCancel) << name;
-            EXPECT_EQ(t.box.shown[0].title.rfind("Error # ", 0), 0u) << name;
-            EXPECT_EQ(program.State().Params, before.Params) << name;
-            EXPECT_EQ(program.State().Freq, before.Freq) << name;
-            EXPECT_EQ(program.State().Gref, before.Gref) << name;
+            ASSERT_EQ(u.box.shown.size(), 1u) << name;
+            EXPECT_EQ(u.box.shown[0].buttons, BoxButtons::RetryCancel) << name;
+            EXPECT_EQ(u.box.shown[0].title.rfind("Error # ", 0), 0u) << name;
+            EXPECT_EQ(other.State().Params, before.Params) << name;
+            EXPECT_EQ(other.State().Freq, before.Freq) << name;
+            EXPECT_EQ(other.State().Gref, before.Gref) << name;
         } else {
-            EXPECT_TRUE(t.box.shown.empty()) << name;
-            EXPECT_EQ(program.State().ProfileName, entry.path().string());
+            EXPECT_TRUE(u.box.shown.empty()) << name;
+            EXPECT_EQ(other.State().ProfileName, entry.path().string());
         }
         for (const char* label : {"lblDref", "lblVref", "lblAref"}) {
-            const QString text = program.Window().Label(label)->text();
+            const QString text = other.Window().Label(label)->text();
             EXPECT_FALSE(text.contains("NaN") || text.contains("Inf")) << name;
         }
     }

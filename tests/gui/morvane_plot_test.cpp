@@ -7,43 +7,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "random/app/program.h"
+#include "morvane_fixture.h"
 #include "random/plot.h"
-#include "tests/support/scripted_services.h"
 
 namespace vib::random::app {
 namespace {
 
-int argc = 1;
-char arg0[] = "gui_tests";
-char* argv[] = {arg0, nullptr};
-
-class MorvanePlotTest : public ::testing::Test {
+class MorvanePlotTest : public MorvaneFixture {
   protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
-    void SetUp() override { program.Start(); }
-    MorvaneWindow& w() { return program.Window(); }
-    RandomState& s() { return program.State(); }
-    void Trigger(const char* name) {
-        QAction* a = w().findChild<QAction*>(name);
-        ASSERT_NE(a, nullptr) << name;
-        a->trigger();
-    }
-    void Key(char c) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
-        QApplication::sendEvent(&w(), &press);
-    }
-    void Click(double xTwips, double yTwips) {
-        const QPointF at(xTwips / 15.0, yTwips / 15.0);
-        QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(&w().Plot(), &press);
-    }
-    std::string Text(const char* label) {
-        return w().findChild<QLabel*>(label)->text().toStdString();
-    }
     int Pixels(QColor color) {
         const QImage& image = w().Plot().Picture().Image();
         int n = 0;
@@ -53,9 +24,6 @@ class MorvanePlotTest : public ::testing::Test {
     }
     double PlotW() { return w().Plot().Picture().ScaleWidth(); }
     double PlotH() { return w().Plot().Picture().ScaleHeight(); }
-
-    testing::TestServices t;
-    MorvaneProgram program{t.services};
 };
 
 TEST_F(MorvanePlotTest, StartUpDrawsGridTraceAndAbortLines) {

@@ -7,44 +7,12 @@
 #include <QLabel>
 
 #include "menu_walk.h"
-#include "random/app/program.h"
-#include "tests/support/scripted_services.h"
+#include "morvane_fixture.h"
 
 namespace vib::random::app {
 namespace {
 
-int argc = 1;
-char arg0[] = "gui_tests";
-char* argv[] = {arg0, nullptr};
-
-class MorvaneTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
-    void SetUp() override {
-        t.printer.orientation = kLandscape;
-        t.printer.fontSize = 12;
-        program.Start();
-    }
-    MorvaneWindow& w() { return program.Window(); }
-    RandomState& s() { return program.State(); }
-    void Trigger(const char* name) {
-        QAction* a = w().findChild<QAction*>(name);
-        ASSERT_NE(a, nullptr) << name;
-        a->trigger();
-    }
-    void Key(char c) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
-        QApplication::sendEvent(&w(), &press);
-    }
-    std::string Text(const char* label) {
-        return w().findChild<QLabel*>(label)->text().toStdString();
-    }
-
-    testing::TestServices t;
-    MorvaneProgram program{t.services};
-};
+using MorvaneTest = MorvaneFixture;
 
 TEST_F(MorvaneTest, MenuTreeAsWrittenAfterStartUp) {
     const std::vector<std::string> expected = {
@@ -266,16 +234,6 @@ TEST_F(MorvaneTest, CursorReadoutShowsAndAStaleOneHidesAtTheNextRedraw) {
     t.clock.seconds += 1.0;
     Trigger("mnuViewRefresh");
     EXPECT_TRUE(cursor->isHidden());
-}
-
-TEST_F(MorvaneTest, LaterCommandsExistAndDoNothingYet) {
-    const RandomState before = s();
-    for (const char* name : {"mnuFileNew", "mnuFileOpenProfile", "mnuFileSaveProfile",
-                             "mnuProfileModify", "mnuFilePrint"})
-        Trigger(name);
-    EXPECT_EQ(s().Params, before.Params);
-    EXPECT_TRUE(t.box.shown.empty());
-    EXPECT_TRUE(t.input.asked.empty());
 }
 
 }  // namespace
