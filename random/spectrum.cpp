@@ -82,8 +82,8 @@ void ComputeSpectrum(RandomState& s) {
     }
 
     const bool metric = s.Param(prm::UnitsIndex) == 1.0f;
-    auto& spec = s.Spectrum;
-    spec[0] = kSpectrumFloor;
+    auto& lines = s.Spectrum;
+    lines[0] = kSpectrumFloor;
     for (int i = 1; i <= last; ++i) {
         float value = kSpectrumFloor;
         if (owner[i] >= 0) {
@@ -97,7 +97,7 @@ void ComputeSpectrum(RandomState& s) {
             s.LineAbortDb[i] = seg.abortDb;
         }
         if (metric) value = StoreSingle(value * kMetricFactor);
-        spec[i] = value;
+        lines[i] = value;
     }
 
     // First line at or above the lowest breakpoint, kept within the 16-bit range.
