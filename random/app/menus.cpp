@@ -1,5 +1,7 @@
 #include "menus.h"
 
+#include "shell/shell_menus.h"
+
 namespace vib::random::app {
 
 using shell::Item;
@@ -12,22 +14,13 @@ std::vector<shell::MenuItem> MorvaneMenuTree() {
         Submenu("mnuFile", "&File",
                 {Item("mnuFileNew", "&New Profile"), Item("mnuFileOpenProfile", "&Open Profile"),
                  Item("mnuFileSaveProfile", "&Save Profile"), Separator(),
-                 Item("mnuFilePrinterSetup", "Printer Setup"),
-                 Submenu("mnuFileColor", "Print Color",
-                         {Item("mnuFileColorsColors", "Colors", Mark::Off),
-                          Item("mnuFileColorsMono", "Monochrome", Mark::On)}),
+                 Item("mnuFilePrinterSetup", "Printer Setup"), shell::PrintColorMenu(),
                  Item("mnuFilePrint", "&Print Report"), Separator(), Item("mnuExit", "E&xit")}),
-        Submenu("mnuSystem", "&System",
-                {Submenu("mnuSystemUnits", "&Units",
-                         {Item("mnuSystemUnitsEnglish", "&English", Mark::Off),
-                          Item("mnuSystemUnitsMetric", "&Metric", Mark::Off),
-                          Item("mnuSystemUnitsHybrid", "&Hybrid ( MM And G )", Mark::Off)}),
-                 Submenu("mnuSystemSeps", "Numeric Separators",
-                         {Item("mnuSystemSepsEnglish", "English ( 1,000.00 )", Mark::Off),
-                          Item("mnuSystemSepsReversed", "Reversed ( 1.000,00 )", Mark::Off)}),
-                 Separator(), Item("mnuSystemMaxD", "Max. &Displacement"),
-                 Item("mnuSystemMaxV", "Max. &Velocity"),
-                 Item("mnuSystemMaxA", "Max. &Acceleration"), Separator()}),
+        Submenu(
+            "mnuSystem", "&System",
+            {shell::UnitsMenu(), shell::SeparatorsMenu(), Separator(),
+             Item("mnuSystemMaxD", "Max. &Displacement"), Item("mnuSystemMaxV", "Max. &Velocity"),
+             Item("mnuSystemMaxA", "Max. &Acceleration"), Separator()}),
         Submenu("mnuProfile", "&Profile Setup",
                 {Submenu("mnuProfileFreq", "&Frequency Range",
                          {Item("mnuProfileFreq250", ".5-250 Hz.", Mark::Off, false),
@@ -50,12 +43,8 @@ std::vector<shell::MenuItem> MorvaneMenuTree() {
             "mnuView", "&View",
             {Item("mnuViewResponse", "Test Spectrum", Mark::On),
              Item("mnuViewAbort", "&Abort Limits", Mark::On), Separator(),
-             Item("mnuViewRefresh", "Refresh Screen       X"),
-             Submenu("mnuViewPlotColor", "Plot Background",
-                     {Item("mnuViewPlotColorBlack", "Black", Mark::Off),
-                      Item("mnuViewPlotColorWhite", "White", Mark::Off)}),
-             Submenu("mnuViewXaxis", "&X-Axis Scale",
-                     {Item("mnuViewXaxisIn", "Zoom In"), Item("mnuViewXaxisOut", "Zoom Out")}),
+             Item("mnuViewRefresh", "Refresh Screen       X"), shell::PlotBackgroundMenu(),
+             shell::XAxisMenu(),
              Submenu("mnuViewYaxis", "&Y-Axis Scale",
                      {Submenu("mnuViewYaxisMax", "Upper Limit",
                               {Item("mnuViewYmax100", "100"), Item("mnuViewYmax10", "10"),
@@ -66,13 +55,8 @@ std::vector<shell::MenuItem> MorvaneMenuTree() {
                                Item("mnuViewYmin1x10000", "0.0001"),
                                Item("mnuViewYmin1x100000", "0.00001"),
                                Item("mnuViewYmin1x1000000", "0.000001")})})}),
-        Submenu("mnuTools", "Tools",
-                {Item("mnuCut", "&Copy Plot to Clipboard"),
-                 Item("mnuToolsCopyClipboard", "Copy Data to Clipboard", Mark::None, false)}),
-        Submenu("mnuHelp", "&Help",
-                {Item("mnuHelpAboutSoftware", "About"), Item("mnuHelpKeyboard", "&Keyboard"),
-                 Item("mnuHelpNew", "What's New?"), Item("mnuHelpHelp", "Help File"),
-                 Item("mnuHelpFormulas", "Vibration Formulas")}),
+        shell::ToolsMenu("mnuToolsCopyClipboard"),
+        shell::HelpMenu("About"),
     };
 }
 

@@ -1,5 +1,7 @@
 #include "menus.h"
 
+#include "shell/shell_menus.h"
+
 namespace vib::shock::app {
 
 using shell::Item;
@@ -17,20 +19,11 @@ std::vector<shell::MenuItem> TessaltMenuTree() {
         Submenu("mnuFile", "&File",
                 {Item("mnuFileOpenProfile", "&Open Profile"),
                  Item("mnuFileSaveProfile", "&Save Profile"), Separator(),
-                 Item("mnuFilePrinterSetup", "Printer Setup"),
-                 Submenu("mnuFileColor", "Print Color",
-                         {Item("mnuFileColorsColors", "Colors", Mark::Off),
-                          Item("mnuFileColorsMono", "Monochrome", Mark::On)}),
+                 Item("mnuFilePrinterSetup", "Printer Setup"), shell::PrintColorMenu(),
                  Item("mnuFilePrint", "&Print Report"), Separator(), Item("mnuExit", "E&xit")}),
         Submenu(
             "mnuSystem", "&System",
-            {Submenu("mnuSystemUnits", "&Units",
-                     {Item("mnuSystemUnitsEnglish", "&English", Mark::Off),
-                      Item("mnuSystemUnitsMetric", "&Metric", Mark::Off),
-                      Item("mnuSystemUnitsHybrid", "&Hybrid ( MM And G )", Mark::Off)}),
-             Submenu("mnuSystemSeps", "Numeric Separators",
-                     {Item("mnuSystemSepsEnglish", "English ( 1,000.00 )", Mark::Off),
-                      Item("mnuSystemSepsReversed", "Reversed ( 1.000,00 )", Mark::Off)}),
+            {shell::UnitsMenu(), shell::SeparatorsMenu(),
              Item("mnuSystemManualSteps", "Manual Mode Steps"), Separator(),
              Item("mnuSystemMaxD", "Max. &Displacement"), Item("mnuSystemMaxV", "Max. &Velocity"),
              Item("mnuSystemMaxA", "Max. &Acceleration"), Separator()}),
@@ -69,21 +62,12 @@ std::vector<shell::MenuItem> TessaltMenuTree() {
              Item("mnuViewVel", "&Velocity", Mark::On),
              Item("mnuViewDisp", "&Displacement", Mark::On),
              Item("mnuViewAbort", "&Abort Limits", Mark::Off), Separator(),
-             Item("mnuViewRefresh", "&Refresh Screen       X"),
-             Submenu("mnuViewPlotColor", "Plot Background",
-                     {Item("mnuViewPlotColorBlack", "Black", Mark::Off),
-                      Item("mnuViewPlotColorWhite", "White", Mark::Off)}),
-             Submenu("mnuViewXaxis", "&X-Axis Scale",
-                     {Item("mnuViewXaxisIn", "Zoom In"), Item("mnuViewXaxisOut", "Zoom Out")}),
+             Item("mnuViewRefresh", "&Refresh Screen       X"), shell::PlotBackgroundMenu(),
+             shell::XAxisMenu(),
              Submenu("mnuViewYaxis", "&Y-Axis Scale",
                      {Item("mnuViewYaxisIn", "Zoom In"), Item("mnuViewYaxisOut", "Zoom Out")})}),
-        Submenu("mnuTools", "Tools",
-                {Item("mnuCut", "&Copy Plot to Clipboard"),
-                 Item("mnuToolsCopyData", "Copy Data to Clipboard", Mark::None, false)}),
-        Submenu("mnuHelp", "&Help",
-                {Item("mnuHelpAboutSoftware", "&About Software"),
-                 Item("mnuHelpKeyboard", "&Keyboard"), Item("mnuHelpNew", "What's New?"),
-                 Item("mnuHelpHelp", "Help File"), Item("mnuHelpFormulas", "Vibration Formulas")}),
+        shell::ToolsMenu("mnuToolsCopyData"),
+        shell::HelpMenu("&About Software"),
     };
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// The submenus both calculators carry alike; each program's tree places them.
+
+#include "menu_tree.h"
+
+namespace vib::shell {
+
+MenuItem PrintColorMenu();
+MenuItem UnitsMenu();
+MenuItem SeparatorsMenu();
+MenuItem PlotBackgroundMenu();
+MenuItem XAxisMenu();
+// Tools: the plot copy, and the data copy that is not available (named per program).
+MenuItem ToolsMenu(const char* copyDataName);
+// Help; the programs differ only in the first item's caption.
+MenuItem HelpMenu(const char* aboutCaption);
+
+}  // namespace vib::shell
