@@ -91,11 +91,18 @@ bool ShellWindow::RunWithRetry(const std::function<FileError()>& step) {
     for (;;) {
         const FileError error = step();
         if (!error) return true;
-        const BoxAnswer answer =
-            services_.box.Show(error.description, BoxButtons::RetryCancel, BoxIcon::Exclamation,
-                               ErrorBoxTitle(error.number));
-        if (answer != BoxAnswer::Retry) return false;
+        if (!AskRetry(error)) return false;
     }
+}
+
+bool ShellWindow::AskRetry(const FileError& error) {
+    return services_.box.Show(error.description, BoxButtons::RetryCancel, BoxIcon::Exclamation,
+                              ErrorBoxTitle(error.number)) == BoxAnswer::Retry;
+}
+
+std::string ShellWindow::Caption(const std::string& name) const {
+    const QLabel* label = Label(name);
+    return label ? label->text().toStdString() : std::string();
 }
 
 void ShellWindow::BuildMenus(const std::vector<MenuItem>& tree) {

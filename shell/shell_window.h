@@ -65,6 +65,10 @@ class ShellWindow : public QMainWindow {
 
     // Runs `step` until it succeeds or the user cancels the error box; true on success.
     bool RunWithRetry(const std::function<FileError()>& step);
+    // The error box for a step that has already failed; true when the user chose Retry.
+    bool AskRetry(const FileError& error);
+    // The caption of a label by name; empty when there is no such label.
+    std::string Caption(const std::string& name) const;
 
     // Runs a handler unless another is still running; false when it was refused.
     bool Guarded(const std::function<void()>& handler);

@@ -1,18 +1,12 @@
 // Print Report: the page of the report module, fed with the window's label captions and
 // the View menu as it stands, answered by the shell's error box.
-#include <QLabel>
-#include <utility>
-
 #include "shock/report.h"
 #include "tessalt_window.h"
 
 namespace vib::shock::app {
 
 void TessaltWindow::PrintReport() {
-    auto caption = [this](const std::string& name) {
-        const QLabel* label = Label(name);
-        return label ? label->text().toStdString() : std::string();
-    };
+    auto caption = [this](const std::string& name) { return Caption(name); };
     ReportCaptions c;
     c.time = caption("lblTime");
     c.date = caption("lblDate");
@@ -27,12 +21,8 @@ void TessaltWindow::PrintReport() {
     c.decimal = Svc().locale.decimal;
     ShockState printed = state_;
     printed.View = ViewFromMenu();
-    // The shell's box answers for the failed printer call: it returns true on Retry,
-    // when the repeated "step" (already done by the report) succeeds.
-    shock::PrintReport(printed, c, Svc().printer, [this](const FileError& error) {
-        bool shown = false;
-        return RunWithRetry([&] { return std::exchange(shown, true) ? FileError{} : error; });
-    });
+    shock::PrintReport(printed, c, Svc().printer,
+                       [this](const FileError& error) { return AskRetry(error); });
 }
 
 }  // namespace vib::shock::app
