@@ -1,7 +1,6 @@
 #include "random_plot.h"
 
 #include <QImage>
-#include <sstream>
 
 #include "image_canvas.h"
 #include "random/plot.h"
@@ -15,20 +14,11 @@ constexpr double kPlotLeft = 0.12, kPlotRight = 0.98, kPlotTop = 0.043, kPlotBot
 constexpr Rgb kFace{240, 240, 240};
 constexpr Rgb kInk{0, 0, 0};
 
-// The frequency row names the frequencies under their grid lines; here each number is
-// placed at its own line instead of by blanks, so it lines up at any size.
+// The frequency row, each number under its own grid line.
 void DrawFrequencyRow(QImage& image, const random::RandomState& s, const QRectF& plot) {
-    const auto caption = random::FrequencyRowCaption(s.Param(random::prm::XAxisSetting));
-    if (!caption) return;
-    std::istringstream words(*caption);
-    std::string word;
-    while (words >> word) {
-        std::string number = word;
-        const auto hz = number.find("Hz.");
-        if (hz != std::string::npos) number.resize(hz);
-        const double f = std::stod(number);
-        const double x = plot.left() + random::FreqToX(s.Layout, plot.width(), f);
-        DrawLabel(image, QPointF(x, plot.bottom() + 4), word, kInk, 9, true);
+    for (const auto& label : random::FrequencyRowLabels(s.Param(random::prm::XAxisSetting))) {
+        const double x = plot.left() + random::FreqToX(s.Layout, plot.width(), label.freq);
+        DrawLabel(image, QPointF(x, plot.bottom() + 4), label.text, kInk, 9, true);
     }
 }
 

@@ -193,6 +193,20 @@ std::optional<std::string> FrequencyRowCaption(float xAxisSetting) {
     return std::nullopt;
 }
 
+std::vector<FrequencyLabel> FrequencyRowLabels(float xAxisSetting) {
+    std::vector<FrequencyLabel> labels;
+    const auto caption = FrequencyRowCaption(xAxisSetting);
+    if (!caption) return labels;
+    std::size_t pos = 0;
+    while ((pos = caption->find_first_not_of(' ', pos)) != std::string::npos) {
+        const std::size_t end = std::min(caption->find(' ', pos), caption->size());
+        const std::string word = caption->substr(pos, end - pos);
+        labels.push_back({word, LeadingNumber(word)});
+        pos = end;
+    }
+    return labels;
+}
+
 std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal) {
     const float units = s.Param(prm::UnitsIndex);
     ResultTexts t;

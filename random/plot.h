@@ -61,6 +61,14 @@ std::vector<PlacedText> AxisCaptions(RandomState& s);
 // The frequency row under the plot for an axis setting of 1..4; nothing for others.
 std::optional<std::string> FrequencyRowCaption(float xAxisSetting);
 
+// The numbers of that row, each with the frequency it names ("2000Hz." names 2000), so
+// they can be placed under their own grid lines instead of by blanks.
+struct FrequencyLabel {
+    std::string text;
+    double freq;
+};
+std::vector<FrequencyLabel> FrequencyRowLabels(float xAxisSetting);
+
 struct ResultTexts {
     std::string dref, vref, aref, profile, unitText;
 };

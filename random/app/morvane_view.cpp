@@ -1,6 +1,8 @@
 // Morvane's redraw, the texts around the plot, the cursor readout and the zoom steps.
 // The geometry and texts come from the plot module; this file only puts them on screen.
+#include <QFontMetricsF>
 #include <QLabel>
+#include <algorithm>
 
 #include "morvane_window.h"
 #include "random/plot.h"
@@ -57,7 +59,8 @@ void MorvaneWindow::DrawAxisText() {
 
 void MorvaneWindow::DrawDecadeLabels() {
     shell::TwipsPicture& form = Surface().Picture();
-    // The window's own picture holds nothing else, so it is simply renewed at its new size.
+    // The window's own picture holds only the texts around the plot, all drawn here, so
+    // it is simply renewed at a new size.
     if (form.Image().deviceIndependentSize() != QSizeF(Surface().size())) form.Clear();
     const double fw = form.ScaleWidth();
     const double fh = form.ScaleHeight();
@@ -72,7 +75,33 @@ void MorvaneWindow::DrawDecadeLabels() {
     form.SetFontSize(9);
     for (const auto& t : AxisCaptions(state_))
         canvas.Text(t.xFraction * fw, t.yFraction * fh - lineHeight, t.text, t.color);
+    DrawFrequencyRow();
     Surface().update();
+}
+
+void MorvaneWindow::DrawFrequencyRow() {
+    // Label14 keeps the row's caption, but its blanks line the numbers up with the grid
+    // only in one font at one width; drawn here, each number sits under its own line.
+    QLabel* row = Label("Label14");
+    if (!row) return;
+    row->setVisible(false);
+    shell::TwipsPicture& form = Surface().Picture();
+    const double tpp = form.TwipsPerPixel();
+    const double formWidth = Surface().width() * tpp;
+    const QRect area = row->geometry();
+    const QRect plot = Plot().geometry();
+    form.FillBox(0, area.top() * tpp, formWidth, (area.bottom() + 1) * tpp, form.BackColor());
+    const QFont font = row->font();
+    form.SetFontSize(font.pointSizeF());
+    form.SetForeColor(Rgb{0, 0, 0});
+    const QFontMetricsF metrics(font);
+    for (const auto& label : FrequencyRowLabels(state_.Param(prm::XAxisSetting))) {
+        const double width = metrics.horizontalAdvance(QString::fromStdString(label.text)) * tpp;
+        const double x = plot.left() * tpp + FreqToX(state_.Layout, plot.width() * tpp, label.freq);
+        form.CurrentX = std::clamp(x - width / 2, 0.0, std::max(0.0, formWidth - width));
+        form.CurrentY = area.top() * tpp;
+        form.Print(label.text);
+    }
 }
 
 void MorvaneWindow::ShowResultLabels() {

@@ -32,6 +32,8 @@ class MorvaneWindow : public shell::ShellWindow {
     void DrawAxisText();
     // The labels beside the plot, printed on the window itself.
     void DrawDecadeLabels();
+    // The frequency numbers under the plot, each under its grid line (part of the above).
+    void DrawFrequencyRow();
     void ShowResultLabels();
     // Frequency and ASD under the last click in the plot.
     void ShowCursorReadout();

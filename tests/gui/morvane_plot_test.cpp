@@ -33,6 +33,16 @@ TEST_F(MorvanePlotTest, StartUpDrawsGridTraceAndAbortLines) {
     EXPECT_GT(Pixels(Qt::white), 100);             // the spectrum
     EXPECT_GT(Pixels(QColor(255, 255, 0)), 100);   // abort lines: the item starts checked
     EXPECT_EQ(Text("Label14"), *FrequencyRowCaption(3));
+    // The row's numbers are printed under their own grid lines: ink below 100 Hz.
+    const QLabel* row = w().findChild<QLabel*>("Label14");
+    const QRect plot = w().Plot().geometry();
+    const int x100 = plot.left() + int(FreqToX(s().Layout, PlotW(), 100) / 15.0);
+    const QImage& surface = w().Surface().Picture().Image();
+    int under = 0;
+    for (int y = row->geometry().top(); y <= row->geometry().bottom(); ++y)
+        for (int x = x100 - 12; x <= x100 + 12; ++x)
+            under += surface.pixelColor(x, y) == QColor(Qt::black);
+    EXPECT_GT(under, 5);
     // The decade labels are printed on the window, left of the plot.
     const QImage& form = w().Surface().Picture().Image();
     int ink = 0;

@@ -245,3 +245,23 @@ TEST(CursorReadout, TextsAndExpiry) {
 
 }  // namespace
 }  // namespace vib::random
+
+namespace vib::random {
+namespace {
+
+TEST(PlotLabels, FrequencyRowNumbersAndTheirFrequencies) {
+    std::vector<std::pair<std::string, double>> row;
+    for (const auto& l : FrequencyRowLabels(3)) row.emplace_back(l.text, l.freq);
+    EXPECT_EQ(row, (std::vector<std::pair<std::string, double>>{{"5", 5},
+                                                                {"10", 10},
+                                                                {"20", 20},
+                                                                {"100", 100},
+                                                                {"200", 200},
+                                                                {"1000", 1000},
+                                                                {"2000Hz.", 2000}}));
+    EXPECT_EQ(FrequencyRowLabels(1).back().text, "500Hz.");
+    EXPECT_TRUE(FrequencyRowLabels(9).empty());
+}
+
+}  // namespace
+}  // namespace vib::random
