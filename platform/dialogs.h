@@ -20,9 +20,11 @@ class MessageBox {
   public:
     virtual ~MessageBox() = default;
     // Modal; an empty title shows the program's name. Returns the button pressed
-    // (closing the box counts as No or Cancel, or Ok for an OK-only box).
+    // (closing the box counts as No or Cancel, or Ok for an OK-only box). `detail`, when
+    // not empty, says why (record and field of a refused file, the printer's own
+    // message) below the box's text, which stays as written.
     virtual BoxAnswer Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
-                           const std::string& title) = 0;
+                           const std::string& title, const std::string& detail = {}) = 0;
 };
 
 class InputBox {

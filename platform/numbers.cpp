@@ -53,6 +53,17 @@ void UpperExponent(std::string& s) {
         if (c == 'e') c = 'E';
 }
 
+// An exponent's digits as from_chars can take them: leading zeros dropped first (so
+// "0000001" is 1), then any run still longer than six digits capped, as it over- or
+// underflows either way.
+std::string ExponentDigits(const std::string& digits) {
+    const auto first = digits.find_first_not_of('0');
+    if (first == std::string::npos) return "0";
+    std::string significant = digits.substr(first);
+    if (significant.size() > 6) significant = "999999";
+    return significant;
+}
+
 // Scans "[sign]digits[.digits][E[sign]digits]" from s at pos. With `strict`, a dangling
 // exponent marker is not a number; without it, the exponent part is dropped instead.
 // Returns the canonical text, empty when no mantissa digit was found.
@@ -79,9 +90,7 @@ std::string ScanDecimal(std::string_view s, std::size_t& pos, bool strict, bool&
         std::string expDigits;
         while (p < s.size() && IsDigit(s[p])) expDigits.push_back(s[p++]);
         if (!expDigits.empty()) {
-            // Long runs of exponent digits would only overflow from_chars' own limits.
-            if (expDigits.size() > 6) expDigits = "999999";
-            out += exp + expDigits;
+            out += exp + ExponentDigits(expDigits);
             pos = p;
         } else if (strict) {
             bad = true;
@@ -227,12 +236,21 @@ std::optional<double> ParseLocaleNumber(std::string_view text, NumberLocale loca
         std::string expDigits;
         while (pos < text.size() && IsDigit(text[pos])) expDigits.push_back(text[pos++]);
         if (expDigits.empty()) return std::nullopt;
-        if (expDigits.size() > 6) expDigits = "999999";
-        canonical += exp + expDigits;
+        canonical += exp + ExponentDigits(expDigits);
     }
     if (pos != text.size()) return std::nullopt;
     const double v = CanonicalToDouble(canonical);
     if (!std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+bool FitsSingle(double v) {
+    return std::isfinite(StoreSingle(v));
+}
+
+std::optional<double> ParseStorableNumber(std::string_view text, NumberLocale locale) {
+    const auto v = ParseLocaleNumber(text, locale);
+    if (v && !FitsSingle(*v)) return std::nullopt;
     return v;
 }
 

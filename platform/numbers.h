@@ -62,6 +62,14 @@ inline constexpr NumberLocale kDecimalCommaLocale{',', '.'};
 // double range give no value.
 std::optional<double> ParseLocaleNumber(std::string_view text, NumberLocale locale);
 
+// An input-box answer that is to be stored: ParseLocaleNumber, but a number that would
+// not be finite once stored in single precision (1E39) is refused like a non-number, so
+// no limit or setting ever holds infinity.
+std::optional<double> ParseStorableNumber(std::string_view text, NumberLocale locale);
+
+// True when the value survives the single-precision store as a finite number.
+bool FitsSingle(double v);
+
 // A single-precision value as the shortest text that reads back to the same float, "."
 // as decimal point and an upper-case exponent: what files and the batch tool write.
 std::string FloatToText(float v);

@@ -24,10 +24,21 @@ void ShellWindow::SwitchUnits(int target) {
     float& units = Param(kUnitsIndex);
     if (units == static_cast<float>(target)) return;
     const UnitFactors factors = FactorsBetween(UnitCode(units), target);
-    Param(slots_.maxA) = Convert(Param(slots_.maxA), factors.acceleration);
-    Param(slots_.maxV) = Convert(Param(slots_.maxV), factors.velocity);
-    Param(slots_.maxD) = Convert(Param(slots_.maxD), factors.displacement);
-    ConvertUnitValues(factors);
+    std::vector<UnitBound> values{{&Param(slots_.maxA), factors.acceleration},
+                                  {&Param(slots_.maxV), factors.velocity},
+                                  {&Param(slots_.maxD), factors.displacement}};
+    AddUnitValues(factors, values);
+    if (!ConvertAll(values)) {
+        // A value that would be infinite could never be saved or compared again: the
+        // switch is refused whole and the marks show the system still in force.
+        for (int u = 0; u < 3; ++u) SetChecked(kUnitItems[u], float(u) == units);
+        const FileError overflow =
+            FileError::Make(err::kOverflow,
+                            "a value converted to the new units would be too large for a "
+                            "single-precision number; nothing was changed");
+        RunWithRetry([&] { return ConvertAll(values) ? FileError{} : overflow; });
+        return;
+    }
     units = static_cast<float>(target);
     RefreshAfterUnitChange();
 }
@@ -56,7 +67,7 @@ void ShellWindow::AskLimit(const LimitTexts& texts, int slot) {
     const std::string answer =
         services_.input.Ask(texts.prompts[static_cast<std::size_t>(units)], texts.title,
                             FormatGeneral(limit, services_.locale.decimal));
-    const auto value = ParseLocaleNumber(answer, services_.locale);
+    const auto value = ParseStorableNumber(answer, services_.locale);
     if (value && *value > 1.0) limit = StoreSingle(*value);
 }
 

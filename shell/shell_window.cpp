@@ -97,7 +97,7 @@ bool ShellWindow::RunWithRetry(const std::function<FileError()>& step) {
 
 bool ShellWindow::AskRetry(const FileError& error) {
     return services_.box.Show(error.description, BoxButtons::RetryCancel, BoxIcon::Exclamation,
-                              ErrorBoxTitle(error.number)) == BoxAnswer::Retry;
+                              ErrorBoxTitle(error.number), error.detail) == BoxAnswer::Retry;
 }
 
 std::string ShellWindow::Caption(const std::string& name) const {

@@ -82,8 +82,9 @@ class ShellWindow : public QMainWindow {
     virtual float& Param(int index) = 0;
     virtual std::string& SubTitle(int which) = 0;  // 1 or 2
     virtual int& PrintColorMode() = 0;
-    // Converts the program's own unit-bound values (ASD levels, pulse amplitude).
-    virtual void ConvertUnitValues(const UnitFactors& factors) = 0;
+    // The program's own unit-bound values (ASD levels, pulse amplitude) with their
+    // factors, for the shell to convert together with the limits.
+    virtual void AddUnitValues(const UnitFactors& factors, std::vector<UnitBound>& values) = 0;
     virtual void RefreshAfterUnitChange() = 0;
     virtual void RedrawPlot() = 0;
     // Runs the zoom step of a case-sensitive key; false when the key is no zoom key.

@@ -25,6 +25,13 @@ float Convert(float value, const std::optional<double>& factor) {
     return factor ? StoreSingle(double(value) * *factor) : value;
 }
 
+bool ConvertAll(const std::vector<UnitBound>& values) {
+    for (const UnitBound& v : values)
+        if (v.factor && !FitsSingle(double(*v.value) * *v.factor)) return false;
+    for (const UnitBound& v : values) *v.value = Convert(*v.value, v.factor);
+    return true;
+}
+
 int UnitCode(float setting) {
     if (setting == 0.0f) return kEnglish;
     if (setting == 1.0f) return kMetric;

@@ -4,6 +4,7 @@
 // slightly; that drift is part of the behaviour users know.
 
 #include <optional>
+#include <vector>
 
 namespace vib::shell {
 
@@ -25,6 +26,16 @@ UnitFactors FactorsBetween(int from, int to);
 
 // value x factor in double precision, stored back as single; unchanged without factor.
 float Convert(float value, const std::optional<double>& factor);
+
+// A stored value that follows the unit system, with its factor for one switch.
+struct UnitBound {
+    float* value;
+    std::optional<double> factor;
+};
+
+// Converts all the values or none: when a product would not be finite in single
+// precision, nothing is changed and false is returned.
+bool ConvertAll(const std::vector<UnitBound>& values);
 
 // The unit code a stored setting stands for, or -1 when it is not exactly 0, 1 or 2.
 int UnitCode(float setting);

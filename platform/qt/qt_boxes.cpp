@@ -30,9 +30,10 @@ QMessageBox::Icon ToQt(BoxIcon icon) {
 }  // namespace
 
 BoxAnswer QtMessageBox::Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
-                             const std::string& title) {
+                             const std::string& title, const std::string& detail) {
     QMessageBox box(ToQt(icon), BoxTitle(title), QString::fromStdString(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
+    if (!detail.empty()) box.setDetailedText(QString::fromStdString(detail));
     switch (buttons) {
         case BoxButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

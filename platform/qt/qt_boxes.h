@@ -9,7 +9,7 @@ namespace vib {
 class QtMessageBox final : public MessageBox {
   public:
     BoxAnswer Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
-                   const std::string& title) override;
+                   const std::string& title, const std::string& detail = {}) override;
 };
 
 class QtInputBox final : public InputBox {

@@ -1,6 +1,7 @@
 #include "qt_printer.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -8,6 +9,7 @@
 #include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace vib {
 namespace {
@@ -44,6 +46,9 @@ FileError QtPrinter::ShowSetupDialog(const std::string& title) {
     QPrinter& printer = Device();
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromStdString(title));
+    // The dialog only stores the settings for the next report; nothing is printed here.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
     if (dialog.exec() == QDialog::Accepted) {
         orientation_ =
             printer.pageLayout().orientation() == QPageLayout::Landscape ? kLandscape : kPortrait;

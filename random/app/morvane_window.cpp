@@ -118,10 +118,10 @@ void MorvaneWindow::Recompute() {
     Redraw();
 }
 
-void MorvaneWindow::ConvertUnitValues(const shell::UnitFactors& factors) {
+void MorvaneWindow::AddUnitValues(const shell::UnitFactors& factors,
+                                  std::vector<shell::UnitBound>& values) {
     for (int i = 0; i < kUnitConvertedAsd; ++i)
-        state_.Asd[static_cast<std::size_t>(i)] =
-            shell::Convert(state_.Asd[static_cast<std::size_t>(i)], factors.asd);
+        values.push_back({&state_.Asd[static_cast<std::size_t>(i)], factors.asd});
 }
 
 void MorvaneWindow::RefreshAfterUnitChange() {

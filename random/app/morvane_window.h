@@ -73,7 +73,8 @@ class MorvaneWindow : public shell::ShellWindow {
         return which == 1 ? state_.SubTitle1 : state_.SubTitle2;
     }
     int& PrintColorMode() override { return printColorMode_; }
-    void ConvertUnitValues(const shell::UnitFactors& factors) override;
+    void AddUnitValues(const shell::UnitFactors& factors,
+                       std::vector<shell::UnitBound>& values) override;
     void RefreshAfterUnitChange() override;
     void RedrawPlot() override { Redraw(); }
     bool ZoomKey(char key) override;

@@ -118,9 +118,9 @@ void TessaltWindow::BindProgramCommands() {
     BindSetupCommands();
 }
 
-void TessaltWindow::ConvertUnitValues(const shell::UnitFactors& factors) {
-    float& amplitude = state_.P[param::kAmplitude];
-    amplitude = shell::Convert(amplitude, factors.acceleration);
+void TessaltWindow::AddUnitValues(const shell::UnitFactors& factors,
+                                  std::vector<shell::UnitBound>& values) {
+    values.push_back({&state_.P[param::kAmplitude], factors.acceleration});
 }
 
 }  // namespace vib::shock::app

@@ -40,7 +40,8 @@ class TessaltWindow : public shell::ShellWindow {
         return which == 1 ? state_.SubTitle1 : state_.SubTitle2;
     }
     int& PrintColorMode() override { return state_.PrintColorMode; }
-    void ConvertUnitValues(const shell::UnitFactors& factors) override;
+    void AddUnitValues(const shell::UnitFactors& factors,
+                       std::vector<shell::UnitBound>& values) override;
     void RefreshAfterUnitChange() override { Recompute(); }
     void RedrawPlot() override { Redraw(); }
     bool ZoomKey(char key) override;

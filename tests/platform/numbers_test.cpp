@@ -177,5 +177,39 @@ TEST(FieldNumber, StrictSyntax) {
     EXPECT_FALSE(ParseFieldNumber("-1e39"));
 }
 
+// Zeros in front of an exponent's digits do not count towards its length.
+TEST(Exponents, LeadingZerosAreReadInEveryReader) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {{"1E-0000001", 0.1},        {"1E+0000001", 10.0},
+                          {"2.5e0000000002", 250.0},  {"1E-0000000", 1.0},
+                          {"-3E+00000000001", -30.0}, {"1E000000038", 1e38}};
+    for (const Case& c : cases) {
+        EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
+        const auto field = ParseFieldNumber(c.text);
+        ASSERT_TRUE(field) << c.text;
+        EXPECT_EQ(*field, StoreSingle(c.value)) << c.text;
+        const auto answer = ParseLocaleNumber(c.text, kCLocale);
+        ASSERT_TRUE(answer) << c.text;
+        EXPECT_DOUBLE_EQ(*answer, c.value) << c.text;
+    }
+    // Exponents that are long after their zeros still over- or underflow.
+    EXPECT_TRUE(std::isinf(LeadingNumber("1E00001234567")));
+    EXPECT_EQ(LeadingNumber("1E-00001234567"), 0.0);
+}
+
+TEST(StorableNumber, RefusesWhatSinglePrecisionCannotHold) {
+    EXPECT_EQ(ParseStorableNumber("1.5", kCLocale), 1.5);
+    EXPECT_EQ(ParseStorableNumber("3.4E38", kCLocale), 3.4e38);
+    EXPECT_EQ(ParseStorableNumber("1E-50", kCLocale), 1e-50);  // stores as 0: still finite
+    EXPECT_FALSE(ParseStorableNumber("1E39", kCLocale));
+    EXPECT_FALSE(ParseStorableNumber("-1E39", kCLocale));
+    EXPECT_FALSE(ParseStorableNumber("abc", kCLocale));
+    EXPECT_TRUE(FitsSingle(3.4028235e38));
+    EXPECT_FALSE(FitsSingle(3.5e38));
+}
+
 }  // namespace
 }  // namespace vib

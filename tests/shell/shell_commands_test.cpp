@@ -66,13 +66,17 @@ class FakeProgram : public ShellWindow {
     int redraws = 0, unitRefreshes = 0, reports = 0, clicks = 0;
     std::string zoomKeys;
     std::optional<double> lastAsdFactor;
+    float own = 1;  // a unit-bound value of the program's own, converted like ASD levels
     std::function<void()> onRedraw;
 
   protected:
     float& Param(int index) override { return params[static_cast<std::size_t>(index)]; }
     std::string& SubTitle(int which) override { return which == 1 ? sub1 : sub2; }
     int& PrintColorMode() override { return printColor; }
-    void ConvertUnitValues(const UnitFactors& f) override { lastAsdFactor = f.asd; }
+    void AddUnitValues(const UnitFactors& f, std::vector<UnitBound>& values) override {
+        lastAsdFactor = f.asd;
+        values.push_back({&own, f.asd});
+    }
     void RefreshAfterUnitChange() override { ++unitRefreshes; }
     void RedrawPlot() override {
         ++redraws;
@@ -119,6 +123,40 @@ TEST_F(ShellCommands, UnitSwitchConvertsLimitsAndRefreshesOnce) {
     EXPECT_FLOAT_EQ(w.params[19], 99.9998f);
 }
 
+// A switch whose product would overflow single precision converts nothing, keeps the
+// marks of the system in force and says so with the Overflow error box.
+TEST_F(ShellCommands, UnitSwitchThatWouldOverflowChangesNothing) {
+    struct Case {
+        int limit;
+        float value;
+        const char* target;
+    };
+    for (const Case& c : {Case{17, 3e38f, "mnuSystemUnitsMetric"},    // MaxA x 9.807
+                          Case{19, 2e38f, "mnuSystemUnitsHybrid"},    // MaxV x 2.54
+                          Case{0, 1e37f, "mnuSystemUnitsMetric"}}) {  // own value x 96.16
+        t.box.shown.clear();
+        w.params[kUnitsIndex] = 0;
+        w.params[17] = 100;
+        w.params[19] = 100;
+        w.own = 1;
+        (c.limit ? w.params[static_cast<std::size_t>(c.limit)] : w.own) = c.value;
+        const auto before = w.params;
+        const float ownBefore = w.own;
+        const int refreshes = w.unitRefreshes;
+        w.Trigger(c.target);
+        EXPECT_EQ(w.params, before) << c.target;
+        EXPECT_EQ(w.own, ownBefore);
+        EXPECT_EQ(w.unitRefreshes, refreshes);
+        EXPECT_TRUE(w.Checked("mnuSystemUnitsEnglish"));
+        EXPECT_FALSE(w.Checked(c.target));
+        ASSERT_EQ(t.box.shown.size(), 1u);
+        EXPECT_EQ(t.box.shown[0].title, "Error #  6 Occured");
+        EXPECT_EQ(t.box.shown[0].text, "Overflow");
+        EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::RetryCancel);
+        EXPECT_FALSE(t.box.shown[0].detail.empty());
+    }
+}
+
 TEST_F(ShellCommands, SeparatorBoxOnlyForReversedAndEveryTime) {
     w.Trigger("mnuSystemSepsReversed");
     w.Trigger("mnuSystemSepsReversed");
@@ -137,10 +175,13 @@ TEST_F(ShellCommands, SeparatorBoxOnlyForReversedAndEveryTime) {
 }
 
 TEST_F(ShellCommands, LimitsTakeOnlyNumbersAboveOne) {
-    t.input.answers = {"1", "abc", std::nullopt, "", "1.5"};
-    for (int i = 0; i < 5; ++i) w.Trigger("mnuSystemMaxA");
+    // 1E39 would be stored as infinity: refused like text.
+    t.input.answers = {"1", "abc", std::nullopt, "", "1.5", "1E39", "1E+0000001"};
+    for (int i = 0; i < 6; ++i) w.Trigger("mnuSystemMaxA");
     EXPECT_FLOAT_EQ(w.params[17], 1.5f);
-    ASSERT_EQ(t.input.asked.size(), 5u);
+    w.Trigger("mnuSystemMaxD");
+    EXPECT_FLOAT_EQ(w.params[18], 10.0f);
+    ASSERT_EQ(t.input.asked.size(), 7u);
     EXPECT_EQ(t.input.asked[0].title, " Setup Maximum Acceleration Limit");
     EXPECT_EQ(t.input.asked[0].prompt,
               " Enter the maximum allowable system acceleration in G-peak");

@@ -113,7 +113,8 @@ class CountingBox : public MessageBox {
   public:
     std::vector<std::string> shown;
     std::function<void()> whileOpen;
-    BoxAnswer Show(const std::string& text, BoxButtons, BoxIcon, const std::string&) override {
+    BoxAnswer Show(const std::string& text, BoxButtons, BoxIcon, const std::string&,
+                   const std::string& = {}) override {
         shown.push_back(text);
         if (whileOpen) whileOpen();
         return BoxAnswer::Ok;

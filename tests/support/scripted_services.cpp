@@ -5,8 +5,8 @@
 namespace vib::testing {
 
 BoxAnswer ScriptedMessageBox::Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
-                                   const std::string& title) {
-    shown.push_back({text, buttons, icon, title});
+                                   const std::string& title, const std::string& detail) {
+    shown.push_back({text, buttons, icon, title, detail});
     if (whileOpen) whileOpen();
     if (!answers.empty()) {
         const BoxAnswer a = answers.front();

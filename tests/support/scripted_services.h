@@ -20,6 +20,7 @@ struct ShownBox {
     BoxButtons buttons;
     BoxIcon icon;
     std::string title;
+    std::string detail;
 };
 
 class ScriptedMessageBox final : public MessageBox {
@@ -31,7 +32,7 @@ class ScriptedMessageBox final : public MessageBox {
     std::function<void()> whileOpen;
 
     BoxAnswer Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
-                   const std::string& title) override;
+                   const std::string& title, const std::string& detail = {}) override;
 };
 
 struct AskedInput {
