@@ -61,6 +61,16 @@ inline std::vector<std::pair<std::string, std::string>> SplitFilterPairs(
     return pairs;
 }
 
+// A saved name without an extension gets `extension` ("prf"), so the file is listed by
+// the dialogs' own patterns when it is opened again. Empty names, cancels (patterns such
+// as "QTRFileR.*") and names with any extension stay as they are.
+inline std::string WithDefaultExtension(const std::string& name, const std::string& extension) {
+    const auto slash = name.find_last_of('/');
+    const std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
+    if (base.empty() || base.find('.') != std::string::npos) return name;
+    return name + "." + extension;
+}
+
 class FileDialog {
   public:
     virtual ~FileDialog() = default;

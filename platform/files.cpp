@@ -175,6 +175,11 @@ FileError LocalFileSystem::Write(const std::string& path, std::string_view bytes
     }
 
     auto failStep = [this](WriteStep step) { return fault_ ? fault_(step) : 0; };
+    // The folder exists, so a file that cannot be made in it (a special folder such as
+    // /proc) is an access error, not a missing file.
+    auto writeError = [&path](int e) {
+        return FileError::Make(e == ENOENT ? err::kPathFileAccess : ErrorNumberForErrno(e), path);
+    };
 
     std::string tmpl = target + ".XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());
@@ -183,13 +188,13 @@ FileError LocalFileSystem::Write(const std::string& path, std::string_view bytes
     const int fd = e ? -1 : ::mkstemp(name.data());
     if (fd < 0) {
         if (!e) e = errno;
-        return FileError::Make(ErrorNumberForErrno(e), path);
+        return writeError(e);
     }
     const std::string tmp(name.data());
     auto abandon = [&](int error) {
         ::close(fd);
         ::unlink(tmp.c_str());
-        return FileError::Make(ErrorNumberForErrno(error), path);
+        return writeError(error);
     };
 
     // The data goes out in two halves; a fault injected at the write step strikes in
@@ -204,13 +209,13 @@ FileError LocalFileSystem::Write(const std::string& path, std::string_view bytes
     if (::close(fd) != 0) {
         const int ce = errno;
         ::unlink(tmp.c_str());
-        return FileError::Make(ErrorNumberForErrno(ce), path);
+        return writeError(ce);
     }
     e = failStep(WriteStep::Rename);
     if (e || ::rename(tmp.c_str(), target.c_str()) != 0) {
         if (!e) e = errno;
         ::unlink(tmp.c_str());
-        return FileError::Make(ErrorNumberForErrno(e), path);
+        return writeError(e);
     }
     return {};
 }

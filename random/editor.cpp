@@ -19,6 +19,8 @@ EditorGrid LoadEditorGrid(const RandomState& s, char decimal) {
     EditorGrid g;
     g[0] = {"  POINT #", "  FREQ.-Hz.", "  ASD LEVEL", "  ABORT-DB.", "  COMMENTS"};
     const bool english = s.Param(prm::UnitsIndex) == 0.0f;
+    // Hybrid holds its levels in G^2/Hz, so its unit caption says so.
+    const bool gLevels = english || s.Param(prm::UnitsIndex) == 2.0f;
     for (int r = 1; r < kGridRows; ++r) {
         g[r][0] = std::to_string(r) + "  ";
         g[r][1] = FormatGeneral(s.Freq[r], decimal) + "  ";
@@ -27,8 +29,20 @@ EditorGrid LoadEditorGrid(const RandomState& s, char decimal) {
         g[r][4] = s.Comment[r] + "  ";
     }
     g[1][4] = english ? " English units " : " Metric Units ) ";
-    g[2][4] = english ? " ( G^2/Hz. )" : "( M^2/S^3 )";
+    g[2][4] = gLevels ? " ( G^2/Hz. )" : "( M^2/S^3 )";
     return g;
+}
+
+EditorSource SourceOf(const RandomState& s) {
+    EditorSource e;
+    e.units = s.Param(prm::UnitsIndex);
+    for (int r = 1; r < kGridRows; ++r) {
+        e.freq[r] = s.Freq[r];
+        e.asd[r] = s.Asd[r];
+        e.abortDb[r] = s.AbortDb[r];
+        e.comment[r] = s.Comment[r];
+    }
+    return e;
 }
 
 std::string DecimalCommaRepair(const std::string& text) {

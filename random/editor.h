@@ -20,11 +20,25 @@ inline constexpr const char* kLowFrequencyWarning =
     "should be at least 6 db below that of the second point. Specify two initial points one "
     "line-width apart ( 5 Hertz on the 2 Khz range ) to give a low-frequency cutoff.";
 inline constexpr const char* kProfileSetupTitle = "Profile Setup Parameters";
+inline constexpr const char* kResultsTooLarge =
+    "The ASD levels of this profile give results too large for any number; the table was not "
+    "taken over. Lower the largest levels and update again.";
 extern const char* const kEditorInstructions;
 
 // The grid as loaded from the model: headers, row numbers, numbers in the locale's form
 // and comments, each followed by two blanks; the unit texts in rows 1 and 2 of column 4.
 EditorGrid LoadEditorGrid(const RandomState& s, char decimal);
+
+// What of the model the grid shows: when any of it changes while the editor is open,
+// the grid is loaded afresh, so Update can never write back another profile's values or
+// values of another unit system.
+struct EditorSource {
+    float units = 0;
+    std::array<float, kGridRows> freq{}, asd{}, abortDb{};
+    std::array<std::string, kGridRows> comment;
+    friend bool operator==(const EditorSource&, const EditorSource&) = default;
+};
+EditorSource SourceOf(const RandomState& s);
 
 // Every "," among the first ten characters becomes "."; the rest stays as typed.
 std::string DecimalCommaRepair(const std::string& text);

@@ -176,8 +176,8 @@ std::vector<PlacedText> DecadeLabels(const RandomState& s) {
 
 std::vector<PlacedText> AxisCaptions(RandomState& s) {
     for (int j = 11; j <= 14; ++j) s.PlotLabels[j] = "     ";
-    const bool english = s.Param(prm::UnitsIndex) == 0.0f;
-    s.PlotLabels[17] = english ? "G^2/Hz." : "M^2/S^3";
+    // Only Metric holds its levels in (m/s^2)^2/Hz; Hybrid keeps G^2/Hz.
+    s.PlotLabels[17] = s.Param(prm::UnitsIndex) == 1.0f ? "M^2/S^3" : "G^2/Hz.";
     const int decades = s.Layout.DecadeCount;
     const double half = decades / 2;
     const double step = 0.717 / decades;
@@ -222,7 +222,7 @@ std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal) {
         t.vref = "  Vref = " + mask(s.Vref * 2.54, "###.##") + " CM/S";
         t.aref = units == 1.0f ? "  Gref = " + mask(s.Gref * 9.807, "####.#") + " M/S^2 "
                                : "  Gref = " + mask(s.Gref, "###.#") + " G-RMS ";
-        t.unitText = "M^2/S^3";
+        t.unitText = units == 1.0f ? "M^2/S^3" : " G^2/Hz";
     } else {
         return std::nullopt;
     }
@@ -238,7 +238,7 @@ bool CursorReadoutExpired(float cursorTime, double now) {
 std::optional<std::string> CursorReadoutText(const RandomState& s, double w, double h,
                                              char decimal) {
     const float units = s.Param(prm::UnitsIndex);
-    if (units != 0.0f && units != 1.0f) return std::nullopt;
+    if (units != 0.0f && units != 1.0f && units != 2.0f) return std::nullopt;
     w = Whole(w);
     h = Whole(h);
     if (w <= 0 || h <= 0) return std::nullopt;
@@ -247,9 +247,9 @@ std::optional<std::string> CursorReadoutText(const RandomState& s, double w, dou
     const double a = std::exp((h - s.CursorY) / (h * l.AsdAxisScale) + l.AsdLogMin);
     std::string text = "  Freq. = " + FormatMask(f, "####.#", decimal) + " Hz. " + ", ASD = ";
     // Metric decades are labelled two decades above the G^2/Hz axis, so the readout
-    // reads the same scale as the labels beside it.
-    text += units == 0.0f ? FormatMask(a, "##.####", decimal)
-                          : FormatMask(a * 100.0, "###.###", decimal);
+    // reads the same scale as the labels beside it; Hybrid reads G^2/Hz as English.
+    text += units == 1.0f ? FormatMask(a * 100.0, "###.###", decimal)
+                          : FormatMask(a, "##.####", decimal);
     return text;
 }
 

@@ -80,8 +80,8 @@ std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal);
 // (seconds since midnight; a readout from before midnight counts across it).
 bool CursorReadoutExpired(float cursorTime, double now);
 
-// Frequency and ASD under the click at (CursorX, CursorY). English: the ASD as the axis
-// shows it; Metric: times 100, as the Metric decade labels read; Hybrid: no new text.
+// Frequency and ASD under the click at (CursorX, CursorY). English and Hybrid: the ASD
+// in G^2/Hz as the axis shows it; Metric: times 100, as the Metric decade labels read.
 std::optional<std::string> CursorReadoutText(const RandomState& s, double w, double h,
                                              char decimal);
 

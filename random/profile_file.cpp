@@ -1,7 +1,5 @@
 #include "profile_file.h"
 
-#include <cmath>
-
 #include "spectrum.h"
 
 namespace vib::random {
@@ -43,8 +41,7 @@ FileError OpenRandomProfile(FileSystem& fs, const std::string& path, const std::
     FromRecords(records, next);
     if (next.Params[prm::Reserved31] == 0.0f) next.Params[prm::Reserved31] = 5;
     RecomputeModel(next);
-    if (!std::isfinite(next.Gref) || !std::isfinite(next.Vref) || !std::isfinite(next.Dref) ||
-        !std::isfinite(next.LineSpacing()) || next.LineSpacing() <= 0.0f)
+    if (!ResultsFinite(next))
         return FileError::Make(err::kOverflow,
                                "its range or levels give results beyond any number");
     s = std::move(next);

@@ -149,7 +149,9 @@ std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in) 
         out.push_back({s.PlotLabels[11 + n], 0.1, 0.69 - (half - 0.5) * step + 0.025 * (n + 1),
                        color(channelColors[n])});
     out.push_back({s.PlotLabels[15], 0.11, 0.69 - (half + 0.67) * step, black});
-    out.push_back({s.PlotLabels[17], 0.11, 0.69 - (half + 0.33) * step, black});
+    // The unit text is the widest of the legend: it starts further left, so it ends
+    // clear of the box frame at 0.15.
+    out.push_back({s.PlotLabels[17], kUnitTextX, 0.69 - (half + 0.33) * step, black});
     out.push_back({s.PlotLabels[16], 0.09, 0.69 - (half - 0.5) * step, color(2)});
 
     const float xSetting = s.Param(prm::XAxisSetting);
@@ -157,6 +159,10 @@ std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in) 
     for (const FreqNumber& n : FreqNumbers(row)) out.push_back({n.text, n.x, kTextY, black});
 
     out.push_back({in.testTitle, 0.2, 0.07, black});
+    // The subtitles where the screen shows them, (0.2, 0.01) and (0.2, 0.05) of the
+    // plot, mapped into the box.
+    out.push_back({s.SubTitle1, kSubTitleX, kSubTitle1Y, black});
+    out.push_back({s.SubTitle2, kSubTitleX, kSubTitle2Y, black});
     out.push_back({ReportBanner(in.town), 0.12, 0.039, black});
     return out;
 }

@@ -26,6 +26,10 @@ struct ReportInputs {
 // The plot box on the page, as fractions of the page.
 inline constexpr double kBoxLeft = 0.15, kBoxRight = 0.9, kBoxTop = 0.1, kBoxBottom = 0.7;
 
+// Where the subtitles and the ASD unit text stand on the page.
+inline constexpr double kSubTitleX = 0.30, kSubTitle1Y = 0.106, kSubTitle2Y = 0.13;
+inline constexpr double kUnitTextX = 0.08;
+
 double PageFreqX(const PlotLayout& l, double freq);
 double PageAsdY(const PlotLayout& l, double asd);
 
@@ -40,7 +44,7 @@ std::vector<PageSegment> PageTracePath(const RandomState& s, Trace trace);
 
 std::string ReportBanner(const std::string& town);
 // Every text of the page in the order printed: results, decade labels, legend,
-// frequency numbers, title, banner.
+// frequency numbers, title, subtitles, banner.
 std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in);
 
 // The three drawing steps; each returns false when the user cancelled a failed step.

@@ -130,6 +130,12 @@ void ComputeResults(RandomState& s) {
     s.Dref = StoreSingle(kPeakFactor * std::sqrt(double(d)));
 }
 
+bool ResultsFinite(const RandomState& s) {
+    const float df = s.LineSpacing();
+    return std::isfinite(s.Gref) && std::isfinite(s.Vref) && std::isfinite(s.Dref) &&
+           std::isfinite(df) && df > 0.0f;
+}
+
 void RecomputeModel(RandomState& s) {
     SetupLines(s);
     ComputeSpectrum(s);

@@ -21,6 +21,10 @@ void ComputeResults(RandomState& s);
 // window adds its menu checkmarks before and its redraw after.
 void RecomputeModel(RandomState& s);
 
+// True when the results (and the line spacing behind them) are finite numbers: a
+// profile whose levels overflow them can be neither shown nor saved and opened again.
+bool ResultsFinite(const RandomState& s);
+
 // True when the breakpoint at `entry` has a usable frequency and ASD (both finite and
 // above 0); the editor uses it to tell the user which rows cannot be drawn.
 bool BreakpointUsable(const RandomState& s, int entry);

@@ -1,6 +1,4 @@
 // Morvane's range, resolution and uniform abort-limit commands.
-#include <cmath>
-
 #include "morvane_window.h"
 #include "platform/numbers.h"
 
@@ -43,11 +41,11 @@ void MorvaneWindow::SetOverallAbortLimit() {
     float& current = state_.Param(prm::DefaultAbortDb);
     const std::string answer =
         Svc().input.Ask(kAbortPrompt, kAbortTitle, FormatGeneral(current, locale.decimal));
-    const auto value = ParseLocaleNumber(answer, locale);
+    // A limit beyond the single-precision range could never be saved with the profile.
+    const auto value = ParseStorableNumber(answer, locale);
     if (!value) return;
     const float limit = StoreSingle(*value);
-    // A limit beyond the single-precision range could never be saved with the profile.
-    if (!std::isfinite(limit) || limit == current) return;
+    if (limit == current) return;
     current = limit;
     for (int k = 0; k < kUnitConvertedAsd; ++k) state_.AbortDb[static_cast<std::size_t>(k)] = limit;
     Recompute();

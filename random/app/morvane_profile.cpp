@@ -6,6 +6,7 @@
 #include "random/checks.h"
 #include "random/editor.h"
 #include "random/profile_file.h"
+#include "random/spectrum.h"
 
 namespace vib::random::app {
 namespace {
@@ -50,10 +51,20 @@ void MorvaneWindow::CloseProfileEditor() {
 
 void MorvaneWindow::UpdateFromEditor() {
     if (!editor_) return;
-    const auto problems = TakeOverEditorGrid(editor_->Grid(), state_);
     auto box = [this](const std::string& text, BoxIcon icon, const std::string& title) {
         Svc().box.Show(text, BoxButtons::Ok, icon, title);
     };
+    // Levels whose results overflow could be neither shown nor saved and opened again:
+    // such a table is not taken over, and the grid keeps it for the user to mend.
+    RandomState taken = state_;
+    const auto problems = TakeOverEditorGrid(editor_->Grid(), taken);
+    RecomputeModel(taken);
+    if (!ResultsFinite(taken)) {
+        box(kResultsTooLarge, BoxIcon::Exclamation, kProfileSetupTitle);
+        return;
+    }
+    state_ = std::move(taken);
+    editor_->Adopt(state_);
     if (!problems.empty())
         box(UnusableRowsMessage(problems), BoxIcon::Exclamation, kProfileSetupTitle);
     if (NeedsLowFrequencyWarning(state_))
@@ -72,33 +83,30 @@ void MorvaneWindow::NewProfile() {
 
 void MorvaneWindow::OpenProfile() {
     const std::string name = Svc().files.ShowOpen(ProfileDialog("QTR-8 Open Profile"));
-    const std::string previousName = state_.ProfileName;
-    state_.ProfileName = name;
+    // A cancelled dialog changes nothing, the profile's name included.
     if (Cancelled(name)) return;
     QLabel* title = Label("lblTestTitle");
     const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
-    const bool read =
-        RunWithRetry([&] { return OpenRandomProfile(files_, name, caption, state_); });
-    if (!read) {
-        // Nothing of a file that was not read whole reaches the model, its name included.
-        state_.ProfileName = previousName;
-        return;
-    }
+    // Nothing of a file that was not read whole reaches the model, its name included.
+    if (!RunWithRetry([&] { return OpenRandomProfile(files_, name, caption, state_); })) return;
     state_.ProfileName = name;
     if (title) title->setText(QString::fromStdString(state_.TestTitle));
     Recompute();
 }
 
 void MorvaneWindow::SaveProfile() {
-    const std::string name = Svc().files.ShowSave(ProfileDialog("QTR-8 Save Profile"));
-    state_.ProfileName = name;
+    const std::string name =
+        WithDefaultExtension(Svc().files.ShowSave(ProfileDialog("QTR-8 Save Profile")), "prf");
     if (HasExeExtension(name) &&
         Svc().box.Show(kExeQuestion, BoxButtons::YesNo, BoxIcon::Stop, "") == BoxAnswer::No)
         return;
     if (Cancelled(name)) return;
     QLabel* title = Label("lblTestTitle");
     const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
-    RunWithRetry([&] { return SaveRandomProfile(files_, name, caption, state_); });
+    if (!RunWithRetry([&] { return SaveRandomProfile(files_, name, caption, state_); })) return;
+    // The label names the file saved at once, not at the next redraw.
+    state_.ProfileName = name;
+    ShowResultLabels();
 }
 
 }  // namespace vib::random::app

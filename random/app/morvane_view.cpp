@@ -5,12 +5,16 @@
 #include <algorithm>
 
 #include "morvane_window.h"
+#include "profile_editor.h"
 #include "random/plot.h"
 #include "shell/picture_canvas.h"
 
 namespace vib::random::app {
 
 void MorvaneWindow::Redraw() {
+    // Every command that changes the profile or the units ends here, so an open editor
+    // never keeps showing (and later writing back) what the model no longer holds.
+    if (editor_) editor_->Follow(state_);
     // The picture follows the background setting, also when a profile brought it.
     shell::TwipsPicture& picture = Plot().Picture();
     const Rgb back = BackgroundColor(state_.Param(prm::PlotBackground));
@@ -64,9 +68,10 @@ void MorvaneWindow::DrawDecadeLabels() {
     if (form.Image().deviceIndependentSize() != QSizeF(Surface().size())) form.Clear();
     const double fw = form.ScaleWidth();
     const double fh = form.ScaleHeight();
-    // The whole strip left of the plot is drawn afresh, so a label or unit text of an
-    // earlier view never shows through.
-    form.FillBox(0, 0.03 * fh, 0.1 * fw - 15, 0.8 * fh, form.BackColor());
+    // The whole strip left of the plot is drawn afresh, from the window's top edge (the
+    // top label stands above the plot's top), so a label or unit text of an earlier view
+    // never shows through.
+    form.FillBox(0, 0, 0.1 * fw - 15, 0.8 * fh, form.BackColor());
     form.SetFontSize(12);
     shell::PictureCanvas canvas(form);
     const double lineHeight = 0.02 * fh;  // labels are centred on their grid line

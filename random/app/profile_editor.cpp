@@ -12,7 +12,7 @@
 namespace vib::random::app {
 
 ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks)
-    : QWidget(nullptr), hooks_(std::move(hooks)) {
+    : QWidget(nullptr), hooks_(std::move(hooks)), decimal_(decimal) {
     setObjectName("frmProfile");
     setWindowTitle(kEditorCaption);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -59,12 +59,17 @@ ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks
 
     resize(760, 560);
     layout->activate();
-    Load(state, decimal);
+    Load(state);
     FitColumns();
 }
 
-void ProfileEditor::Load(const RandomState& state, char decimal) {
-    const EditorGrid g = LoadEditorGrid(state, decimal);
+void ProfileEditor::Follow(const RandomState& state) {
+    if (!(SourceOf(state) == loaded_)) Load(state);
+}
+
+void ProfileEditor::Load(const RandomState& state) {
+    loaded_ = SourceOf(state);
+    const EditorGrid g = LoadEditorGrid(state, decimal_);
     const QColor fixed(224, 224, 224);
     for (int r = 0; r < kGridRows; ++r) {
         for (int c = 0; c < kGridColumns; ++c) {

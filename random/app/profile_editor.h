@@ -28,6 +28,12 @@ class ProfileEditor : public QWidget {
 
     // The table as it stands, typed edits included.
     EditorGrid Grid() const;
+    // Loads the grid afresh when what it shows of the model has changed since it was
+    // loaded or taken over; typed edits are kept only while nothing changed underneath.
+    void Follow(const RandomState& state);
+    // The model now holds what the grid was taken over into: the grid keeps its texts
+    // as typed, and later changes are measured from here.
+    void Adopt(const RandomState& state) { loaded_ = SourceOf(state); }
     void SetCurrentCell(int row, int column);
     QString Text1() const;
 
@@ -37,12 +43,14 @@ class ProfileEditor : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Load(const RandomState& state, char decimal);
+    void Load(const RandomState& state);
     void CellSelected(int row, int column);
     void Accept();
     void FitColumns();
 
     Hooks hooks_;
+    char decimal_;
+    EditorSource loaded_;
     QTableWidget* grid_;
     QLineEdit* text1_;
     QPushButton* accept_;

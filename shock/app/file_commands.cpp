@@ -28,10 +28,8 @@ std::string TessaltWindow::TitleCaption() const {
 
 void TessaltWindow::OnOpenProfile() {
     const std::string name = Svc().files.ShowOpen(ProfileRequest("QTR-8 Open Profile"));
-    if (name.empty() || name == kProfilePattern) {
-        state_.ProfileName = name;  // the dialog's answer, even a cancel, names the profile
-        return;
-    }
+    // A cancelled dialog changes nothing, the profile's name included.
+    if (name.empty() || name == kProfilePattern) return;
     // A file without the title lines keeps the title on screen.
     const std::string oldTitle = state_.TestTitle;
     state_.TestTitle = TitleCaption();
@@ -47,22 +45,21 @@ void TessaltWindow::OnOpenProfile() {
 }
 
 void TessaltWindow::OnSaveProfile() {
-    const std::string name = Svc().files.ShowSave(ProfileRequest("QTR-8 Save Profile"));
+    const std::string name =
+        WithDefaultExtension(Svc().files.ShowSave(ProfileRequest("QTR-8 Save Profile")), "prf");
     if (HasExeExtension(name) &&
         Svc().box.Show(
             "You have chosen EXE as the file extension; do you want to continue to save this file?",
-            BoxButtons::YesNo, BoxIcon::Stop, "") == BoxAnswer::No) {
-        state_.ProfileName = name;
+            BoxButtons::YesNo, BoxIcon::Stop, "") == BoxAnswer::No)
         return;
-    }
-    if (name.empty() || name == kProfilePattern) {
-        state_.ProfileName = name;
-        return;
-    }
+    if (name.empty() || name == kProfilePattern) return;
     state_.TestTitle = TitleCaption();
     // A failed save leaves the old file and the old name.
-    if (RunWithRetry([&] { return SaveShockProfile(files_, name, state_); }))
-        state_.ProfileName = name;
+    if (!RunWithRetry([&] { return SaveShockProfile(files_, name, state_); })) return;
+    state_.ProfileName = name;
+    // The label names the file saved at once, not at the next redraw.
+    if (QLabel* label = Label("lblProfile"))
+        label->setText(QString::fromStdString(ShowResultLabels(state_, Inputs()).profile));
 }
 
 void TessaltWindow::OnCustomShape() {

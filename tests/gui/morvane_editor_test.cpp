@@ -121,10 +121,54 @@ TEST_F(MorvaneEditorTest, OneInstanceBroughtForwardWithoutReloading) {
     Trigger("mnuProfileModify");
     ProfileEditor* first = w().Editor();
     Enter(5, 1, "3000");
-    s().Freq[5] = 1;  // changed meanwhile, as Open or New Profile would
     Trigger("mnuProfileModify");
     EXPECT_EQ(w().Editor(), first);
     EXPECT_EQ(Cell(5, 1), "3000  ");
+}
+
+// A command that changes the breakpoints or the units underneath an open editor loads
+// the grid afresh, so Update never writes back another profile or another unit system;
+// one that leaves them alone keeps what was typed.
+TEST_F(MorvaneEditorTest, OpenEditorFollowsTheModel) {
+    Trigger("mnuProfileModify");
+    Enter(6, 1, "3000");
+    Trigger("mnuProfileFreq1000");  // breakpoints untouched: the typing stays
+    EXPECT_EQ(Cell(6, 1), "3000  ");
+    Trigger("mnuProfileFreq2000");
+    const float gref = s().Gref;
+
+    Trigger("mnuSystemUnitsMetric");
+    EXPECT_EQ(Cell(6, 1), "0  ");
+    EXPECT_EQ(Cell(2, 2), "9.616  ");
+    EXPECT_EQ(Cell(1, 4), " Metric Units ) ");
+    EXPECT_EQ(Cell(2, 4), "( M^2/S^3 )");
+    Press("cmdUpdate");
+    EXPECT_NEAR(s().Gref, gref, gref * 5e-4);  // not read as (m/s^2)^2/Hz a second time
+    EXPECT_EQ(s().Comment[2], "( M^2/S^3 )");
+
+    Trigger("mnuSystemUnitsHybrid");
+    EXPECT_EQ(Cell(2, 4), " ( G^2/Hz. )");  // Hybrid levels are G^2/Hz
+
+    Enter(3, 2, "0.5");  // typed, then replaced by New Profile's flat profile
+    Trigger("mnuFileNew");
+    EXPECT_EQ(Cell(2, 1), "2000  ");
+    EXPECT_EQ(Cell(3, 1), "0  ");
+    Press("cmdUpdate");
+    EXPECT_EQ(s().Freq[3], 0.0f);
+    EXPECT_EQ(s().Asd[2], 0.001f);
+
+    t.input.answers = {"3"};
+    Trigger("mnuTestAbortLimits");
+    EXPECT_EQ(Cell(1, 3), "3  ");
+
+    t.files.answers = {"/p/a.prf"};
+    Trigger("mnuFileSaveProfile");
+    Enter(2, 1, "1500");
+    Press("cmdUpdate");
+    Enter(2, 1, "1800");  // typed, then replaced by the file opened
+    t.files.answers = {"/p/a.prf"};
+    Trigger("mnuFileOpenProfile");
+    EXPECT_EQ(Cell(2, 1), "2000  ");
 }
 
 TEST_F(MorvaneEditorTest, TestLevelBoxesAfterUpdate) {
@@ -166,6 +210,21 @@ TEST_F(MorvaneEditorTest, UnusablePointsAreReportedAndNeverReachTheLabels) {
         const QString shown = w().findChild<QLabel*>(label)->text();
         EXPECT_FALSE(shown.contains("NaN") || shown.contains("Inf")) << shown.toStdString();
     }
+}
+
+// Levels whose results would overflow are not taken over: such a profile could be saved
+// but never opened again.
+TEST_F(MorvaneEditorTest, LevelsWithResultsBeyondAnyNumberAreNotTakenOver) {
+    Trigger("mnuProfileModify");
+    const RandomState before = s();
+    Enter(2, 2, "3.4E38");
+    Enter(3, 2, "3.4E38");
+    Press("cmdUpdate");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    EXPECT_EQ(t.box.shown[0].text, kResultsTooLarge);
+    EXPECT_EQ(s().Asd, before.Asd);
+    EXPECT_EQ(s().Gref, before.Gref);
+    EXPECT_EQ(Cell(2, 2), "3.4E38  ");  // kept in the grid to be mended
 }
 
 TEST_F(MorvaneEditorTest, NewProfileShowsTheEditorWithAFlatProfile) {
@@ -216,12 +275,21 @@ TEST_F(MorvaneEditorTest, SaveAndOpenThroughTheCommands) {
 
 TEST_F(MorvaneEditorTest, CancelAndExeQuestion) {
     const RandomState before = s();
-    Trigger("mnuFileOpenProfile");  // no answer queued: Cancel
-    EXPECT_EQ(s().ProfileName, "QTRFileR.*");
+    Trigger("mnuFileOpenProfile");  // no answer queued: Cancel changes nothing
+    Trigger("mnuFileSaveProfile");
+    Trigger("mnuViewRefresh");
+    EXPECT_EQ(s().ProfileName, " DEFAULT PROFILE");
+    EXPECT_EQ(Text("lblProfile"), "   DEFAULT PROFILE");
     EXPECT_EQ(s().Params, before.Params);
     EXPECT_EQ(s().Freq, before.Freq);
-    Trigger("mnuFileSaveProfile");
     EXPECT_TRUE(files.files.empty());
+
+    // A name without an extension is saved as a .prf, and the label names it at once.
+    t.files.answers = {"/p/s1"};
+    Trigger("mnuFileSaveProfile");
+    EXPECT_TRUE(files.files.count("/p/s1.prf"));
+    EXPECT_EQ(Text("lblProfile"), "  /p/s1.prf");
+    files.files.clear();
 
     t.files.answers = {"/p/run.ExE"};
     t.box.answers = {BoxAnswer::No};
@@ -251,9 +319,19 @@ TEST_F(MorvaneEditorTest, UnreadableFilesShowTheErrorBoxAndChangeNothing) {
     EXPECT_EQ(t.box.shown[0].title, "Error #  62 Occured");
     EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::RetryCancel);
     EXPECT_EQ(t.box.shown[0].icon, BoxIcon::Exclamation);
+    EXPECT_EQ(t.box.shown[0].detail.rfind("record 2, field 1", 0), 0u) << t.box.shown[0].detail;
     EXPECT_EQ(s().Params, before.Params);
     EXPECT_EQ(s().Freq, before.Freq);
     EXPECT_EQ(s().ProfileName, "/p/old.prf");
+
+    // What the box says under its text: where the file went wrong and what was found.
+    t.box.shown.clear();
+    files.files["/p/word.prf"] = "1,2,3,abc,5,6,\"x\"\r\n";
+    t.files.answers = {"/p/word.prf"};
+    Trigger("mnuFileOpenProfile");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    EXPECT_EQ(t.box.shown[0].text, "Type mismatch");
+    EXPECT_EQ(t.box.shown[0].detail, "record 1, field 4: \"abc\" is not a number");
 
     t.box.shown.clear();
     t.files.answers = {"/p/missing.prf"};

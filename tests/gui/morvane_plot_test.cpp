@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <functional>
+#include <vector>
 
 #include "morvane_fixture.h"
 #include "random/plot.h"
@@ -148,6 +150,39 @@ TEST_F(MorvanePlotTest, OverallAbortLimit) {
     EXPECT_EQ(s().AbortDb[5], -2.5f);  // not range-checked
 }
 
+// After a change of view and back, the strip left of the plot is pixel for pixel what it
+// was: nothing of the other view's labels stays behind, the top label included.
+TEST_F(MorvanePlotTest, DecadeStripKeepsNoLeftoverPixels) {
+    auto strip = [this] {
+        const QImage& image = w().Surface().Picture().Image();
+        const int plotLeft = int(w().Plot().geometry().left() * image.devicePixelRatio());
+        return image.copy(0, 0, plotLeft - 2, image.height() * 3 / 4);
+    };
+    const QImage start = strip();
+    const std::vector<std::function<void()>> roundTrips = {
+        [this] {
+            Trigger("mnuViewYmax100");
+            Trigger("mnuViewYmax10");
+        },
+        [this] {
+            Key('Y');
+            Key('y');
+        },
+        [this] {
+            Key('z');
+            Key('Z');
+        },
+        [this] {
+            Trigger("mnuSystemUnitsMetric");
+            Trigger("mnuSystemUnitsEnglish");
+        },
+    };
+    for (std::size_t i = 0; i < roundTrips.size(); ++i) {
+        roundTrips[i]();
+        EXPECT_TRUE(strip() == start) << "round trip " << i;
+    }
+}
+
 TEST_F(MorvanePlotTest, CursorReadoutInEachUnitSystem) {
     const double x = FreqToX(s().Layout, PlotW(), 100);
     const double y = AsdToY(s().Layout, PlotH(), 0.1);
@@ -166,8 +201,8 @@ TEST_F(MorvanePlotTest, CursorReadoutInEachUnitSystem) {
                 0.5);  // as the labels read
 
     Trigger("mnuSystemUnitsHybrid");
-    Click(10, 10);
-    EXPECT_EQ(Text("lblCursor"), metric);  // Hybrid keeps the text
+    Click(x, y);
+    EXPECT_EQ(Text("lblCursor"), english);  // Hybrid levels are G^2/Hz
     EXPECT_FALSE(w().findChild<QLabel*>("lblCursor")->isHidden());
 }
 

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "platform/qt/qt_printer.h"
 #include "random/app/program.h"
@@ -119,6 +120,23 @@ PdfPage ReadPdf(const QString& path) {
     return page;
 }
 
+// The right edge of a word on the page as a fraction of the page width, as a PDF text
+// extractor measures it; nothing when the word or the extractor is missing.
+std::optional<double> WordRightEdge(const QString& path, const QString& word) {
+    const QString extractor = QStandardPaths::findExecutable("pdftotext");
+    if (extractor.isEmpty()) return std::nullopt;
+    QProcess p;
+    p.start(extractor, {"-bbox", path, "-"});
+    p.waitForFinished(20000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const auto page = QRegularExpression(R"re(<page width="([\d.]+)")re").match(html);
+    const auto w = QRegularExpression(R"re(xMax="([\d.]+)"[^>]*>)re" +
+                                      QRegularExpression::escape(word.toHtmlEscaped()) + "</word>")
+                       .match(html);
+    if (!page.hasMatch() || !w.hasMatch()) return std::nullopt;
+    return w.captured(1).toDouble() / page.captured(1).toDouble();
+}
+
 // Reports land in a temporary folder, or in VIB_REPORT_PDF_DIR to be looked at.
 QString PdfPath(const QTemporaryDir& dir, const char* name) {
     const QByteArray keep = qgetenv("VIB_REPORT_PDF_DIR");
@@ -143,6 +161,8 @@ TEST_F(MorvaneReportTest, PdfIsOneLandscapePageWithItsTexts) {
     in.dref = Text("lblDref");
     in.profile = Text("lblProfile");
     in.town = shell::kMakerTown;
+    program.State().SubTitle1 = "Sub-one";
+    program.State().SubTitle2 = "Sub-two";
     {
         QtPrinter printer;
         printer.SetOutputFile(path.toStdString());
@@ -152,7 +172,11 @@ TEST_F(MorvaneReportTest, PdfIsOneLandscapePageWithItsTexts) {
     EXPECT_EQ(page.pages, 1);
     EXPECT_TRUE(page.landscape);
     ExpectTexts(page, {random::ReportBanner(shell::kMakerTown), in.testTitle, in.aref, in.vref,
-                       in.dref, "2KHZ."});
+                       in.dref, "2KHZ.", "Sub-one", "Sub-two"});
+    // The unit text ends before the plot box's frame at 0.15 of the width.
+    if (const auto right = WordRightEdge(path, "G^2/Hz.")) {
+        EXPECT_LT(*right, 0.15);
+    }
 }
 
 TEST(TessaltReportPdf, PdfIsOneLandscapePageWithItsTexts) {

@@ -92,16 +92,28 @@ TEST_F(FilesTest, OpenTakesTheTitleAndKeepsTheRateIndexOfTheFile) {
     for (const testing::ShownBox& b : t.box.shown) EXPECT_EQ(b.buttons, BoxButtons::Ok);
 }
 
-TEST_F(FilesTest, CancelledDialogsChangeNothingButTheProfileName) {
+TEST_F(FilesTest, CancelledDialogsChangeNothing) {
     const auto before = s().P;
     Choose(std::nullopt);
     Trigger("mnuFileOpenProfile");
-    EXPECT_EQ(s().ProfileName, "QTRFileC.*");
     Choose(std::nullopt);
     Trigger("mnuFileSaveProfile");
+    Trigger("mnuViewRefresh");
+    EXPECT_EQ(s().ProfileName, " DEFAULT PROFILE");
+    EXPECT_EQ(Text("lblProfile"), " DEFAULT PROFILE");
     EXPECT_EQ(s().P, before);
     EXPECT_EQ(fs.reads + fs.writes, 0);
     EXPECT_TRUE(t.box.shown.empty());
+}
+
+// A name without an extension is saved as a .prf, so the dialog's patterns list it
+// again, and the label names the saved file at once.
+TEST_F(FilesTest, SaveWithoutExtensionAddsPrfAndNamesTheFile) {
+    Choose("/tests/s1");
+    Trigger("mnuFileSaveProfile");
+    EXPECT_EQ(fs.files.count("/tests/s1.prf"), 1u);
+    EXPECT_EQ(fs.files.count("/tests/s1"), 0u);
+    EXPECT_EQ(Text("lblProfile"), "/tests/s1.prf");
 }
 
 TEST_F(FilesTest, ExeNameAsksFirstAndNoWritesNothing) {
@@ -134,6 +146,7 @@ TEST_F(FilesTest, FailedOpenRetriesThenCancelChangesNothing) {
     EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::RetryCancel);
     EXPECT_EQ(t.box.shown[0].icon, BoxIcon::Exclamation);
     EXPECT_EQ(t.box.shown[0].text, ErrorDescription(53));
+    EXPECT_EQ(t.box.shown[0].detail, "/tests/missing.prf");  // the box says which file
     EXPECT_EQ(s().P, before.P);
     EXPECT_EQ(s().ProfileName, before.ProfileName);
     EXPECT_EQ(s().TestTitle, before.TestTitle);

@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "platform/dialogs.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -134,6 +136,20 @@ TEST_F(TempDir, ReadOnlyTargetsAndMissingFoldersAreRefused) {
     EXPECT_EQ(Slurp(target), "old");
     EXPECT_EQ(lfs.Write(Path("nodir/x.prf"), "new").number, 76);
     EXPECT_EQ(lfs.Write(dir_.string(), "new").number, 75);
+    // A folder that holds no files of ours is an access error, not a missing file.
+    if (fs::is_directory("/proc/self")) EXPECT_EQ(lfs.Write("/proc/s1.prf", "new").number, 75);
+}
+
+TEST(DefaultExtension, OnlyNamesWithoutOneGetPrf) {
+    const std::pair<const char*, const char*> cases[] = {{"/p/s1", "/p/s1.prf"},
+                                                         {"s1", "s1.prf"},
+                                                         {"/p.d/s1", "/p.d/s1.prf"},
+                                                         {"/p/s1.txt", "/p/s1.txt"},
+                                                         {"/p/run.exe", "/p/run.exe"},
+                                                         {"QTRFileR.*", "QTRFileR.*"},
+                                                         {"", ""},
+                                                         {"/p/", "/p/"}};
+    for (const auto& [name, saved] : cases) EXPECT_EQ(WithDefaultExtension(name, "prf"), saved);
 }
 
 }  // namespace

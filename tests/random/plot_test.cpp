@@ -104,6 +104,8 @@ TEST(PlotLabels, DecadesCaptionsAndUnits) {
     EXPECT_EQ(s.PlotLabels[12], "     ");
     s.Params[prm::UnitsIndex] = 0;
     EXPECT_EQ(AxisCaptions(s)[1].text, "G^2/Hz.");
+    s.Params[prm::UnitsIndex] = 2;  // Hybrid levels are G^2/Hz
+    EXPECT_EQ(AxisCaptions(s)[1].text, "G^2/Hz.");
 }
 
 TEST(PlotZoom, StepsStopAtTheirLimits) {
@@ -219,6 +221,7 @@ TEST(ResultLabels, ThreeUnitSystems) {
     t = ResultLabels(s, '.');
     EXPECT_EQ(t->aref, "  Gref = 8 G-RMS ");
     EXPECT_EQ(t->dref, "  Dref = 1.65 MM    ");
+    EXPECT_EQ(t->unitText, " G^2/Hz");
     s.Params[prm::UnitsIndex] = 9;
     EXPECT_FALSE(ResultLabels(s, '.'));
     s.ProfileName = "\xC2\xB5-profile";  // short names stay whole, characters not bytes
@@ -233,7 +236,9 @@ TEST(CursorReadout, TextsAndExpiry) {
     EXPECT_EQ(CursorReadoutText(s, 7000, 4000, '.'), "  Freq. = 100 Hz. , ASD = 0.1");
     s.Params[prm::UnitsIndex] = 1;
     EXPECT_EQ(CursorReadoutText(s, 7000, 4000, ','), "  Freq. = 100 Hz. , ASD = 10");
-    s.Params[prm::UnitsIndex] = 2;
+    s.Params[prm::UnitsIndex] = 2;  // Hybrid reads G^2/Hz with the English pattern
+    EXPECT_EQ(CursorReadoutText(s, 7000, 4000, '.'), "  Freq. = 100 Hz. , ASD = 0.1");
+    s.Params[prm::UnitsIndex] = 7;
     EXPECT_FALSE(CursorReadoutText(s, 7000, 4000, '.'));
 
     EXPECT_FALSE(CursorReadoutExpired(100.0f, 103.0));

@@ -180,6 +180,8 @@ TEST(MorvaneReport, GridAndCurveFollowTheLastScreenLayout) {
 
 TEST(MorvaneReport, TextsAndPositions) {
     RandomState s = Started();
+    s.SubTitle1 = "Sub one";
+    s.SubTitle2 = "Sub two";
     const RecordingPrinter p = Printed(s, Inputs());
     const struct {
         std::string text;
@@ -199,6 +201,9 @@ TEST(MorvaneReport, TextsAndPositions) {
         {"10-3", 0.11, 0.69},
         {"1.0", 0.11, 0.69 - 3 * 0.15},
         {"10", 0.11, 0.69 - 4 * 0.15},
+        // The screen's subtitle places, (0.2, 0.01) and (0.2, 0.05) of the plot, in the box.
+        {"Sub one", 0.15 + 0.2 * 0.75, 0.1 + 0.01 * 0.6},
+        {"Sub two", 0.15 + 0.2 * 0.75, 0.1 + 0.05 * 0.6},
     };
     for (const auto& e : expected) {
         const auto* t = p.FindText(e.text);
