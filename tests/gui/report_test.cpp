@@ -4,12 +4,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <optional>
 
 #include "platform/qt/qt_printer.h"
@@ -62,12 +65,13 @@ TEST_F(MorvaneReportTest, PrintReportPrintsTheWindowsCaptionsOnALandscapePage) {
 }
 
 TEST_F(MorvaneReportTest, ErrorBoxRetriesTheStepAndCancelAbortsTheJob) {
-    t.printer.drawResults = {FileError::Make(err::kPrinterError)};
+    t.printer.drawResults = {FileError::Make(err::kPrinterError, "no printer is available")};
     t.box.answers = {BoxAnswer::Retry};
     Print();
     ASSERT_EQ(t.box.shown.size(), 1u);
     EXPECT_EQ(t.box.shown[0].title, "Error #  482 Occured");
     EXPECT_EQ(t.box.shown[0].text, "Printer error");
+    EXPECT_EQ(t.box.shown[0].detail, "no printer is available");  // the platform's reason
     EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::RetryCancel);
     EXPECT_EQ(t.printer.calls.back(), "enddoc");
 
@@ -78,6 +82,22 @@ TEST_F(MorvaneReportTest, ErrorBoxRetriesTheStepAndCancelAbortsTheJob) {
     ASSERT_EQ(t.box.shown.size(), 1u);
     EXPECT_EQ(t.printer.calls.back(), "abortdoc");
     EXPECT_FALSE(Called("enddoc"));
+}
+
+// The set-up dialog only stores settings for the next report: it confirms with OK.
+TEST(PrinterSetup, DialogConfirmsWithOk) {
+    if (!QApplication::instance()) new QApplication(argc, argv);
+    QString okText;
+    QTimer::singleShot(0, [&okText] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) okText = ok->text();
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    });
+    QtPrinter printer;
+    EXPECT_FALSE(printer.ShowSetupDialog("QTR-8 Printer Setup"));
+    EXPECT_EQ(okText, "OK");
 }
 
 using TessaltReportTest = shock::app::TessaltTest;
