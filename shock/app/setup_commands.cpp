@@ -22,7 +22,8 @@ std::string TessaltWindow::Offer(float value) {
 
 std::optional<double> TessaltWindow::AskNumber(const std::string& prompt, const std::string& title,
                                                const std::string& offer) {
-    return ParseLocaleNumber(Svc().input.Ask(prompt, title, offer), Svc().locale);
+    // A number that would be infinite in single precision is no number to store.
+    return ParseStorableNumber(Svc().input.Ask(prompt, title, offer), Svc().locale);
 }
 
 void TessaltWindow::OutOfBounds(const char* text) {

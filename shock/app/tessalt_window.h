@@ -68,7 +68,7 @@ class TessaltWindow : public shell::ShellWindow {
     // Shock Setup and Manual Mode Steps (setup_commands.cpp).
     void BindSetupCommands();
     // The input box read as a number in the user's locale; nothing for Cancel, an empty
-    // answer or text that is no number.
+    // answer, text that is no number or a number beyond single precision.
     std::optional<double> AskNumber(const std::string& prompt, const std::string& title,
                                     const std::string& offer);
     // A parameter as the box offers it: text that reads back to the same Single.

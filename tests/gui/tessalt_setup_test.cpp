@@ -273,6 +273,8 @@ TEST_F(SetupTest, ManualStepsNeverOfferZeroAndKeepOnlyPositiveNumbers) {
     EXPECT_EQ(P(kManualStepEntry), 0.1f);
     Answer("mnuSystemManualSteps", "0.25");
     EXPECT_EQ(P(kManualStepEntry), 0.25f);
+    Answer("mnuSystemManualSteps", "1E39");  // infinite in single precision: no number
+    EXPECT_EQ(P(kManualStepEntry), 0.25f);
     EXPECT_TRUE(t.box.shown.empty());
 }
 
