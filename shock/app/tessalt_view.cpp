@@ -84,8 +84,8 @@ void TessaltWindow::Redraw() {
     if (limitBoxes_.Busy()) return;
     const std::vector<std::string> messages = DrawPicture();
     // The boxes come after the picture and labels are complete, so the user sees what
-    // they warn about.
-    limitBoxes_.Show(Svc().box, messages);
+    // they warn about; only a test-profile pass checks.
+    if (state_.View.test) limitBoxes_.Show(Svc().box, messages, CheckedValuesOf(state_));
 }
 
 void TessaltWindow::PlotResized() {

@@ -92,6 +92,13 @@ TEST_F(FilesTest, OpenTakesTheTitleAndKeepsTheRateIndexOfTheFile) {
     for (const testing::ShownBox& b : t.box.shown) EXPECT_EQ(b.buttons, BoxButtons::Ok);
 }
 
+TEST_F(FilesTest, ProfileLabelShowsTheLastTwentyCharactersOfTheName) {
+    Choose("/data/Stoß-Prüfung-Übersicht.prf");  // the last 20 bytes would cut the ü
+    Trigger("mnuFileSaveProfile");
+    Trigger("mnuViewRefresh");
+    EXPECT_EQ(Text("lblProfile"), "rüfung-Übersicht.prf");
+}
+
 TEST_F(FilesTest, CancelledDialogsChangeNothingButTheProfileName) {
     const auto before = s().P;
     Choose(std::nullopt);

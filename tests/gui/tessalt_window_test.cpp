@@ -383,9 +383,36 @@ TEST_F(TessaltTest, LimitBoxesComeAfterThePictureAndNeverStack) {
     EXPECT_FALSE(Label("lblCursor")->isHidden());  // the tick inside the box did nothing
 
     t.box.whileOpen = nullptr;
-    timer->Fire();  // now the tick hides the readout and redraws: the box again, once
+    timer->Fire();  // now the tick hides the readout and redraws the same test: no box
     EXPECT_TRUE(Label("lblCursor")->isHidden());
+    EXPECT_EQ(t.box.shown.size(), 1u);
+}
+
+TEST_F(TessaltTest, LimitBoxesComeBackOnlyWhenWhatIsCheckedChanges) {
+    s().P[param::kMaxV] = 1;
+    Trigger("mnuViewRefresh");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    // Redraws of the same test: zoom keys and items, J, refresh, the timer, the views.
+    for (char key : {'X', 'x', 'Y', 'y', 'J'}) Key(key);
+    for (const char* item : {"mnuViewXaxisIn", "mnuViewRefresh", "mnuViewAbort", "mnuViewVel",
+                             "mnuViewPlotColorWhite", "mnuShockShapeHalfsine"})
+        Trigger(item);
+    ClickPlot();
+    t.clock.seconds += 4;
+    timer->Fire();
+    EXPECT_EQ(t.box.shown.size(), 1u);
+    // A new limit warns at the next redraw, a new pulse and other units at once.
+    t.input.answers = {"2"};
+    Trigger("mnuSystemMaxV");
+    Trigger("mnuViewRefresh");
     EXPECT_EQ(t.box.shown.size(), 2u);
+    t.input.answers = {"30"};
+    Trigger("mnuShockAmplitude");
+    EXPECT_EQ(t.box.shown.size(), 3u);
+    Trigger("mnuSystemUnitsMetric");
+    EXPECT_EQ(t.box.shown.size(), 4u);
+    for (const testing::ShownBox& b : t.box.shown)
+        EXPECT_EQ(b.text, " Test Velocity > System V Limit ");
 }
 
 TEST_F(TessaltTest, TimerTickDuringALimitBoxOfTheFirstRedrawDoesNothing) {
