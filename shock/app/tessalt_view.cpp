@@ -26,6 +26,11 @@ void TessaltWindow::SyncMenuChecks() {
         SetChecked("mnuShockPolarityPos", true);
         SetChecked("mnuShockPolarityNeg", false);
     }
+    // A profile saved with manual compensation opens with its mode ticked.
+    if (P[param::kCompMode] == 0.0f || P[param::kCompMode] == 1.0f) {
+        SetChecked("mnuShockCompAuto", P[param::kCompMode] == 0.0f);
+        SetChecked("mnuShockCompManual", P[param::kCompMode] == 1.0f);
+    }
     const char* const units[] = {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric",
                                  "mnuSystemUnitsHybrid"};
     for (int u = 0; u < 3; ++u) {

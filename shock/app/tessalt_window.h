@@ -73,13 +73,15 @@ class TessaltWindow : public shell::ShellWindow {
                                     const std::string& offer);
     // A parameter as the box offers it: text that reads back to the same Single.
     std::string Offer(float value);
-    void OutOfBounds(const char* text);
+    void OutOfBounds(const std::string& text);
     void OnShape(int code);
     void OnAmplitude();
     void OnDurationTime();
     void OnDurationFreq();
     // Sample rate from the duration, then a recompute.
     void ChooseSampleRate();
+    // Marks from P, synthesis and redraw, keeping the view.
+    void Resynthesize();
     void OnPolarity(bool negative);
     void OnCompAuto();
     void OnCompManual();

@@ -68,7 +68,8 @@ TEST_F(FilesTest, TrapezoidSetUpSavedAndReopenedAfterARestart) {
     EXPECT_TRUE(w2.Checked("mnuShockShapeTrap"));
     EXPECT_TRUE(w2.Checked("mnuShockPolarityNeg"));
     EXPECT_FALSE(w2.Checked("mnuShockPolarityPos"));
-    EXPECT_TRUE(w2.Checked("mnuShockCompAuto"));  // the mode items are not synchronised
+    EXPECT_TRUE(w2.Checked("mnuShockCompManual"));
+    EXPECT_FALSE(w2.Checked("mnuShockCompAuto"));
     EXPECT_EQ(w2.findChild<QLabel*>("lblDref")->text().toStdString(), dref);
     EXPECT_EQ(w2.findChild<QLabel*>("lblVref")->text().toStdString(), vref);
     EXPECT_EQ(w2.findChild<QLabel*>("lblProfile")->text().toStdString(), "/tests/QTRFileC.001");

@@ -322,11 +322,14 @@ TEST_F(TessaltTest, SpectrumAndTestProfileSwitchEachOtherOff) {
     EXPECT_EQ(PixelsIn(kAccColor), 0);
     EXPECT_GT(PixelsIn(kGridColor), 0);
 
+    // A shape change recomputes and shows Test Profile: the spectrum goes off, or time
+    // traces would stand under Hz labels and two titles.
     Trigger("mnuViewSRS");
-    w().Recompute();  // switches Test Profile on and leaves the spectrum on
+    Trigger("mnuShockShapeTrap");
     EXPECT_TRUE(w().Checked("mnuViewTest"));
-    EXPECT_TRUE(w().Checked("mnuViewSRS"));
-    EXPECT_EQ(Text("lblXaxis"), " HZ. ");
+    EXPECT_FALSE(w().Checked("mnuViewSRS"));
+    EXPECT_EQ(Text("lblXaxis"), "M-SEC.");
+    EXPECT_EQ(s().PlotTitle, " TEST PROFILE ");
     EXPECT_GT(PixelsIn(kVelColor), 0);
 }
 
