@@ -3,9 +3,13 @@
 // the same state: seeded random command sequences through the window.
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <random>
 #include <sstream>
 
