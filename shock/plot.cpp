@@ -52,8 +52,12 @@ TraceFactors FactorsFor(float units) {
     return {0.005, 0.005, 0.0005};
 }
 
-Rgb DispColor(float units) {
-    return ConsoleColor(units == kUnitsMetric || units == kUnitsHybrid ? 5 : 13);
+double PolaritySign(const ShockState& s) {
+    return s.P[param::kPolarity] == 2.0f ? -1.0 : 1.0;
+}
+
+Rgb ForegroundColor(const ShockState& s) {
+    return ConsoleColor(s.P[kPlotBackground] == 1.0f ? 0 : 15);
 }
 
 double BandFactor(float db) {
@@ -142,16 +146,14 @@ ValueAxisLabels DrawValueAxisLabels(const ShockState& s, Canvas& c, char decimal
         out[k] = FormatGeneral(StoreSingle(s.YScale * (v.top + v.step * k)), decimal);
     for (int row = 0; row < 3; ++row)
         c.Text(0.11 * p.w, 0.05 * (row + 1) * p.h, v.titles[row].text, v.titles[row].color);
-    // White on either background: on white the sub-titles do not show.
-    c.Text(0.5 * p.w, 0.05 * p.h, s.SubTitle1, kSubTitleColor);
-    c.Text(0.5 * p.w, 0.10 * p.h, s.SubTitle2, kSubTitleColor);
+    c.Text(0.5 * p.w, 0.05 * p.h, s.SubTitle1, ForegroundColor(s));
+    c.Text(0.5 * p.w, 0.10 * p.h, s.SubTitle2, ForegroundColor(s));
     return out;
 }
 
 void PrintPlotTitle(const ShockState& s, Canvas& c) {
     const PlotSize p = ReadPlotSize(c);
-    const Rgb color = ConsoleColor(s.P[kPlotBackground] == 1.0f ? 0 : 15);
-    c.Text(0.11 * p.w, 0, s.PlotTitle, color);
+    c.Text(0.11 * p.w, 0, s.PlotTitle, ForegroundColor(s));
 }
 
 std::vector<std::string> DrawTestProfilePass(ShockState& s, Canvas& c) {
@@ -159,9 +161,8 @@ std::vector<std::string> DrawTestProfilePass(ShockState& s, Canvas& c) {
     s.PlotTitle = kTestTitle;
     PrintPlotTitle(s, c);
 
-    const float units = s.P[param::kUnits];
-    const TraceFactors f = FactorsFor(units);
-    const Rgb dispColor = DispColor(units);
+    const TraceFactors f = FactorsFor(s.P[param::kUnits]);
+    const double sign = PolaritySign(s);
     const bool acc = TraceShown(s, kAccShown);
     const bool vel = TraceShown(s, kVelShown);
     const bool disp = TraceShown(s, kDispShown);
@@ -172,10 +173,10 @@ std::vector<std::string> DrawTestProfilePass(ShockState& s, Canvas& c) {
         const TestSegment seg = StepTestPass(s, i);
         const double x0 = SampleX(i - 1, p.w, s.XScale, s.RATEF);
         const double x1 = SampleX(i, p.w, s.XScale, s.RATEF);
-        auto y = [&](double u, double factor) { return ValueY(u, factor, s.YScale, p.h); };
+        auto y = [&](double u, double factor) { return ValueY(sign * u, factor, s.YScale, p.h); };
         if (acc) c.Line(x0, y(seg.accPrev, f.acc), x1, y(seg.accCur, f.acc), kAccColor);
         if (vel) c.Line(x0, y(seg.velPrev, f.vel), x1, y(seg.velCur, f.vel), kVelColor);
-        if (disp) c.Line(x0, y(seg.dispPrev, f.disp), x1, y(seg.dispCur, f.disp), dispColor);
+        if (disp) c.Line(x0, y(seg.dispPrev, f.disp), x1, y(seg.dispCur, f.disp), kDispColor);
     }
     return CheckTestLimits(s);
 }
@@ -184,6 +185,7 @@ void DrawAbortBandPass(ShockState& s, Canvas& c) {
     const PlotSize p = ReadPlotSize(c);
     const bool negative = s.P[param::kPolarity] == 2.0f;
     const TraceFactors f = FactorsFor(s.P[param::kUnits]);
+    const Rgb color = ForegroundColor(s);
     // AccPrev is not reset: the first segment starts from whatever the last pass left.
     for (int i = kFirstTestSample; i <= kLastTestSample; ++i) {
         float a = StoreSingle(s.Aeff * 0.0125 * s.W[i]);
@@ -195,8 +197,8 @@ void DrawAbortBandPass(ShockState& s, Canvas& c) {
             const double y0 = ValueY(s.AccPrev, f.acc, s.YScale, p.h);
             const double y1 = ValueY(a, f.acc, s.YScale, p.h);
             const double k = BandFactor(s.P[param::kAbortDb]);
-            c.Line(x0, BandY(y0, k, p.h), x1, BandY(y1, k, p.h), kBandColor);
-            c.Line(x0, BandY(y0, 1.0 / k, p.h), x1, BandY(y1, 1.0 / k, p.h), kBandColor);
+            c.Line(x0, BandY(y0, k, p.h), x1, BandY(y1, k, p.h), color);
+            c.Line(x0, BandY(y0, 1.0 / k, p.h), x1, BandY(y1, 1.0 / k, p.h), color);
         }
         s.AccPrev = a;
     }

@@ -22,9 +22,9 @@ struct Segment {
 inline constexpr Rgb kGridColor = {0, 128, 128};    // console 3
 inline constexpr Rgb kAccColor = {255, 0, 0};       // console 12
 inline constexpr Rgb kVelColor = {255, 255, 0};     // console 14
-inline constexpr Rgb kBandColor = {255, 255, 255};  // console 15
+inline constexpr Rgb kDispColor = {255, 0, 255};    // console 13, in every unit system
+inline constexpr Rgb kBandColor = {255, 255, 255};  // console 15, on black
 inline constexpr Rgb kBarColor = {255, 0, 0};       // console 12
-inline constexpr Rgb kSubTitleColor = {255, 255, 255};
 
 inline constexpr const char* kTestTitle = " TEST PROFILE ";
 inline constexpr const char* kSrsTitle = " SHOCK RESPONSE SPECTRUM ";
@@ -50,7 +50,14 @@ struct TraceFactors {
     double acc, vel, disp;
 };
 TraceFactors FactorsFor(float units);
-Rgb DispColor(float units);
+
+// The traces show the test as it runs: inverted for negative polarity (P(4) = 2), like
+// the abort band. The peaks and the checks are magnitudes and do not change.
+double PolaritySign(const ShockState& s);
+
+// What is drawn in white on the black background (the plot title, the sub-titles, the
+// abort band) is drawn in black on the white one, where white would not show.
+Rgb ForegroundColor(const ShockState& s);
 
 // The abort band: k from the level in dB, the main pulse's sample span, and one band line
 // (k or 1/k times the distance from the zero line).

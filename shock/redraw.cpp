@@ -5,6 +5,20 @@
 #include "view.h"
 
 namespace vib::shock {
+namespace {
+
+// The last n characters of a UTF-8 text: a cut inside a character would show a
+// replacement character.
+std::string LastCharacters(const std::string& text, std::size_t n) {
+    std::size_t start = text.size();
+    for (std::size_t count = 0; start > 0 && count < n; ++count) {
+        --start;
+        while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+    }
+    return text.substr(start);
+}
+
+}  // namespace
 
 ResultLabels ShowResultLabels(const ShockState& s, const RedrawInputs& in) {
     ResultLabels r;
@@ -28,8 +42,7 @@ ResultLabels ShowResultLabels(const ShockState& s, const RedrawInputs& in) {
         r.vref = " Vref = " + FormatMask(vel, "###.##", dp) + " IPS-PK";
         r.aref = " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK  ";
     }
-    const std::string& name = s.ProfileName;
-    r.profile = name.size() <= 20 ? name : name.substr(name.size() - 20);
+    r.profile = LastCharacters(s.ProfileName, 20);
     r.hideCursor = CursorReadoutExpired(s.CursorTime, in.now);
     if (s.BrandingMode == 9 || s.BrandingMode == 10) r.caption = in.banner;
     return r;
@@ -46,8 +59,18 @@ RedrawOutput RedrawPlot(ShockState& s, Canvas& c, const RedrawInputs& in) {
     return out;
 }
 
-void LimitBoxes::Show(MessageBox& box, const std::vector<std::string>& messages) {
+CheckedValues CheckedValuesOf(const ShockState& s) {
+    const auto& P = s.P;
+    return {s.PeakAcc,       s.PeakVel,       s.PeakDisp,     P[param::kUnits],
+            P[param::kMaxD], P[param::kMaxV], P[param::kMaxA]};
+}
+
+void LimitBoxes::Show(MessageBox& box, const std::vector<std::string>& messages,
+                      const CheckedValues& checked) {
     if (busy_) return;
+    const bool same = last_ == checked;
+    last_ = checked;
+    if (same) return;
     busy_ = true;
     for (const std::string& m : messages) box.Show(m, BoxButtons::Ok, BoxIcon::None, "");
     busy_ = false;

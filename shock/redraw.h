@@ -44,17 +44,30 @@ struct RedrawOutput {
 // cleared to PlotBackgroundColor.
 RedrawOutput RedrawPlot(ShockState& s, Canvas& c, const RedrawInputs& in);
 
+// What the limit checks compare: the peaks of the test pass, the unit system and the
+// three limits.
+struct CheckedValues {
+    float peakAcc, peakVel, peakDisp;
+    float units, maxD, maxV, maxA;
+    friend bool operator==(const CheckedValues&, const CheckedValues&) = default;
+};
+CheckedValues CheckedValuesOf(const ShockState& s);
+
 // Shows the limit boxes of a redraw one after the other. The boxes are modal, so the
 // timer and other commands still run while one is open; the window asks Busy() before
 // each redraw and skips it meanwhile, so no redraw runs inside a box and no second set of
-// boxes opens on top of the first.
+// boxes opens on top of the first. A check of the same values as the check before
+// shows nothing: zooming, refreshing or the timer redraw an unchanged test, while a
+// change of the peaks, the units or a limit warns again.
 class LimitBoxes {
   public:
     bool Busy() const { return busy_; }
-    void Show(MessageBox& box, const std::vector<std::string>& messages);
+    void Show(MessageBox& box, const std::vector<std::string>& messages,
+              const CheckedValues& checked);
 
   private:
     bool busy_ = false;
+    std::optional<CheckedValues> last_;
 };
 
 // Where a label around the picture stands, relative to the picture: beside it (right

@@ -21,6 +21,12 @@ Rgb Black() {
     return ConsoleColor(0);
 }
 
+// The palette colour in colour mode, but white, which would not show on paper and
+// erases what it crosses, prints as black.
+Rgb PaperColor(int printColorMode, int palette) {
+    return PrintColor(printColorMode, palette == 15 ? 0 : palette);
+}
+
 // The later routines need the page size too when the frame's reading of it was cancelled.
 bool EnsurePage(PageSteps& page) {
     return page.HasPage() || page.ReadPage();
@@ -85,7 +91,7 @@ std::string ReportBanner(const std::string& town) {
 
 std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c) {
     const Rgb black = Black();
-    auto color = [&s](int palette) { return PrintColor(s.PrintColorMode, palette); };
+    auto color = [&s](int palette) { return PaperColor(s.PrintColorMode, palette); };
     std::vector<PageText> out = {
         {c.time, 0.2973, 0.855, black}, {c.date, 0.297, 0.905, black},
         {c.dref, 0.518, 0.755, black},  {c.vref, 0.518, 0.805, black},
@@ -155,7 +161,9 @@ std::vector<PageTrace> TestProfileOnPage(const ShockState& s) {
     const bool vel = TraceShown(s, kVelShown);
     const bool disp = TraceShown(s, kDispShown);
     const double k = BandFactor(s.P[param::kAbortDb]);
-    auto rawY = [&](double u, double factor) { return kBoxZero - u * factor / s.YScale; };
+    // Traces and band with the polarity's sign, as on the screen.
+    const double sign = PolaritySign(s);
+    auto rawY = [&](double u, double factor) { return kBoxZero - sign * u * factor / s.YScale; };
     auto y = [&](double u, double factor) { return PageClipY(rawY(u, factor)); };
     auto band = [&](double yv, double factor) {
         return PageClipY(kBoxZero + factor * (yv - kBoxZero));
@@ -169,28 +177,28 @@ std::vector<PageTrace> TestProfileOnPage(const ShockState& s) {
         const TestSegment seg = StepTestPass(run, i);
         if (acc)
             out.push_back(
-                {{x0, y(seg.accPrev, f.acc), x1, y(seg.accCur, f.acc)}, PrintColor(mode, 12)});
+                {{x0, y(seg.accPrev, f.acc), x1, y(seg.accCur, f.acc)}, PaperColor(mode, 12)});
         if (s.View.abort) {
-            // Along every sample and from the samples as they are, about the zero line.
+            // Along every sample, about the zero line.
             const double y0 = rawY(seg.accPrev, f.acc);
             const double y1 = rawY(seg.accCur, f.acc);
-            const Rgb c = PrintColor(mode, 15);
+            const Rgb c = PaperColor(mode, 15);
             out.push_back({{x0, band(y0, k), x1, band(y1, k)}, c});
             out.push_back({{x0, band(y0, 1.0 / k), x1, band(y1, 1.0 / k)}, c});
         }
         if (vel)
             out.push_back(
-                {{x0, y(seg.velPrev, f.vel), x1, y(seg.velCur, f.vel)}, PrintColor(mode, 14)});
+                {{x0, y(seg.velPrev, f.vel), x1, y(seg.velCur, f.vel)}, PaperColor(mode, 14)});
         if (disp)
             out.push_back(
-                {{x0, y(seg.dispPrev, f.disp), x1, y(seg.dispCur, f.disp)}, PrintColor(mode, 13)});
+                {{x0, y(seg.dispPrev, f.disp), x1, y(seg.dispCur, f.disp)}, PaperColor(mode, 13)});
     }
     return out;
 }
 
 std::vector<PageTrace> SpectrumOnPage(const ShockState& s) {
     std::vector<PageTrace> out;
-    const Rgb c = PrintColor(s.PrintColorMode, 4);
+    const Rgb c = PaperColor(s.PrintColorMode, 4);
     const BarValues bars = BarValuesOf(s);
     // Each point at the top of the screen's bar: x as the bar stands on the screen's
     // 0..2000 Hz axis, y from the same two values the bar's height takes.
@@ -213,13 +221,13 @@ std::vector<PageTrace> SpectrumOnPage(const ShockState& s) {
 void PrintPageFrame(const ShockState& s, PageSteps& page) {
     Printer& p = page.Device();
     if (!page.ReadPage()) return;
-    const Rgb frame = PrintColor(s.PrintColorMode, 3);
+    const Rgb frame = PaperColor(s.PrintColorMode, 3);
     p.SetDrawWidth(3);
     p.SetDrawStyle(kSolidLine);
     if (!page.Lines(PageBorderSegments(), frame) || !page.Lines(PlotBoxSegments(), frame)) return;
     p.SetDrawWidth(1);
     p.SetDrawStyle(kDottedLine);
-    if (!page.Lines(PageGridSegments(), PrintColor(s.PrintColorMode, 2))) return;
+    if (!page.Lines(PageGridSegments(), PaperColor(s.PrintColorMode, 2))) return;
     p.SetDrawWidth(3);
     p.SetDrawStyle(kSolidLine);
     if (!page.Lines(ResultTableSegments(), frame)) return;

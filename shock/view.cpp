@@ -21,6 +21,7 @@ void ToggleAbortView(ShockView& v) {
 
 void ShowTestAfterRecompute(ShockView& v) {
     v.test = true;
+    v.srs = false;
 }
 
 bool TraceShown(const ShockState& s, int entry) {

@@ -11,8 +11,9 @@
 
 namespace vib::shock {
 
-// Test Profile and the spectrum switch each other off when switched on by the menu; both
-// may be off. A recompute only switches Test Profile on, so both can end up on.
+// Test Profile and the spectrum switch each other off whenever one is switched on, by the
+// menu or by a recompute (which always shows Test Profile); both may be off, never both
+// on: time traces under Hz labels would read wrong.
 void ToggleTestView(ShockView& v);
 void ToggleSrsView(ShockView& v);
 void ToggleAbortView(ShockView& v);

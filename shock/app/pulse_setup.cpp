@@ -1,6 +1,18 @@
 #include "pulse_setup.h"
 
+#include "platform/numbers.h"
+#include "shock/model.h"
+
 namespace vib::shock::app {
+
+AmplitudeRange AmplitudeRangeFor(float units, char decimal) {
+    if (units != kUnitsMetric) return {0.5f, 200.0f, kAmplitudeRange};
+    const float low = StoreSingle(0.5 * 9.807);
+    const float high = StoreSingle(200 * 9.807);
+    return {low, high,
+            " The Number must be between " + FormatGeneral(low, decimal) + " and " +
+                FormatGeneral(high, decimal) + "."};
+}
 
 int RateIndexFor(float durationMs) {
     const float d = durationMs;

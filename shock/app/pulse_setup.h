@@ -27,6 +27,16 @@ inline constexpr const char* kBelowOneMsNote = " System performance is not speci
 inline constexpr const char* kLowFrequencyNote =
     " Shaker system low-frequency performance may affect test results above 20 msec.";
 
+// The amplitude's range where P(22) holds it in m/s^2 (Metric): the G range 0.5 to 200
+// converted with the unit switch's factor 9.807, so an amplitude converted from G stays
+// acceptable. Elsewhere the G range. The bounds are Single values, compared with the
+// answer as it would be stored.
+struct AmplitudeRange {
+    float low, high;
+    std::string message;  // the out-of-range text naming the bounds
+};
+AmplitudeRange AmplitudeRangeFor(float units, char decimal);
+
 // Sample-rate index P(13) for a duration in ms: 10.24 kHz below 5 ms, 5.12 kHz below
 // 20 ms, 2.56 kHz below 40 ms, 1.28 kHz from there on. The rows of the rate table end at
 // 19.99 and 39.99 ms; a duration just above a row's end (19.995 ms) still belongs to

@@ -22,10 +22,11 @@ std::string TessaltWindow::Offer(float value) {
 
 std::optional<double> TessaltWindow::AskNumber(const std::string& prompt, const std::string& title,
                                                const std::string& offer) {
-    return ParseLocaleNumber(Svc().input.Ask(prompt, title, offer), Svc().locale);
+    // A number that would be infinite in single precision is no number to store.
+    return ParseStorableNumber(Svc().input.Ask(prompt, title, offer), Svc().locale);
 }
 
-void TessaltWindow::OutOfBounds(const char* text) {
+void TessaltWindow::OutOfBounds(const std::string& text) {
     Svc().box.Show(text, BoxButtons::Ok, BoxIcon::None, kOutOfBoundsTitle);
 }
 
@@ -45,8 +46,10 @@ void TessaltWindow::OnAmplitude() {
         metric ? "Enter Shock Pulse Amplitude in M/Sec^2" : "Enter Shock Pulse Amplitude in G-peak",
         kSetupTitle, Offer(amplitude));
     if (!x) return;
-    if (*x < 0.5 || *x > 200) return OutOfBounds(kAmplitudeRange);
-    amplitude = StoreSingle(*x);
+    const AmplitudeRange range = AmplitudeRangeFor(state_.P[param::kUnits], Svc().locale.decimal);
+    const float stored = StoreSingle(*x);
+    if (stored < range.low || stored > range.high) return OutOfBounds(range.message);
+    amplitude = stored;
     // The amplitude enters only the drawing, so the pulse stays as synthesised.
     ShockView view = ViewFromMenu();
     ShowTestAfterRecompute(view);
@@ -85,31 +88,31 @@ void TessaltWindow::ChooseSampleRate() {
     Recompute();
 }
 
-// Polarity and compensation change the pulse but not the picture: the next redraw
-// shows them.
-void TessaltWindow::OnPolarity(bool negative) {
-    SetChecked("mnuShockPolarityPos", !negative);
-    SetChecked("mnuShockPolarityNeg", negative);
-    state_.P[param::kPolarity] = negative ? 2.0f : 1.0f;
+// Polarity and compensation change the pulse: the marks follow P, and the plot and the
+// results show the new pulse at once, in the view that is shown.
+void TessaltWindow::Resynthesize() {
+    SyncMenuChecks();
     SynthesizePulse(state_);
+    Redraw();
+}
+
+void TessaltWindow::OnPolarity(bool negative) {
+    state_.P[param::kPolarity] = negative ? 2.0f : 1.0f;
+    Resynthesize();
 }
 
 void TessaltWindow::OnCompAuto() {
-    SetChecked("mnuShockCompManual", false);
-    SetChecked("mnuShockCompAuto", true);
     state_.P[param::kCompMode] = 0;
     state_.P[param::kPreLevel] = 13;
     state_.P[param::kPostLevel] = 13;
-    SynthesizePulse(state_);
+    Resynthesize();
 }
 
 void TessaltWindow::OnCompManual() {
-    SetChecked("mnuShockCompManual", true);
-    SetChecked("mnuShockCompAuto", false);
     state_.P[param::kCompMode] = 1;
     if (state_.P[param::kPreLevel] < 1) state_.P[param::kPreLevel] = 13;
     if (state_.P[param::kPostLevel] < 1) state_.P[param::kPostLevel] = 13;
-    SynthesizePulse(state_);
+    Resynthesize();
 }
 
 void TessaltWindow::OnCompLevel(int entry, const char* prompt) {

@@ -26,6 +26,11 @@ void TessaltWindow::SyncMenuChecks() {
         SetChecked("mnuShockPolarityPos", true);
         SetChecked("mnuShockPolarityNeg", false);
     }
+    // A profile saved with manual compensation opens with its mode ticked.
+    if (P[param::kCompMode] == 0.0f || P[param::kCompMode] == 1.0f) {
+        SetChecked("mnuShockCompAuto", P[param::kCompMode] == 0.0f);
+        SetChecked("mnuShockCompManual", P[param::kCompMode] == 1.0f);
+    }
     const char* const units[] = {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric",
                                  "mnuSystemUnitsHybrid"};
     for (int u = 0; u < 3; ++u) {
@@ -84,8 +89,8 @@ void TessaltWindow::Redraw() {
     if (limitBoxes_.Busy()) return;
     const std::vector<std::string> messages = DrawPicture();
     // The boxes come after the picture and labels are complete, so the user sees what
-    // they warn about.
-    limitBoxes_.Show(Svc().box, messages);
+    // they warn about; only a test-profile pass checks.
+    if (state_.View.test) limitBoxes_.Show(Svc().box, messages, CheckedValuesOf(state_));
 }
 
 void TessaltWindow::PlotResized() {

@@ -68,18 +68,20 @@ class TessaltWindow : public shell::ShellWindow {
     // Shock Setup and Manual Mode Steps (setup_commands.cpp).
     void BindSetupCommands();
     // The input box read as a number in the user's locale; nothing for Cancel, an empty
-    // answer or text that is no number.
+    // answer, text that is no number or a number beyond single precision.
     std::optional<double> AskNumber(const std::string& prompt, const std::string& title,
                                     const std::string& offer);
     // A parameter as the box offers it: text that reads back to the same Single.
     std::string Offer(float value);
-    void OutOfBounds(const char* text);
+    void OutOfBounds(const std::string& text);
     void OnShape(int code);
     void OnAmplitude();
     void OnDurationTime();
     void OnDurationFreq();
     // Sample rate from the duration, then a recompute.
     void ChooseSampleRate();
+    // Marks from P, synthesis and redraw, keeping the view.
+    void Resynthesize();
     void OnPolarity(bool negative);
     void OnCompAuto();
     void OnCompManual();

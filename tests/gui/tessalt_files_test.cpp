@@ -68,7 +68,8 @@ TEST_F(FilesTest, TrapezoidSetUpSavedAndReopenedAfterARestart) {
     EXPECT_TRUE(w2.Checked("mnuShockShapeTrap"));
     EXPECT_TRUE(w2.Checked("mnuShockPolarityNeg"));
     EXPECT_FALSE(w2.Checked("mnuShockPolarityPos"));
-    EXPECT_TRUE(w2.Checked("mnuShockCompAuto"));  // the mode items are not synchronised
+    EXPECT_TRUE(w2.Checked("mnuShockCompManual"));
+    EXPECT_FALSE(w2.Checked("mnuShockCompAuto"));
     EXPECT_EQ(w2.findChild<QLabel*>("lblDref")->text().toStdString(), dref);
     EXPECT_EQ(w2.findChild<QLabel*>("lblVref")->text().toStdString(), vref);
     EXPECT_EQ(w2.findChild<QLabel*>("lblProfile")->text().toStdString(), "/tests/QTRFileC.001");
@@ -90,6 +91,13 @@ TEST_F(FilesTest, OpenTakesTheTitleAndKeepsTheRateIndexOfTheFile) {
     EXPECT_TRUE(w().Checked("mnuShockPolarityNeg"));
     EXPECT_FALSE(w().Checked("mnuShockPolarityPos"));
     for (const testing::ShownBox& b : t.box.shown) EXPECT_EQ(b.buttons, BoxButtons::Ok);
+}
+
+TEST_F(FilesTest, ProfileLabelShowsTheLastTwentyCharactersOfTheName) {
+    Choose("/data/Stoß-Prüfung-Übersicht.prf");  // the last 20 bytes would cut the ü
+    Trigger("mnuFileSaveProfile");
+    Trigger("mnuViewRefresh");
+    EXPECT_EQ(Text("lblProfile"), "rüfung-Übersicht.prf");
 }
 
 TEST_F(FilesTest, CancelledDialogsChangeNothing) {

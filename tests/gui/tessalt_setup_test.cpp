@@ -48,12 +48,38 @@ TEST_F(SetupTest, AmplitudeBoundsPromptsAndRedraw) {
     Trigger("mnuViewSRS");
     Answer("mnuShockAmplitude", "0.5");
     EXPECT_EQ(P(param::kAmplitude), 0.5f);
-    EXPECT_TRUE(w().Checked("mnuViewTest"));
-    EXPECT_TRUE(w().Checked("mnuViewSRS"));  // switched on like a recompute does
+    EXPECT_TRUE(w().Checked("mnuViewTest"));  // switched on like a recompute does
+    EXPECT_FALSE(w().Checked("mnuViewSRS"));
     Answer("mnuShockAmplitude", "200");
     EXPECT_EQ(P(param::kAmplitude), 200.0f);
     EXPECT_EQ(s().Aeff, 200.0f);
     EXPECT_EQ(Text("lblAref").substr(0, 12), " Gref = 199.");
+}
+
+TEST_F(SetupTest, MetricAmplitudeHasTheBoundsConvertedFromG) {
+    // An amplitude converted from G is offered and accepted as it stands.
+    for (const char* g : {"42", "200", "0.5"}) {
+        Trigger("mnuSystemUnitsEnglish");
+        Answer("mnuShockAmplitude", g);
+        Trigger("mnuSystemUnitsMetric");
+        const float converted = P(param::kAmplitude);
+        t.input.answers.clear();
+        Trigger("mnuShockAmplitude");
+        Answer("mnuShockAmplitude", t.input.asked.back().proposed);
+        EXPECT_EQ(P(param::kAmplitude), converted) << g;
+    }
+    EXPECT_TRUE(BoxTexts().empty());
+    for (const char* ms2 : {"4.9", "1961.5"}) Answer("mnuShockAmplitude", ms2);
+    EXPECT_EQ(BoxTexts(),
+              std::vector<std::string>(2, " The Number must be between 4.9035 and 1961.4."));
+    EXPECT_EQ(t.box.shown.back().title, " Out Of Bounds");
+    Answer("mnuShockAmplitude", "4.9035");
+    EXPECT_EQ(P(param::kAmplitude), 4.9035f);
+    Answer("mnuShockAmplitude", "300");  // far above 200 G's bound in m/s^2: accepted
+    EXPECT_EQ(P(param::kAmplitude), 300.0f);
+    Trigger("mnuSystemUnitsHybrid");
+    Answer("mnuShockAmplitude", "201");
+    EXPECT_EQ(BoxTexts().back(), " The Number must be between 0.5 and 200.");
 }
 
 TEST_F(SetupTest, AmplitudePromptFollowsUnitsAndHybridAsksInG) {
@@ -185,17 +211,30 @@ TEST_F(SetupTest, ShapesAreRadioItemsAndCustomStandsApart) {
     EXPECT_FALSE(w().Checked("mnuShockShapeSineBurst"));
 }
 
-TEST_F(SetupTest, PolarityChangesThePulseSettingWithoutARedraw) {
+TEST_F(SetupTest, PolarityAndCompensationModeRedrawInTheViewShown) {
     t.clock.time = "10:07";
     Trigger("mnuShockPolarityNeg");
     EXPECT_EQ(P(param::kPolarity), 2.0f);
     EXPECT_TRUE(w().Checked("mnuShockPolarityNeg"));
     EXPECT_FALSE(w().Checked("mnuShockPolarityPos"));
-    EXPECT_EQ(Text("lblTime"), " 10:00");
+    EXPECT_EQ(Text("lblTime"), " 10:07");
     Trigger("mnuShockPolarityPos");
     EXPECT_EQ(P(param::kPolarity), 1.0f);
     EXPECT_TRUE(w().Checked("mnuShockPolarityPos"));
     EXPECT_FALSE(w().Checked("mnuShockPolarityNeg"));
+
+    // Manual levels of 13 % against the automatic 16.7 %: the results change at once.
+    const std::string dref = Text("lblDref");
+    Trigger("mnuShockCompAuto");
+    Trigger("mnuShockCompManual");
+    EXPECT_NE(Text("lblDref"), dref);
+    Trigger("mnuShockCompAuto");
+    EXPECT_EQ(Text("lblDref"), dref);
+
+    Trigger("mnuViewSRS");  // the spectrum stays the view shown
+    Trigger("mnuShockCompManual");
+    EXPECT_TRUE(w().Checked("mnuViewSRS"));
+    EXPECT_FALSE(w().Checked("mnuViewTest"));
 }
 
 TEST_F(SetupTest, CompensationModesAndTheirLevels) {
@@ -272,6 +311,8 @@ TEST_F(SetupTest, ManualStepsNeverOfferZeroAndKeepOnlyPositiveNumbers) {
     Answer("mnuSystemManualSteps", "0");
     EXPECT_EQ(P(kManualStepEntry), 0.1f);
     Answer("mnuSystemManualSteps", "0.25");
+    EXPECT_EQ(P(kManualStepEntry), 0.25f);
+    Answer("mnuSystemManualSteps", "1E39");  // infinite in single precision: no number
     EXPECT_EQ(P(kManualStepEntry), 0.25f);
     EXPECT_TRUE(t.box.shown.empty());
 }

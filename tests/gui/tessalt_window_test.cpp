@@ -322,11 +322,14 @@ TEST_F(TessaltTest, SpectrumAndTestProfileSwitchEachOtherOff) {
     EXPECT_EQ(PixelsIn(kAccColor), 0);
     EXPECT_GT(PixelsIn(kGridColor), 0);
 
+    // A shape change recomputes and shows Test Profile: the spectrum goes off, or time
+    // traces would stand under Hz labels and two titles.
     Trigger("mnuViewSRS");
-    w().Recompute();  // switches Test Profile on and leaves the spectrum on
+    Trigger("mnuShockShapeTrap");
     EXPECT_TRUE(w().Checked("mnuViewTest"));
-    EXPECT_TRUE(w().Checked("mnuViewSRS"));
-    EXPECT_EQ(Text("lblXaxis"), " HZ. ");
+    EXPECT_FALSE(w().Checked("mnuViewSRS"));
+    EXPECT_EQ(Text("lblXaxis"), "M-SEC.");
+    EXPECT_EQ(s().PlotTitle, " TEST PROFILE ");
     EXPECT_GT(PixelsIn(kVelColor), 0);
 }
 
@@ -383,9 +386,36 @@ TEST_F(TessaltTest, LimitBoxesComeAfterThePictureAndNeverStack) {
     EXPECT_FALSE(Label("lblCursor")->isHidden());  // the tick inside the box did nothing
 
     t.box.whileOpen = nullptr;
-    timer->Fire();  // now the tick hides the readout and redraws: the box again, once
+    timer->Fire();  // now the tick hides the readout and redraws the same test: no box
     EXPECT_TRUE(Label("lblCursor")->isHidden());
+    EXPECT_EQ(t.box.shown.size(), 1u);
+}
+
+TEST_F(TessaltTest, LimitBoxesComeBackOnlyWhenWhatIsCheckedChanges) {
+    s().P[param::kMaxV] = 1;
+    Trigger("mnuViewRefresh");
+    ASSERT_EQ(t.box.shown.size(), 1u);
+    // Redraws of the same test: zoom keys and items, J, refresh, the timer, the views.
+    for (char key : {'X', 'x', 'Y', 'y', 'J'}) Key(key);
+    for (const char* item : {"mnuViewXaxisIn", "mnuViewRefresh", "mnuViewAbort", "mnuViewVel",
+                             "mnuViewPlotColorWhite", "mnuShockShapeHalfsine"})
+        Trigger(item);
+    ClickPlot();
+    t.clock.seconds += 4;
+    timer->Fire();
+    EXPECT_EQ(t.box.shown.size(), 1u);
+    // A new limit warns at the next redraw, a new pulse and other units at once.
+    t.input.answers = {"2"};
+    Trigger("mnuSystemMaxV");
+    Trigger("mnuViewRefresh");
     EXPECT_EQ(t.box.shown.size(), 2u);
+    t.input.answers = {"30"};
+    Trigger("mnuShockAmplitude");
+    EXPECT_EQ(t.box.shown.size(), 3u);
+    Trigger("mnuSystemUnitsMetric");
+    EXPECT_EQ(t.box.shown.size(), 4u);
+    for (const testing::ShownBox& b : t.box.shown)
+        EXPECT_EQ(b.text, " Test Velocity > System V Limit ");
 }
 
 TEST_F(TessaltTest, TimerTickDuringALimitBoxOfTheFirstRedrawDoesNothing) {

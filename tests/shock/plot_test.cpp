@@ -78,16 +78,50 @@ TEST(ShockTestPass, DrawsTheIntegratorsOwnValuesAndLeavesItsPeaks) {
     EXPECT_EQ(s.PlotTitle, kTestTitle);
 }
 
-TEST(ShockTestPass, HiddenTracesAndMetricColours) {
-    ShockState s = StartUp();
-    ToggleTrace(s, kAccShown);
-    s.P[param::kUnits] = kUnitsMetric;
-    RecordingCanvas c(kW, kH);
-    DrawTestProfilePass(s, c);
-    EXPECT_EQ(c.CountIn(kAccColor), 0u);
-    EXPECT_EQ(c.CountIn(kVelColor), 1023u);
-    EXPECT_EQ(c.CountIn(ConsoleColor(5)), 1023u);
-    EXPECT_NE(s.PeakAcc, 0.0f);  // the peaks do not depend on what is shown
+TEST(ShockTestPass, HiddenTracesAndTheDisplacementColourInEveryUnitSystem) {
+    for (float units : {kUnitsEnglish, kUnitsMetric, kUnitsHybrid}) {
+        ShockState s = StartUp();
+        ToggleTrace(s, kAccShown);
+        s.P[param::kUnits] = units;
+        RecordingCanvas c(kW, kH);
+        DrawTestProfilePass(s, c);
+        EXPECT_EQ(c.CountIn(kAccColor), 0u);
+        EXPECT_EQ(c.CountIn(kVelColor), 1023u);
+        EXPECT_EQ(c.CountIn(ConsoleColor(13)), 1023u) << units;
+        EXPECT_NE(s.PeakAcc, 0.0f);  // the peaks do not depend on what is shown
+        // Only the title of the trace takes colour 5 under Metric and Hybrid.
+        RecordingCanvas titles(kW, kH);
+        DrawValueAxisLabels(s, titles, '.');
+        EXPECT_EQ(titles.texts[2].color, ConsoleColor(units == kUnitsEnglish ? 13 : 5));
+    }
+}
+
+TEST(ShockTestPass, NegativePolarityDrawsTheTestInvertedInsideItsBand) {
+    ShockState positive = StartUp();
+    positive.P[param::kMaxV] = 1;
+    ShockState negative = positive;
+    negative.P[param::kPolarity] = 2;
+    RecordingCanvas up(kW, kH), down(kW, kH);
+    const auto upWarnings = DrawTestProfilePass(positive, up);
+    EXPECT_EQ(DrawTestProfilePass(negative, down), upWarnings);
+    ASSERT_EQ(down.lines.size(), up.lines.size());
+    const double zero = 0.5 * kH;
+    for (std::size_t n = 0; n < up.lines.size(); ++n)
+        ASSERT_NEAR(down.lines[n].y2 - zero, zero - up.lines[n].y2, 1e-6) << n;
+    EXPECT_EQ(negative.PeakAcc, positive.PeakAcc);
+    EXPECT_EQ(negative.PeakVel, positive.PeakVel);
+    EXPECT_EQ(negative.PeakDisp, positive.PeakDisp);
+
+    // Each band line is the acceleration trace scaled by k or 1/k about the zero line.
+    RecordingCanvas band(kW, kH);
+    DrawAbortBandPass(negative, band);
+    const auto acc = down.LinesIn(kAccColor);
+    const double k = BandFactor(6), step = 0.00783 * kW / 4.0;
+    for (std::size_t j = 0; j < band.lines.size(); j += 2) {
+        const auto& trace = acc[static_cast<std::size_t>(std::lround(band.lines[j].x2 / step)) - 1];
+        EXPECT_NEAR(band.lines[j].y2 - zero, k * (trace.y2 - zero), 1e-6);
+        EXPECT_NEAR(band.lines[j + 1].y2 - zero, (trace.y2 - zero) / k, 1e-6);
+    }
 }
 
 TEST(ShockTestPass, APeakEqualToItsLimitRaisesNoWarning) {
@@ -120,6 +154,12 @@ TEST(ShockAbortBand, SpansTheMainPulseOnlyAtKTimesAndOneOverK) {
     DrawAbortBandPass(s, mirrored);
     for (std::size_t j = 0; j < band.size(); ++j)
         EXPECT_NEAR(mirrored.lines[j].y2 - zero, zero - band[j].y2, 1e-6);
+
+    // On the white background the band is black.
+    SetPlotBackground(s, true);
+    RecordingCanvas white(kW, kH);
+    DrawAbortBandPass(s, white);
+    EXPECT_EQ(white.CountIn(ConsoleColor(0)), band.size());
 
     // 0 dB: both lines on the trace.
     s.P[param::kAbortDb] = 0;

@@ -43,12 +43,13 @@ TEST(ShockAxisLabels, ValueLabelsAndTitlesByView) {
         const char* top;
         const char* bottom;
         const char* velTitle;
+        bool white;
     } table[] = {
-        {kUnitsEnglish, false, 0.25f, "25", "-15", "VELOCITY- IPS-Peak"},
-        {kUnitsEnglish, false, 0.01f, "1", "-0,6", "VELOCITY- IPS-Peak"},
-        {kUnitsMetric, false, 0.25f, "250", "-150", "VELOCITY- CM/Sec."},
-        {kUnitsHybrid, false, 0.25f, "25", "-15", "VELOCITY- CM/Sec."},
-        {kUnitsMetric, true, 0.25f, "50", "10", "                       "},
+        {kUnitsEnglish, false, 0.25f, "25", "-15", "VELOCITY- IPS-Peak", true},
+        {kUnitsEnglish, false, 0.01f, "1", "-0,6", "VELOCITY- IPS-Peak", false},
+        {kUnitsMetric, false, 0.25f, "250", "-150", "VELOCITY- CM/Sec.", true},
+        {kUnitsHybrid, false, 0.25f, "25", "-15", "VELOCITY- CM/Sec.", false},
+        {kUnitsMetric, true, 0.25f, "50", "10", "                       ", true},
     };
     for (const auto& row : table) {
         ShockState s = StartUp();
@@ -56,7 +57,7 @@ TEST(ShockAxisLabels, ValueLabelsAndTitlesByView) {
         s.View.srs = row.srs;
         s.YScale = row.yScale;
         s.SubTitle1 = "sub one";
-        SetPlotBackground(s, true);
+        SetPlotBackground(s, row.white);
         RecordingCanvas c(7000, 4455);
         const ValueAxisLabels v = DrawValueAxisLabels(s, c, ',');
         EXPECT_EQ(v[0], row.top);
@@ -65,7 +66,8 @@ TEST(ShockAxisLabels, ValueLabelsAndTitlesByView) {
         EXPECT_EQ(c.texts[1].text, row.velTitle);
         EXPECT_NEAR(c.texts[1].x, 770, 1e-9);
         EXPECT_NEAR(c.texts[1].y, 445.5, 1e-9);
-        EXPECT_EQ(c.FindText("sub one")->color, ConsoleColor(15));  // even on white
+        // White on black, black on white, as the plot title.
+        EXPECT_EQ(c.FindText("sub one")->color, ConsoleColor(row.white ? 0 : 15));
     }
 }
 
@@ -82,6 +84,8 @@ TEST(ShockResultLabels, MasksAndUnitsPerSystem) {
     EXPECT_EQ(r.vref, " Vref = 5.68 IPS-PK");
     EXPECT_EQ(r.aref, " Gref = 15 G-PK  ");
     EXPECT_EQ(r.profile, "\\SHOCKS\\HALFSINE.PRF");
+    s.ProfileName = "/data/Stoß-Prüfung-Übersicht.prf";  // 20 bytes would cut the ü
+    EXPECT_EQ(ShowResultLabels(s, in).profile, "rüfung-Übersicht.prf");
     EXPECT_EQ(r.caption, "banner");
     EXPECT_TRUE(r.hideCursor);
     s.P[param::kUnits] = kUnitsMetric;
@@ -128,12 +132,44 @@ TEST(ShockLimitBoxes, NoRedrawAndNoSecondSetWhileABoxIsOpen) {
     // The timer fires while the first box is open: the window asks the gate first.
     box.whileOpen = [&] {
         if (!boxes.Busy()) ++redraws;
-        boxes.Show(box, {"nested"});
+        boxes.Show(box, {"nested"}, {1, 2, 3, 0, 4, 5, 6});
     };
-    boxes.Show(box, {" Test Velocity > System V Limit ", " Test Acceleration > System A Limit "});
+    boxes.Show(box, {" Test Velocity > System V Limit ", " Test Acceleration > System A Limit "},
+               {});
     EXPECT_EQ(redraws, 0);
     EXPECT_EQ(box.shown.size(), 2u);
     EXPECT_FALSE(boxes.Busy());
+}
+
+TEST(ShockLimitBoxes, ShownAgainOnlyWhenAPeakTheUnitsOrALimitChanged) {
+    ShockState s = StartUp();
+    LimitBoxes boxes;
+    CountingBox box;
+    const std::vector<std::string> warning = {" Test Velocity > System V Limit "};
+    auto show = [&] {
+        const std::size_t before = box.shown.size();
+        boxes.Show(box, warning, CheckedValuesOf(s));
+        return box.shown.size() - before;
+    };
+    EXPECT_EQ(show(), 1u);
+    EXPECT_EQ(show(), 0u);  // a redraw of the same test
+    const std::function<void(ShockState&)> changes[] = {
+        [](ShockState& c) { c.PeakAcc += 1; },
+        [](ShockState& c) { c.PeakVel += 1; },
+        [](ShockState& c) { c.PeakDisp += 1; },
+        [](ShockState& c) { c.P[param::kUnits] = kUnitsMetric; },
+        [](ShockState& c) { c.P[param::kMaxD] += 1; },
+        [](ShockState& c) { c.P[param::kMaxV] += 1; },
+        [](ShockState& c) { c.P[param::kMaxA] += 1; },
+    };
+    for (const auto& change : changes) {
+        change(s);
+        EXPECT_EQ(show(), 1u);
+        EXPECT_EQ(show(), 0u);
+    }
+    // Back to values checked before, but not last: a change, so the boxes come again.
+    boxes.Show(box, {}, {});
+    EXPECT_EQ(show(), 1u);
 }
 
 TEST(ShockAxisLabels, PlacedAroundThePicture) {

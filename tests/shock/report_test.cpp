@@ -192,34 +192,40 @@ TEST(TessaltReport, MonochromeUnlessColourMode) {
         }
         s.PrintColorMode = 2;
         const RecordingPrinter c = Printed(s);
+        EXPECT_TRUE(c.LinesIn(ConsoleColor(15)).empty());
+        for (const auto& t : c.texts) EXPECT_NE(t.color, ConsoleColor(15)) << t.text;
         EXPECT_EQ(c.LinesIn(ConsoleColor(3)).size(), 12u + 4 + 64);
         EXPECT_EQ(c.LinesIn(ConsoleColor(2)).size(), 89u);
         if (srs) {
             EXPECT_EQ(c.LinesIn(ConsoleColor(4)).size(), SpectrumOnPage(s).size());
         } else {
-            EXPECT_FALSE(c.LinesIn(ConsoleColor(15)).empty());  // the band, white in colour
+            // The band: white would not show on paper and erases what it crosses.
+            EXPECT_FALSE(c.LinesIn(kBlack).empty());
             EXPECT_FALSE(c.LinesIn(ConsoleColor(14)).empty());
         }
     }
 }
 
 TEST(TessaltReportContent, TracesCarryTheScreenValuesScaledIntoTheBox) {
-    ShockState s = Redrawn();
-    s.P[kAccShown] = s.P[kVelShown] = s.P[kDispShown] = 2;
-    s.XScale = 4;  // the whole pass fits in the box
-    const double w = 7000, h = 4455;
-    ShockState screenState = s;
-    RecordingCanvas screen(w, h);
-    DrawTestProfilePass(screenState, screen);
-    const std::vector<PageTrace> page = TestProfileOnPage(s);
-    ASSERT_EQ(page.size(), screen.lines.size());
-    for (std::size_t n = 0; n < page.size(); ++n) {
-        const auto& a = screen.lines[n];
-        const PageSegment& b = page[n].segment;
-        EXPECT_NEAR(b.x1, 0.15 + 0.75 * a.x1 / w, 5e-4) << n;
-        EXPECT_NEAR(b.x2, 0.15 + 0.75 * a.x2 / w, 5e-4) << n;
-        EXPECT_NEAR(b.y1, PageClipY(0.1 + 0.6 * a.y1 / h), 1e-9) << n;
-        EXPECT_NEAR(b.y2, PageClipY(0.1 + 0.6 * a.y2 / h), 1e-9) << n;
+    for (float polarity : {1.0f, 2.0f}) {
+        ShockState s = Redrawn();
+        s.P[kAccShown] = s.P[kVelShown] = s.P[kDispShown] = 2;
+        s.P[param::kPolarity] = polarity;
+        s.XScale = 4;  // the whole pass fits in the box
+        const double w = 7000, h = 4455;
+        ShockState screenState = s;
+        RecordingCanvas screen(w, h);
+        DrawTestProfilePass(screenState, screen);
+        const std::vector<PageTrace> page = TestProfileOnPage(s);
+        ASSERT_EQ(page.size(), screen.lines.size());
+        for (std::size_t n = 0; n < page.size(); ++n) {
+            const auto& a = screen.lines[n];
+            const PageSegment& b = page[n].segment;
+            EXPECT_NEAR(b.x1, 0.15 + 0.75 * a.x1 / w, 5e-4) << n;
+            EXPECT_NEAR(b.x2, 0.15 + 0.75 * a.x2 / w, 5e-4) << n;
+            EXPECT_NEAR(b.y1, PageClipY(0.1 + 0.6 * a.y1 / h), 1e-9) << n;
+            EXPECT_NEAR(b.y2, PageClipY(0.1 + 0.6 * a.y2 / h), 1e-9) << n;
+        }
     }
 }
 
@@ -249,12 +255,12 @@ TEST(TessaltReportContent, ClippedToTheBoxAndEndingAtItsRightEdge) {
     EXPECT_GT(right, 0.9 - PageSampleX(1, s.XScale, s.RATEF) + 0.15);  // the last one fitting
 }
 
-TEST(TessaltReportContent, BandAlongEverySampleFromTheSamplesAsTheyAre) {
+TEST(TessaltReportContent, BandAlongEverySampleAroundTheTraceOfEitherPolarity) {
     ShockState s = Redrawn();
     s.XScale = 8;
     s.View.abort = true;
     s.P[kAccShown] = s.P[kVelShown] = s.P[kDispShown] = 1;
-    s.P[param::kPolarity] = 2;  // the screen negates for its band; the page does not
+    s.P[param::kPolarity] = 2;  // trace and band inverted, as on the screen
     s.PrintColorMode = 2;
     const std::vector<PageTrace> traces = TestProfileOnPage(s);
     std::size_t samples = 0;
@@ -265,14 +271,18 @@ TEST(TessaltReportContent, BandAlongEverySampleFromTheSamplesAsTheyAre) {
     s.P[kAccShown] = 2;
     const std::vector<PageTrace> withAcc = TestProfileOnPage(s);
     const double k = BandFactor(s.P[param::kAbortDb]);
+    double lowest = 0;
     for (std::size_t n = 0; n + 2 < withAcc.size(); n += 3) {
         const PageSegment& acc = withAcc[n].segment;
         const PageSegment& up = withAcc[n + 1].segment;
-        EXPECT_EQ(withAcc[n + 1].color, ConsoleColor(15));
+        EXPECT_EQ(withAcc[n + 1].color, kBlack);  // white would not show on paper
         if (acc.y2 > 0.1 && acc.y2 < 0.7) {
             EXPECT_NEAR(up.y2, PageClipY(0.4 + k * (acc.y2 - 0.4)), 1e-9) << n;
         }
+        lowest = std::max(lowest, acc.y2);
     }
+    // The 15 G crest at YScale 0.25 hangs 0.18 below the zero line.
+    EXPECT_NEAR(lowest, 0.4 + 15 * 0.003 / 0.25, 1e-3);
 }
 
 TEST(TessaltReportContent, SpectrumIsAConnectedCurveThroughTheScreenBars) {
