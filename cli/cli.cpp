@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "commands.h"
+#include "messages.h"
+#include "output_file.h"
 #include "platform/numbers.h"
 
 namespace vib::cli {
@@ -36,8 +38,15 @@ std::string UsageText() {
            "                     the View menu would (default test)\n"
            "  --report FILE.pdf  also print the one-page report to a PDF file\n"
            "\n"
-           "Exit status: 0 done, 1 a file could not be read (one line on standard error),\n"
-           "2 bad usage.\n"
+           "Each option may be given once. Images and reports are made in memory first, so a\n"
+           "file that cannot be written is left as it was.\n"
+           "\n"
+           "Environment: SOURCE_DATE_EPOCH (seconds since 1970), when set, gives the time and\n"
+           "date on the shock report, in UTC as HH:MM and YYYY-MM-DD, so the same inputs\n"
+           "print the same page.\n"
+           "\n"
+           "Exit status: 0 done; 1 a file could not be read or written (one line on standard\n"
+           "error, nothing on standard output); 2 bad usage.\n"
            "\n"
            "random prints: range_index, lines_index, units_index, line_count, spectrum_size,\n"
            "df, range_factor, start_line, gref (G rms), vref (in/s peak), dref (mils\n"
@@ -59,7 +68,38 @@ nlohmann::json FloatJson(float v) {
     return d;
 }
 
+int UsageError(std::ostream& err, const std::string& command, const std::string& problem) {
+    err << "vibcalc " << command << ": " << problem << "\n\n" << UsageText();
+    return kExitUsage;
+}
+
+int CheckOutputs(std::ostream& err, const std::vector<const std::string*>& paths) {
+    for (const std::string* path : paths) {
+        if (!path) continue;
+        if (FileError e = CheckOutputPath(*path)) {
+            err << FileErrorLine(*path, e) << "\n";
+            return kExitFileError;
+        }
+    }
+    return kExitOk;
+}
+
+int WriteOutput(std::ostream& err, FileSystem& files, const std::string& path,
+                const std::string& bytes) {
+    if (FileError e = files.Write(path, bytes)) {
+        err << FileErrorLine(path, e) << "\n";
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    LocalFileSystem files;
+    return Run(args, out, err, files);
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        FileSystem& files) {
     if (args.empty()) {
         err << UsageText();
         return kExitUsage;
@@ -74,9 +114,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << "vibcalc " << VIB_VERSION << "\n";
         return kExitOk;
     }
-    if (command == "random") return RunRandom(rest, out, err);
-    if (command == "shock") return RunShock(rest, out, err);
-    err << "vibcalc: unknown command '" << command << "'\n\n" << UsageText();
+    if (command == "random") return RunRandom(rest, out, err, files);
+    if (command == "shock") return RunShock(rest, out, err, files);
+    err << "vibcalc: unknown command '" << SafeText(command, kExcerptLimit) << "'\n\n"
+        << UsageText();
     return kExitUsage;
 }
 

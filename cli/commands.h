@@ -7,18 +7,25 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/files.h"
+
 namespace vib::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsage = 2;
 
-// `args` excludes the program name.
+// `args` excludes the program name. Profiles, waveshapes, images and reports are read and
+// written through `files` (the local file system when not given).
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        FileSystem& files);
 
 // Each gets the arguments after its command word.
-int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              FileSystem& files);
+int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             FileSystem& files);
 
 std::string UsageText();
 
@@ -32,5 +39,12 @@ nlohmann::json FloatArray(const Container& values) {
     for (float v : values) a.push_back(FloatJson(v));
     return a;
 }
+
+// Shared steps of both commands. Each prints its one line (and the usage for bad usage)
+// and returns the exit status, or kExitOk when all is well.
+int UsageError(std::ostream& err, const std::string& command, const std::string& problem);
+int CheckOutputs(std::ostream& err, const std::vector<const std::string*>& paths);
+int WriteOutput(std::ostream& err, FileSystem& files, const std::string& path,
+                const std::string& bytes);
 
 }  // namespace vib::cli

@@ -50,17 +50,19 @@ void ImageCanvas::Fill(Rgb color) {
 }
 
 void DrawLabel(QImage& image, QPointF topLeft, const std::string& text, Rgb color, int pointSize,
-               bool centred) {
+               bool centred, bool bold) {
     QPainter p(&image);
     QFont font = p.font();
     font.setPointSize(pointSize);
+    font.setBold(bold);
     p.setFont(font);
     p.setPen(ToQColor(color));
     const QString q = QString::fromStdString(text);
     QPointF at = topLeft;
     if (centred) {
         const double w = QFontMetricsF(font).horizontalAdvance(q);
-        at.setX(std::clamp(at.x() - w / 2, 0.0, image.width() - w - 1));
+        // A text wider than the image starts at its left edge.
+        at.setX(std::max(0.0, std::min(at.x() - w / 2, image.width() - w - 1)));
     }
     p.drawText(QRectF(at, QSizeF(image.width(), 200)), Qt::AlignLeft | Qt::AlignTop, q);
 }

@@ -34,7 +34,7 @@ class ImageCanvas : public Canvas {
 // Text drawn outside the picture area (labels around the plot), in image pixels. With
 // `centred`, the text is centred on topLeft.x() but kept inside the image.
 void DrawLabel(QImage& image, QPointF topLeft, const std::string& text, Rgb color, int pointSize,
-               bool centred = false);
+               bool centred = false, bool bold = false);
 
 // Makes sure a QGuiApplication exists (on the offscreen platform), as text rendering
 // needs one; returns false when Qt could not start.

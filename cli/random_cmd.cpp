@@ -2,7 +2,8 @@
 
 #include "commands.h"
 #include "image_canvas.h"
-#include "platform/files.h"
+#include "messages.h"
+#include "options.h"
 #include "random/checks.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
@@ -11,73 +12,57 @@
 
 namespace vib::cli {
 
-int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::string profile, plotPath, reportPath;
-    int width = kDefaultPlotWidth, height = kDefaultPlotHeight;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            out << UsageText();
-            return kExitOk;
-        }
-        if (a == "--plot" || a == "--size" || a == "--report") {
-            if (i + 1 >= args.size() || args[i + 1].empty()) {
-                err << "vibcalc random: " << a << " needs a value\n\n" << UsageText();
-                return kExitUsage;
-            }
-            const std::string& value = args[++i];
-            if (a == "--plot") {
-                plotPath = value;
-            } else if (a == "--report") {
-                reportPath = value;
-            } else if (!ParseImageSize(value, width, height)) {
-                err << "vibcalc random: --size takes WIDTHxHEIGHT in pixels, 200x150 to "
-                       "8000x8000\n\n"
-                    << UsageText();
-                return kExitUsage;
-            }
-            continue;
-        }
-        if (!a.empty() && a[0] == '-') {
-            err << "vibcalc random: unknown option '" << a << "'\n\n" << UsageText();
-            return kExitUsage;
-        }
-        if (!profile.empty()) {
-            err << "vibcalc random: only one profile may be given\n\n" << UsageText();
-            return kExitUsage;
-        }
-        profile = a;
+int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              FileSystem& files) {
+    CommandLine line;
+    if (const auto problem = ParseCommandLine(args, {"--plot", "--size", "--report"}, line))
+        return UsageError(err, "random", *problem);
+    if (line.help) {
+        out << UsageText();
+        return kExitOk;
     }
+    const std::string* plotPath = line.Value("--plot");
+    const std::string* size = line.Value("--size");
+    const std::string* reportPath = line.Value("--report");
+    int width = kDefaultPlotWidth, height = kDefaultPlotHeight;
+    if (size && !plotPath) return UsageError(err, "random", "--size needs --plot");
+    if (size && !ParseImageSize(*size, width, height))
+        return UsageError(err, "random",
+                          "--size takes WIDTHxHEIGHT in pixels, 200x150 to 8000x8000");
+    if (int status = CheckOutputs(err, {plotPath, reportPath})) return status;
 
     random::RandomState s;
     random::InitDefaults(s);
-    if (profile.empty()) {
+    if (!line.profile) {
         random::RecomputeModel(s);
     } else {
-        LocalFileSystem fs;
-        if (FileError e = random::OpenRandomProfile(fs, profile, s.TestTitle, s)) {
-            err << "vibcalc: " << profile << ": " << e.description << " (error " << e.number << ")";
-            if (!e.detail.empty() && e.detail != profile) err << ": " << e.detail;
-            err << "\n";
+        if (FileError e = random::OpenRandomProfile(files, *line.profile, s.TestTitle, s)) {
+            err << FileErrorLine(*line.profile, e) << "\n";
             return kExitFileError;
         }
+        // As the window after opening it: the result row names the file.
+        s.ProfileName = *line.profile;
     }
 
-    if (!plotPath.empty()) {
-        const std::string problem = RenderRandomPlot(s, plotPath, width, height);
+    // Both outputs are complete in memory before either file is touched.
+    std::string png, pdf;
+    if (plotPath) {
+        const std::string problem = RenderRandomPlot(s, width, height, png);
         if (!problem.empty()) {
-            err << "vibcalc: " << plotPath << ": " << problem << "\n";
+            err << ProblemLine(*plotPath, problem) << "\n";
             return kExitFileError;
         }
     }
-
-    if (!reportPath.empty()) {
-        const std::string problem = PrintRandomReportPdf(s, reportPath);
-        if (!problem.empty()) {
-            err << "vibcalc: " << reportPath << ": " << problem << "\n";
+    if (reportPath) {
+        if (FileError e = PrintRandomReportPdf(s, pdf)) {
+            err << FileErrorLine(*reportPath, e) << "\n";
             return kExitFileError;
         }
     }
+    if (plotPath)
+        if (int status = WriteOutput(err, files, *plotPath, png)) return status;
+    if (reportPath)
+        if (int status = WriteOutput(err, files, *reportPath, pdf)) return status;
 
     nlohmann::json j;
     j["range_index"] = FloatJson(s.Param(random::prm::RangeIndex));

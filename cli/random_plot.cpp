@@ -1,9 +1,9 @@
 #include "random_plot.h"
 
+#include <QBuffer>
 #include <QImage>
 
 #include "image_canvas.h"
-#include "random/plot.h"
 
 namespace vib::cli {
 namespace {
@@ -24,35 +24,46 @@ void DrawFrequencyRow(QImage& image, const random::RandomState& s, const QRectF&
 
 }  // namespace
 
-std::string RenderRandomPlot(random::RandomState& s, const std::string& path, int width,
-                             int height) {
+RandomPlotTexts PlotTexts(random::RandomState& s) {
+    random::ApplyPlotLayout(s);
+    RandomPlotTexts t;
+    // The captions first: they blank the legend entries 11 to 14, which Metric decade
+    // labels of a wide ASD range read.
+    const std::vector<random::PlacedText> captions = random::AxisCaptions(s);
+    t.axis = random::DecadeLabels(s);
+    t.axis.insert(t.axis.end(), captions.begin(), captions.end());
+    t.title = s.TestTitle;
+    if (const auto r = random::ResultLabels(s, '.'))
+        t.results = r->dref + "   " + r->vref + "   " + r->aref + "   " + r->profile;
+    return t;
+}
+
+std::string RenderRandomPlot(random::RandomState& s, int width, int height, std::string& png) {
     if (!EnsureGuiApplication()) return "cannot start the drawing system";
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(kFace.r, kFace.g, kFace.b));
     const QRectF plot(QPointF(kPlotLeft * width, kPlotTop * height),
                       QPointF(kPlotRight * width, kPlotBottom * height));
 
-    random::ApplyPlotLayout(s);
+    const RandomPlotTexts texts = PlotTexts(s);
     {
         ImageCanvas canvas(image, plot);
         canvas.Fill(s.Param(random::prm::PlotBackground) == 1.0f ? ConsoleColor(15)
                                                                  : ConsoleColor(0));
         random::DrawAsdPlot(s, true, canvas);
     }
-    auto place = [&](const random::PlacedText& t, int points) {
-        DrawLabel(image, QPointF(t.xFraction * width, t.yFraction * height - points), t.text,
-                  t.color, points);
-    };
-    for (const auto& t : random::DecadeLabels(s)) place(t, 10);
-    for (const auto& t : random::AxisCaptions(s)) place(t, 10);
+    constexpr int kAxisPoints = 10;
+    for (const auto& t : texts.axis)
+        DrawLabel(image, QPointF(t.xFraction * width, t.yFraction * height - kAxisPoints), t.text,
+                  t.color, kAxisPoints);
     DrawFrequencyRow(image, s, plot);
+    DrawLabel(image, QPointF(plot.left(), 2), texts.title, kInk, 10);
+    DrawLabel(image, QPointF(plot.left(), 0.84 * height), texts.results, kInk, 11);
 
-    DrawLabel(image, QPointF(plot.left(), 2), s.TestTitle, kInk, 10);
-    if (const auto r = random::ResultLabels(s, '.')) {
-        const std::string line = r->dref + "   " + r->vref + "   " + r->aref + "   " + r->profile;
-        DrawLabel(image, QPointF(plot.left(), 0.84 * height), line, kInk, 11);
-    }
-    if (!image.save(QString::fromStdString(path), "PNG")) return "cannot write the image";
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return "cannot encode the image";
+    png = buffer.data().toStdString();
     return {};
 }
 

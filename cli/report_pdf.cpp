@@ -21,7 +21,6 @@ struct FirstError {
             return false;
         };
     }
-    std::string Text() const { return error ? error.description : std::string(); }
 };
 
 // A canvas that only takes sizes: the shock redraw run for its labels and spectrum.
@@ -37,10 +36,23 @@ class SizeOnlyCanvas : public Canvas {
     double w_, h_;
 };
 
+FileError NoDrawingSystem() {
+    return FileError::Make(err::kPrinterError, "cannot start the drawing system");
+}
+
+// The page in memory, or the printer's error; a page that was not finished is an error.
+FileError TakePage(QtPrinter& printer, const FirstError& failure, bool done, std::string& pdf) {
+    if (failure.error) return failure.error;
+    pdf = printer.TakeDocument();
+    if (!done || pdf.empty())
+        return FileError::Make(err::kPrinterError, "the report was not finished");
+    return {};
+}
+
 }  // namespace
 
-std::string PrintRandomReportPdf(random::RandomState& s, const std::string& path) {
-    if (!EnsureGuiApplication()) return "cannot start the drawing system";
+FileError PrintRandomReportPdf(random::RandomState& s, std::string& pdf) {
+    if (!EnsureGuiApplication()) return NoDrawingSystem();
     // The layout and labels the window's redraw leaves for the report.
     random::ApplyPlotLayout(s);
     random::AxisCaptions(s);
@@ -52,30 +64,33 @@ std::string PrintRandomReportPdf(random::RandomState& s, const std::string& path
         in.aref = r->aref;
         in.profile = r->profile;
     }
+    // Morvane's redraw blanks its time and date labels.
     in.time = in.date = " ";
     in.town = shell::kMakerTown;
     QtPrinter printer;
-    printer.SetOutputFile(path);
+    printer.SetOutputToMemory();
     FirstError failure;
     const bool done = random::PrintReport(s, in, printer, failure.Handler());
-    if (!done || failure.error)
-        return failure.error ? failure.Text() : "the report was not finished";
-    return {};
+    return TakePage(printer, failure, done, pdf);
 }
 
-std::string PrintShockReportPdf(shock::ShockState& s, const std::string& path) {
-    if (!EnsureGuiApplication()) return "cannot start the drawing system";
+FileError PrintShockReportPdf(shock::ShockState& s, const Clock& clock, std::string& pdf) {
+    if (!EnsureGuiApplication()) return NoDrawingSystem();
     // The window's picture at its design size gives the labels and the last spectrum.
     SizeOnlyCanvas canvas(7000, 4455);
-    const shock::RedrawOutput out = shock::RedrawPlot(s, canvas, {});
+    shock::RedrawInputs in;
+    in.timeText = clock.TimeText();
+    in.dateText = clock.DateText();
+    in.now = clock.SecondsSinceMidnight();
+    const shock::RedrawOutput out = shock::RedrawPlot(s, canvas, in);
     const std::string title = s.TestTitle.empty() ? shock::kStartTitle : s.TestTitle;
     const shock::ReportCaptions captions =
         shock::CaptionsFromRedraw(out, title, shell::kMakerTown, '.');
     QtPrinter printer;
-    printer.SetOutputFile(path);
+    printer.SetOutputToMemory();
     FirstError failure;
     shock::PrintReport(s, captions, printer, failure.Handler());
-    return failure.Text();
+    return TakePage(printer, failure, true, pdf);
 }
 
 }  // namespace vib::cli

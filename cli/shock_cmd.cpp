@@ -1,10 +1,15 @@
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "commands.h"
 #include "image_canvas.h"
-#include "platform/files.h"
+#include "messages.h"
+#include "options.h"
+#include "platform/qt/qt_services.h"
+#include "report_clock.h"
 #include "report_pdf.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
@@ -13,12 +18,6 @@
 
 namespace vib::cli {
 namespace {
-
-void ReportFileError(std::ostream& err, const std::string& path, const FileError& e) {
-    err << "vibcalc: " << path << ": " << e.description;
-    if (!e.detail.empty()) err << " (" << e.detail << ")";
-    err << "\n";
-}
 
 // "test", "srs", "abort" joined by commas; at least one, each at most once.
 std::optional<shock::ShockView> ParseView(const std::string& text) {
@@ -40,94 +39,84 @@ std::optional<shock::ShockView> ParseView(const std::string& text) {
 
 }  // namespace
 
-int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::optional<std::string> profile;
-    std::optional<std::string> wave;
-    std::optional<std::string> plotPath, size, view, reportPath;
-    for (std::size_t a = 0; a < args.size(); ++a) {
-        const std::string& arg = args[a];
-        if (arg == "--plot" || arg == "--size" || arg == "--view" || arg == "--report") {
-            std::optional<std::string>& value = arg == "--plot"     ? plotPath
-                                                : arg == "--size"   ? size
-                                                : arg == "--report" ? reportPath
-                                                                    : view;
-            if (a + 1 >= args.size() || args[a + 1].empty() || value) {
-                err << "vibcalc: shock: " << arg << " needs one value\n\n" << UsageText();
-                return kExitUsage;
-            }
-            value = args[++a];
-        } else if (arg == "--wave") {
-            if (a + 1 >= args.size() || wave) {
-                err << "vibcalc: shock: --wave needs one waveshape file\n\n" << UsageText();
-                return kExitUsage;
-            }
-            wave = args[++a];
-        } else if (arg.rfind("--wave=", 0) == 0 && !wave) {
-            wave = arg.substr(7);
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            err << "vibcalc: shock: unknown option '" << arg << "'\n\n" << UsageText();
-            return kExitUsage;
-        } else if (!profile) {
-            profile = arg;
-        } else {
-            err << "vibcalc: shock: more than one profile given\n\n" << UsageText();
-            return kExitUsage;
-        }
+int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             FileSystem& files) {
+    CommandLine line;
+    if (const auto problem =
+            ParseCommandLine(args, {"--wave", "--plot", "--size", "--view", "--report"}, line))
+        return UsageError(err, "shock", *problem);
+    if (line.help) {
+        out << UsageText();
+        return kExitOk;
     }
+    const std::string* wave = line.Value("--wave");
+    const std::string* plotPath = line.Value("--plot");
+    const std::string* size = line.Value("--size");
+    const std::string* view = line.Value("--view");
+    const std::string* reportPath = line.Value("--report");
 
     int width = kDefaultShockPlotWidth, height = kDefaultShockPlotHeight;
-    if ((size || view) && !plotPath) {
-        err << "vibcalc: shock: --size and --view need --plot\n\n" << UsageText();
-        return kExitUsage;
-    }
-    if (size && !ParseImageSize(*size, width, height)) {
-        err << "vibcalc: shock: --size takes WIDTHxHEIGHT in pixels, 200x150 to 8000x8000\n\n"
-            << UsageText();
-        return kExitUsage;
-    }
+    if ((size || view) && !plotPath)
+        return UsageError(err, "shock", "--size and --view need --plot");
+    if (size && !ParseImageSize(*size, width, height))
+        return UsageError(err, "shock",
+                          "--size takes WIDTHxHEIGHT in pixels, 200x150 to 8000x8000");
     std::optional<shock::ShockView> shown = shock::ShockView{};
     if (view) shown = ParseView(*view);
-    if (!shown) {
-        err << "vibcalc: shock: --view takes test, srs and abort, joined by commas\n\n"
-            << UsageText();
-        return kExitUsage;
+    if (!shown)
+        return UsageError(err, "shock", "--view takes test, srs and abort, joined by commas");
+
+    // The report's time and date: the desktop clock, or SOURCE_DATE_EPOCH when it is set.
+    std::unique_ptr<Clock> clock = std::make_unique<QtClock>();
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); reportPath && epoch && *epoch) {
+        const auto seconds = ParseSourceDateEpoch(epoch);
+        if (!seconds)
+            return UsageError(err, "shock",
+                              "SOURCE_DATE_EPOCH must be whole seconds since 1970, before 10000");
+        clock = std::make_unique<EpochClock>(*seconds);
     }
+    if (int status = CheckOutputs(err, {plotPath, reportPath})) return status;
 
     shock::ShockState s;
     shock::InitDefaults(s);
-    LocalFileSystem fs;
-    if (profile) {
-        if (FileError e = shock::OpenShockProfile(fs, *profile, s)) {
-            ReportFileError(err, *profile, e);
+    if (line.profile) {
+        if (FileError e = shock::OpenShockProfile(files, *line.profile, s)) {
+            err << FileErrorLine(*line.profile, e) << "\n";
             return kExitFileError;
         }
-        s.ProfileName = *profile;
+        s.ProfileName = *line.profile;
     }
     if (wave) {
-        if (FileError e = shock::ReadWaveshape(fs, *wave, s)) {
-            ReportFileError(err, *wave, e);
+        if (FileError e = shock::ReadWaveshape(files, *wave, s)) {
+            err << FileErrorLine(*wave, e) << "\n";
             return kExitFileError;
         }
         s.P[shock::param::kShape] = shock::kCustom;
     }
 
     const shock::PulseResults r = shock::RecomputeAll(s);
+    // Both outputs are complete in memory before either file is touched.
+    std::string png, pdf;
     if (plotPath) {
         // The redraw's own passes; the results printed below are the same numbers.
         s.View = *shown;
-        const std::string problem = RenderShockPlot(s, *plotPath, width, height);
+        const std::string problem = RenderShockPlot(s, width, height, png);
         if (!problem.empty()) {
-            err << "vibcalc: " << *plotPath << ": " << problem << "\n";
+            err << ProblemLine(*plotPath, problem) << "\n";
             return kExitFileError;
         }
     }
     if (reportPath) {
-        const std::string problem = PrintShockReportPdf(s, *reportPath);
-        if (!problem.empty()) {
-            err << "vibcalc: " << *reportPath << ": " << problem << "\n";
+        if (FileError e = PrintShockReportPdf(s, *clock, pdf)) {
+            err << FileErrorLine(*reportPath, e) << "\n";
             return kExitFileError;
         }
     }
+    if (plotPath)
+        if (int status = WriteOutput(err, files, *plotPath, png)) return status;
+    if (reportPath)
+        if (int status = WriteOutput(err, files, *reportPath, pdf)) return status;
+
     const auto& P = s.P;
     nlohmann::json j;
     j["shape"] = FloatJson(P[shock::param::kShape]);

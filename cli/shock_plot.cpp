@@ -1,7 +1,9 @@
 #include "shock_plot.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 
 #include "image_canvas.h"
 #include "shock/redraw.h"
@@ -10,12 +12,20 @@
 namespace vib::cli {
 namespace {
 
-// The picture's share of the image, leaving room for the value labels on the left, the
-// results above and the time labels and test title below.
-constexpr double kPlotLeft = 0.075, kPlotRight = 0.965, kPlotTop = 0.06, kPlotBottom = 0.86;
+// The picture's share of the width, leaving room for the value labels on the left.
+constexpr double kPlotLeft = 0.075, kPlotRight = 0.965;
+constexpr double kPad = 8;
 constexpr Rgb kFace{240, 240, 240};
 constexpr Rgb kInk{0, 0, 0};
 constexpr int kLabelPoints = 10;
+constexpr int kTitlePoints = 11;
+constexpr int kResultPoints = 11;
+
+double LineHeight(int points) {
+    QFont font;
+    font.setPointSize(points);
+    return QFontMetricsF(font).height();
+}
 
 // A value label ends just left of the picture, centred on its grid line.
 void DrawLeftLabel(QImage& image, const QRectF& plot, double yFraction, const std::string& text) {
@@ -28,14 +38,42 @@ void DrawLeftLabel(QImage& image, const QRectF& plot, double yFraction, const st
     DrawLabel(image, at, text, kInk, kLabelPoints);
 }
 
+// The window's four boxed result labels, side by side across the picture's width; a
+// text too long for its box is cut at the box, as the label cuts it.
+void DrawResultRow(QImage& image, const QRectF& row, const shock::ResultLabels& r) {
+    const std::string texts[] = {r.dref, r.vref, r.aref, r.profile};
+    const double gap = row.width() * 0.005;
+    const double cell = (row.width() - 3 * gap) / 4;
+    QPainter p(&image);
+    QFont font = p.font();
+    font.setPointSize(kResultPoints);
+    p.setFont(font);
+    for (int k = 0; k < 4; ++k) {
+        const QRectF box(row.left() + k * (cell + gap), row.top(), cell, row.height());
+        p.setClipping(false);
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+        p.setClipRect(box.adjusted(1, 1, -1, -1));
+        p.setPen(QColor(kInk.r, kInk.g, kInk.b));
+        p.drawText(box.adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(texts[k]));
+    }
+}
+
 }  // namespace
 
-std::string RenderShockPlot(shock::ShockState& s, const std::string& path, int width, int height) {
+std::string RenderShockPlot(shock::ShockState& s, int width, int height, std::string& png) {
     if (!EnsureGuiApplication()) return "cannot start the drawing system";
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(kFace.r, kFace.g, kFace.b));
-    const QRectF plot(QPointF(kPlotLeft * width, kPlotTop * height),
-                      QPointF(kPlotRight * width, kPlotBottom * height));
+
+    // From the top: title, picture, two rows of time labels, the result row.
+    const double labelRow = LineHeight(kLabelPoints);
+    const double resultRow = LineHeight(kResultPoints) + 8;
+    const double plotTop = kPad + LineHeight(kTitlePoints) + kPad;
+    const double resultTop = height - kPad - resultRow;
+    const double plotBottom = resultTop - kPad - 2 * labelRow - 4;
+    const QRectF plot(QPointF(kPlotLeft * width, plotTop), QPointF(kPlotRight * width, plotBottom));
 
     shock::RedrawOutput out;
     {
@@ -45,29 +83,22 @@ std::string RenderShockPlot(shock::ShockState& s, const std::string& path, int w
         out = shock::RedrawPlot(s, canvas, {});
     }
 
-    const double rowHeight = QFontMetricsF([] {
-                                 QFont f;
-                                 f.setPointSize(kLabelPoints);
-                                 return f;
-                             }())
-                                 .height();
+    DrawLabel(image, QPointF(plot.center().x(), kPad), s.TestTitle, kInk, kTitlePoints, true, true);
     for (const shock::PlacedLabel& l : shock::PlaceAxisLabels(out.time, out.values)) {
         if (l.side == shock::LabelSide::Left) {
             DrawLeftLabel(image, plot, l.y, l.text);
         } else {
             const QPointF at(plot.left() + l.x * plot.width(),
-                             plot.top() + l.y * plot.height() + 4 + l.row * rowHeight);
+                             plot.top() + l.y * plot.height() + 4 + l.row * labelRow);
             DrawLabel(image, at, l.text, kInk, kLabelPoints, true);
         }
     }
+    DrawResultRow(image, QRectF(plot.left(), resultTop, plot.width(), resultRow), out.results);
 
-    const shock::ResultLabels& r = out.results;
-    const std::string results = r.dref + "     " + r.vref + "     " + r.aref + "     " + r.profile;
-    DrawLabel(image, QPointF(plot.left(), 0.012 * height), results, kInk, kLabelPoints + 1);
-    DrawLabel(image, QPointF(plot.left(), plot.bottom() + 4 + 2.4 * rowHeight), s.TestTitle, kInk,
-              kLabelPoints);
-
-    if (!image.save(QString::fromStdString(path), "PNG")) return "cannot write the image";
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return "cannot encode the image";
+    png = buffer.data().toStdString();
     return {};
 }
 

@@ -9,9 +9,10 @@ namespace vib::cli {
 inline constexpr int kDefaultShockPlotWidth = 1200;
 inline constexpr int kDefaultShockPlotHeight = 800;
 
-// Renders Tessalt's plot as the window shows it for the state's View switches: the
-// picture, the value and time labels around it, the result row above and the test title
-// below, to a PNG. Returns an empty string, or what went wrong.
-std::string RenderShockPlot(shock::ShockState& s, const std::string& path, int width, int height);
+// Renders Tessalt's plot for the state's View switches as the window lays it out: the
+// test title above the picture, the value labels left of it, the time labels under it and
+// the row of boxed results below, into PNG bytes. Returns an empty string, or what went
+// wrong.
+std::string RenderShockPlot(shock::ShockState& s, int width, int height, std::string& png);
 
 }  // namespace vib::cli

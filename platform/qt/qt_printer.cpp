@@ -1,15 +1,18 @@
 #include "qt_printer.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <utility>
 
 namespace vib {
 namespace {
@@ -29,7 +32,7 @@ QtPrinter::QtPrinter() = default;
 QtPrinter::~QtPrinter() {
     // A page that was started but never ended is discarded, not sent half drawn.
     if (painter_) {
-        printer_->abort();
+        if (!pdf_) printer_->abort();
         painter_->end();
     }
 }
@@ -62,6 +65,23 @@ void QtPrinter::SetOutputFile(const std::string& pdfPath) {
     printer.setOutputFileName(QString::fromStdString(pdfPath));
 }
 
+void QtPrinter::SetOutputToMemory() {
+    toMemory_ = true;
+}
+
+std::string QtPrinter::TakeDocument() {
+    return std::exchange(document_, std::string());
+}
+
+QPagedPaintDevice& QtPrinter::Target() {
+    if (pdf_) return *pdf_;
+    return Device();
+}
+
+int QtPrinter::Resolution() const {
+    return pdf_ ? pdf_->resolution() : printer_->resolution();
+}
+
 void QtPrinter::SetOrientation(int orientation) {
     orientation_ = orientation == kLandscape ? kLandscape : kPortrait;
     // The orientation of a page already begun cannot change; it applies to the next one.
@@ -74,20 +94,32 @@ void QtPrinter::SetFontSize(float points) {
 
 FileError QtPrinter::OpenPage() {
     if (painter_) return {};
-    QPrinter& printer = Device();
-    if (!printer.isValid() && printer.outputFileName().isEmpty())
-        return FileError::Make(err::kPrinterError, "no printer is available");
+    if (toMemory_) {
+        buffer_ = std::make_unique<QBuffer>();
+        buffer_->open(QIODevice::WriteOnly);
+        pdf_ = std::make_unique<QPdfWriter>(buffer_.get());
+        // The PDF printer's page: A4 with its margins, at high resolution.
+        pdf_->setResolution(1200);
+        pdf_->setPageOrientation(ToQt(orientation_));
+    } else {
+        QPrinter& printer = Device();
+        if (!printer.isValid() && printer.outputFileName().isEmpty())
+            return FileError::Make(err::kPrinterError, "no printer is available");
+    }
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer))
+    if (!painter->begin(&Target())) {
+        pdf_.reset();
+        buffer_.reset();
         return FileError::Make(err::kPrinterError, "printer refused the page");
+    }
     painter_ = std::move(painter);
     return {};
 }
 
 FileError QtPrinter::PageSize(double& width, double& height) {
     if (auto e = OpenPage()) return e;
-    width = printer_->width();
-    height = printer_->height();
+    width = Target().width();
+    height = Target().height();
     return {};
 }
 
@@ -95,7 +127,7 @@ FileError QtPrinter::Line(double x1, double y1, double x2, double y2, Rgb color)
     if (auto e = OpenPage()) return e;
     QPen pen(ToQColor(color));
     // Widths are in printer pixels of a 96 dpi screen, so lines look alike on any device.
-    pen.setWidthF(width_ * printer_->resolution() / 96.0);
+    pen.setWidthF(width_ * Resolution() / 96.0);
     pen.setStyle(style_ == kDottedLine ? Qt::DotLine : Qt::SolidLine);
     painter_->setPen(pen);
     painter_->drawLine(QPointF(x1, y1), QPointF(x2, y2));
@@ -110,7 +142,7 @@ FileError QtPrinter::Print(const std::string& text) {
     font.setPointSizeF(fontSize_);
     painter_->setFont(font);
     painter_->setPen(ToQColor(color_));
-    const QFontMetricsF metrics(font, printer_.get());
+    const QFontMetricsF metrics(font, &Target());
     painter_->drawText(QPointF(x_, y_ + metrics.ascent()), QString::fromStdString(text));
     x_ = 0;
     y_ += metrics.height();
@@ -122,15 +154,22 @@ FileError QtPrinter::EndDoc() {
     const bool ok = painter_->end();
     painter_.reset();
     x_ = y_ = 0;
+    if (pdf_) {
+        if (ok) document_ = buffer_->data().toStdString();
+        pdf_.reset();
+        buffer_.reset();
+    }
     if (!ok) return FileError::Make(err::kPrinterError, "the page could not be sent");
     return {};
 }
 
 void QtPrinter::AbortDoc() {
     if (!painter_) return;
-    printer_->abort();
+    if (!pdf_) printer_->abort();
     painter_->end();
     painter_.reset();
+    pdf_.reset();
+    buffer_.reset();
     x_ = y_ = 0;
 }
 

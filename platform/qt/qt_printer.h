@@ -3,14 +3,18 @@
 // so reading the orientation and font size at start-up costs nothing. A page is opened
 // by the first drawing call and sent by EndDoc; positions are the printer's device
 // pixels. When the user picks "Print to File" in the set-up dialog the page goes to
-// that PDF file instead.
+// that PDF file instead. The batch tool prints into memory and writes the bytes itself,
+// so a failed write can never pass for a printed page.
 
 #include <memory>
 #include <string>
 
 #include "platform/dialogs.h"
 
+class QBuffer;
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 namespace vib {
@@ -40,12 +44,22 @@ class QtPrinter final : public Printer {
 
     // Sends the following pages to a PDF file instead of the system printer.
     void SetOutputFile(const std::string& pdfPath);
+    // Prints the following document into memory as a PDF (A4, as the PDF printer); after
+    // EndDoc, TakeDocument gives its bytes. An abandoned page leaves nothing.
+    void SetOutputToMemory();
+    std::string TakeDocument();
 
   private:
     QPrinter& Device();
+    QPagedPaintDevice& Target();
+    int Resolution() const;
     FileError OpenPage();
 
     std::unique_ptr<QPrinter> printer_;
+    bool toMemory_ = false;
+    std::unique_ptr<QBuffer> buffer_;  // the memory the open page is printed into
+    std::unique_ptr<QPdfWriter> pdf_;
+    std::string document_;
     std::unique_ptr<QPainter> painter_;
     int orientation_ = kPortrait;
     float fontSize_ = 10.0f;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -5,6 +6,8 @@
 #include <QImage>
 
 #include "cli/commands.h"
+#include "shock/model.h"
+#include "shock/profile_file.h"
 
 namespace vib::cli {
 namespace {
@@ -75,7 +78,63 @@ TEST(VibcalcShockPlot, BadOptionsAndUnwritablePaths) {
     const Result r = RunCli({"shock", "--plot", "/nonexistent-folder/p.png"});
     EXPECT_EQ(r.code, kExitFileError);
     EXPECT_TRUE(r.out.empty());
-    EXPECT_EQ(r.err, "vibcalc: /nonexistent-folder/p.png: cannot write the image\n");
+    EXPECT_EQ(r.err, "vibcalc: /nonexistent-folder/p.png: Path not found (error 76)\n");
+}
+
+// The rows of an image that differ from another image of the same size.
+std::pair<int, int> ChangedRows(const QImage& a, const QImage& b) {
+    int first = a.height(), last = -1;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                first = std::min(first, y);
+                last = std::max(last, y);
+                break;
+            }
+    return {first, last};
+}
+
+// Laid out as the window: the test title above the picture, the results row below the
+// time labels. A profile that changes only the title, or only the profile name, changes
+// only the rows above, or only the rows below, the black picture.
+TEST(VibcalcShockPlot, TitleAbovePictureResultsBelow) {
+    const fs::path dir = fs::temp_directory_path() / "shock_plot_layout";
+    fs::remove_all(dir);
+    auto render = [&dir](const std::string& folder, const std::string& name,
+                         const std::string& title) {
+        fs::create_directories(dir / folder);
+        shock::ShockState s;
+        shock::InitDefaults(s);
+        s.TestTitle = title;
+        const std::string profile = (dir / folder / name).string();
+        LocalFileSystem files;
+        EXPECT_FALSE(shock::SaveShockProfile(files, profile, s));
+        const std::string png = (dir / folder / "plot.png").string();
+        EXPECT_EQ(RunCli({"shock", profile, "--plot", png}).code, kExitOk);
+        return QImage(QString::fromStdString(png));
+    };
+    // The result row shows the last 20 characters of the name: the same for both folders.
+    const QImage first = render("one", "with-a-long-name.prf", "FIRST TITLE");
+    const QImage retitled = render("two", "with-a-long-name.prf", "ANOTHER TITLE ALTOGETHER");
+    const QImage renamed = render("one", "other-profile-name.prf", "FIRST TITLE");
+    fs::remove_all(dir);
+
+    int top = -1, bottom = -1;  // of the picture: the rows that are mostly black
+    for (int y = 0; y < first.height(); ++y) {
+        int black = 0;
+        for (int x = 0; x < first.width(); ++x) black += first.pixel(x, y) == qRgb(0, 0, 0);
+        if (black > first.width() / 2) {
+            if (top < 0) top = y;
+            bottom = y;
+        }
+    }
+    ASSERT_GT(top, 0);
+    const auto [titleFirst, titleLast] = ChangedRows(first, retitled);
+    EXPECT_LE(titleFirst, titleLast);
+    EXPECT_LT(titleLast, top) << "the title is above the picture";
+    const auto [resultFirst, resultLast] = ChangedRows(first, renamed);
+    EXPECT_LE(resultFirst, resultLast);
+    EXPECT_GT(resultFirst, bottom + 30) << "the results are below the time labels";
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#include "options.h"
+
+#include <algorithm>
+
+#include "messages.h"
+
+namespace vib::cli {
+
+std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
+                                            const std::vector<std::string_view>& valueOptions,
+                                            CommandLine& line) {
+    auto known = [&valueOptions](std::string_view name) {
+        return std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            line.help = true;
+            continue;
+        }
+        if (a.size() > 1 && a[0] == '-') {
+            const auto equals = a.find('=');
+            const std::string name = a.substr(0, equals);
+            if (!known(name)) return "unknown option '" + SafeText(name, kExcerptLimit) + "'";
+            std::string value;
+            if (equals != std::string::npos) {
+                value = a.substr(equals + 1);
+            } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
+                // An option right after another is a forgotten value, not a file name.
+                value = args[++i];
+            }
+            if (value.empty()) return name + " needs a value";
+            if (!line.values.emplace(name, value).second) return name + " may be given only once";
+            continue;
+        }
+        if (a.empty()) return "the profile name is empty";
+        if (line.profile) return "only one profile may be given";
+        line.profile = a;
+    }
+    return std::nullopt;
+}
+
+}  // namespace vib::cli
