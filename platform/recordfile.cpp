@@ -8,6 +8,19 @@
 namespace vib {
 namespace {
 
+// Where a field stands, put into words only when it is wrong: a file of 700 fields
+// reads without building 700 texts.
+struct Where {
+    const char* kind;  // "record", "text line", "value"
+    std::size_t index;
+    int field = 0;  // 0: no field number
+    std::string Text() const {
+        std::string t = std::string(kind) + " " + std::to_string(index);
+        if (field) t += ", field " + std::to_string(field);
+        return t;
+    }
+};
+
 class FieldReader {
   public:
     explicit FieldReader(std::string_view bytes) : s_(bytes) {}
@@ -19,9 +32,9 @@ class FieldReader {
         return p >= s_.size();
     }
 
-    FileError Number(float& value, const std::string& where) {
+    FileError Number(float& value, const Where& where) {
         SkipBlanks();
-        if (pos_ >= s_.size()) return FileError::Make(err::kInputPastEnd, where);
+        if (pos_ >= s_.size()) return FileError::Make(err::kInputPastEnd, where.Text());
         const std::size_t start = pos_;
         while (pos_ < s_.size() && !IsDelimiter(s_[pos_])) ++pos_;
         std::string_view token = s_.substr(start, pos_ - start);
@@ -29,15 +42,15 @@ class FieldReader {
         ConsumeDelimiter();
         const auto v = ParseFieldNumber(token);
         if (!v)
-            return FileError::Make(err::kTypeMismatch,
-                                   where + ": \"" + Cp1252ToUtf8(token) + "\" is not a number");
+            return FileError::Make(err::kTypeMismatch, where.Text() + ": \"" + Cp1252ToUtf8(token) +
+                                                           "\" is not a number");
         value = *v;
         return {};
     }
 
-    FileError Text(std::string& value, const std::string& where) {
+    FileError Text(std::string& value, const Where& where) {
         SkipBlanks();
-        if (pos_ >= s_.size()) return FileError::Make(err::kInputPastEnd, where);
+        if (pos_ >= s_.size()) return FileError::Make(err::kInputPastEnd, where.Text());
         std::string_view raw;
         if (s_[pos_] == '"') {
             const std::size_t start = ++pos_;
@@ -45,7 +58,8 @@ class FieldReader {
             // line; an open quote would otherwise swallow the fields after it.
             const std::size_t close = s_.find_first_of("\"\r\n", start);
             if (close == std::string_view::npos || s_[close] != '"')
-                return FileError::Make(err::kTypeMismatch, where + ": missing closing quote");
+                return FileError::Make(err::kTypeMismatch,
+                                       where.Text() + ": missing closing quote");
             raw = s_.substr(start, close - start);
             pos_ = close + 1;
             // Anything between the closing quote and the delimiter is ignored.
@@ -123,17 +137,15 @@ FileError DecodeRecords(std::string_view bytes, ProfileRecords& records) {
     FieldReader in(bytes);
     ProfileRecords r = records;
     for (int k = 1; k <= ProfileRecords::kRecords; ++k) {
-        for (int f = 0; f < ProfileRecords::kNumbers; ++f) {
-            const std::string where =
-                "record " + std::to_string(k) + ", field " + std::to_string(f + 1);
-            if (FileError e = in.Number(r.numbers[k][f], where)) return e;
-        }
-        if (FileError e = in.Text(r.notes[k], "record " + std::to_string(k) + ", field 7"))
-            return e;
+        const auto record = static_cast<std::size_t>(k);
+        for (int f = 0; f < ProfileRecords::kNumbers; ++f)
+            if (FileError e = in.Number(r.numbers[k][f], {"record", record, f + 1})) return e;
+        if (FileError e = in.Text(r.notes[k], {"record", record, 7})) return e;
     }
     r.trailerCount = 0;
     for (int t = 0; t < ProfileRecords::kTrailer && !in.AtEnd(); ++t) {
-        if (FileError e = in.Text(r.trailer[t], "text line " + std::to_string(t + 1))) return e;
+        if (FileError e = in.Text(r.trailer[t], {"text line", static_cast<std::size_t>(t + 1)}))
+            return e;
         r.trailerCount = t + 1;
     }
     records = std::move(r);
@@ -144,7 +156,7 @@ FileError DecodeNumbers(std::string_view bytes, std::size_t count, std::vector<f
     FieldReader in(bytes);
     std::vector<float> out(count);
     for (std::size_t j = 0; j < count; ++j)
-        if (FileError e = in.Number(out[j], "value " + std::to_string(j + 1))) return e;
+        if (FileError e = in.Number(out[j], {"value", j + 1})) return e;
     values = std::move(out);
     return {};
 }

@@ -137,7 +137,9 @@ TEST_F(TempDir, ReadOnlyTargetsAndMissingFoldersAreRefused) {
     EXPECT_EQ(lfs.Write(Path("nodir/x.prf"), "new").number, 76);
     EXPECT_EQ(lfs.Write(dir_.string(), "new").number, 75);
     // A folder that holds no files of ours is an access error, not a missing file.
-    if (fs::is_directory("/proc/self")) EXPECT_EQ(lfs.Write("/proc/s1.prf", "new").number, 75);
+    if (fs::is_directory("/proc/self")) {
+        EXPECT_EQ(lfs.Write("/proc/s1.prf", "new").number, 75);
+    }
 }
 
 TEST(DefaultExtension, OnlyNamesWithoutOneGetPrf) {
