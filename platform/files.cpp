@@ -1,5 +1,7 @@
 #include "files.h"
 
+#include "posix_io.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,35 +77,11 @@ int ErrorNumberForErrno(int e) {
 
 namespace {
 
-std::string DirectoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-bool IsDirectory(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 // A missing file in a missing folder is "Path not found", not "File not found".
 FileError ErrorForMissing(const std::string& path, int e) {
-    if (e == ENOENT && !IsDirectory(DirectoryOf(path)))
+    if (e == ENOENT && !posix::IsDirectory(posix::DirectoryOf(path)))
         return FileError::Make(err::kPathNotFound, path);
     return FileError::Make(ErrorNumberForErrno(e), path);
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 }  // namespace
@@ -148,75 +126,6 @@ FileError LocalFileSystem::Read(const std::string& path, std::string& bytes) {
     ::close(fd);
     out.resize(got);
     bytes = std::move(out);
-    return {};
-}
-
-FileError LocalFileSystem::Write(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return FileError::Make(err::kPathFileAccess);
-    // Follow a symbolic link so the link stays and its target gets the new contents.
-    std::string target = path;
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-        target = real;
-        std::free(real);
-    }
-    if (IsDirectory(target)) return FileError::Make(err::kPathFileAccess, path + " is a folder");
-    const std::string dir = DirectoryOf(target);
-    if (!IsDirectory(dir)) return FileError::Make(err::kPathNotFound, path);
-
-    mode_t mode = 0644;
-    struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed) {
-        mode = old.st_mode & 07777;
-        // A read-only target is refused as the user expects, even for root.
-        if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-            ::access(target.c_str(), W_OK) != 0)
-            return FileError::Make(err::kPermissionDenied, path);
-    }
-
-    auto failStep = [this](WriteStep step) { return fault_ ? fault_(step) : 0; };
-    // The folder exists, so a file that cannot be made in it (a special folder such as
-    // /proc) is an access error, not a missing file.
-    auto writeError = [&path](int e) {
-        return FileError::Make(e == ENOENT ? err::kPathFileAccess : ErrorNumberForErrno(e), path);
-    };
-
-    std::string tmpl = target + ".XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    int e = failStep(WriteStep::Open);
-    const int fd = e ? -1 : ::mkstemp(name.data());
-    if (fd < 0) {
-        if (!e) e = errno;
-        return writeError(e);
-    }
-    const std::string tmp(name.data());
-    auto abandon = [&](int error) {
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        return writeError(error);
-    };
-
-    // The data goes out in two halves; a fault injected at the write step strikes in
-    // between, after part of the file has been written.
-    const std::size_t half = bytes.size() / 2;
-    if (!WriteAll(fd, bytes.substr(0, half))) return abandon(errno);
-    if (int f = failStep(WriteStep::Write)) return abandon(f);
-    if (!WriteAll(fd, bytes.substr(half))) return abandon(errno);
-    if (::fchmod(fd, mode) != 0) return abandon(errno);
-    if (int f = failStep(WriteStep::Sync)) return abandon(f);
-    if (::fsync(fd) != 0) return abandon(errno);
-    if (::close(fd) != 0) {
-        const int ce = errno;
-        ::unlink(tmp.c_str());
-        return writeError(ce);
-    }
-    e = failStep(WriteStep::Rename);
-    if (e || ::rename(tmp.c_str(), target.c_str()) != 0) {
-        if (!e) e = errno;
-        ::unlink(tmp.c_str());
-        return writeError(e);
-    }
     return {};
 }
 

@@ -51,15 +51,36 @@ class FileSystem {
     // Reads the whole file; refuses directories and files over kMaxProfileFileBytes.
     virtual FileError Read(const std::string& path, std::string& bytes) = 0;
     // Replaces the file only once the new contents are completely written: a failure
-    // leaves the old file as it was. Symbolic links are followed to their target and the
-    // old file's permissions are kept.
+    // leaves the old file, or a complete copy of it, as it was. Symbolic links are
+    // followed to their target; what the old file carried (mode, owner, group, extended
+    // attributes, its other hard links) is kept.
     virtual FileError Write(const std::string& path, std::string_view bytes) = 0;
 };
 
 // The steps of a save at which the local file system can be told to fail, so tests can
 // prove that a failed save leaves the old file intact (CI runs as root, where
-// permissions refuse nothing).
-enum class WriteStep { Open, Write, Sync, Rename };
+// permissions refuse nothing):
+// - Open: creating the new file (unnamed, temporary, or the target opened in place);
+// - Write: between the two halves of the bytes; Sync: before the file's fsync;
+// - UnnamedFile: any value makes the unnamed file count as refused, so the named
+//   temporary file is used instead;
+// - Link: naming the unnamed file; Rename: putting it over the target;
+// - Owner: mode, owner and group; Attributes: the extended attributes (EPERM here
+//   makes the save write in place, as a real refusal does);
+// - Copy: writing the copy of the old file that a save in place keeps first;
+// - DirSync: syncing the folder after the rename.
+enum class WriteStep {
+    Open,
+    Write,
+    Sync,
+    Rename,
+    UnnamedFile,
+    Link,
+    Owner,
+    Attributes,
+    Copy,
+    DirSync
+};
 
 class LocalFileSystem : public FileSystem {
   public:
