@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "commands.h"
+#include "image_canvas.h"
 #include "messages.h"
-#include "output_file.h"
 #include "platform/numbers.h"
 
 namespace vib::cli {
@@ -73,22 +73,44 @@ int UsageError(std::ostream& err, const std::string& command, const std::string&
     return kExitUsage;
 }
 
-int CheckOutputs(std::ostream& err, const std::vector<const std::string*>& paths) {
-    for (const std::string* path : paths) {
+std::optional<int> ReadCommonOptions(const std::string& command,
+                                     const std::vector<std::string>& args,
+                                     std::vector<std::string_view> valueOptions, std::ostream& out,
+                                     std::ostream& err, CommonOptions& o) {
+    valueOptions.insert(valueOptions.end(), {"--plot", "--size", "--report"});
+    if (const auto problem = ParseCommandLine(args, valueOptions, o.line))
+        return UsageError(err, command, *problem);
+    if (o.line.help) {
+        out << UsageText();
+        return kExitOk;
+    }
+    o.plotPath = o.line.Value("--plot");
+    o.reportPath = o.line.Value("--report");
+    if (const std::string* size = o.line.Value("--size")) {
+        if (!o.plotPath) return UsageError(err, command, "--size needs --plot");
+        if (!ParseImageSize(*size, o.width, o.height))
+            return UsageError(err, command,
+                              "--size takes WIDTHxHEIGHT in pixels, 200x150 to 8000x8000");
+    }
+    // A pipe or device is refused before any work, and before it could block the tool.
+    for (const std::string* path : {o.plotPath, o.reportPath}) {
         if (!path) continue;
-        if (FileError e = CheckOutputPath(*path)) {
+        if (FileError e = CheckSaveTarget(*path)) {
             err << FileErrorLine(*path, e) << "\n";
             return kExitFileError;
         }
     }
-    return kExitOk;
+    return std::nullopt;
 }
 
-int WriteOutput(std::ostream& err, FileSystem& files, const std::string& path,
-                const std::string& bytes) {
-    if (FileError e = files.Write(path, bytes)) {
-        err << FileErrorLine(path, e) << "\n";
-        return kExitFileError;
+int WriteOutputs(std::ostream& err, FileSystem& files, const CommonOptions& o,
+                 const std::string& png, const std::string& pdf) {
+    for (const auto& [path, bytes] : {std::pair{o.plotPath, &png}, std::pair{o.reportPath, &pdf}}) {
+        if (!path) continue;
+        if (FileError e = files.Write(*path, *bytes)) {
+            err << FileErrorLine(*path, e) << "\n";
+            return kExitFileError;
+        }
     }
     return kExitOk;
 }

@@ -2,11 +2,14 @@
 // The batch tool's commands, callable in-process so tests need no subprocess.
 
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "options.h"
 #include "platform/files.h"
 
 namespace vib::cli {
@@ -43,8 +46,24 @@ nlohmann::json FloatArray(const Container& values) {
 // Shared steps of both commands. Each prints its one line (and the usage for bad usage)
 // and returns the exit status, or kExitOk when all is well.
 int UsageError(std::ostream& err, const std::string& command, const std::string& problem);
-int CheckOutputs(std::ostream& err, const std::vector<const std::string*>& paths);
-int WriteOutput(std::ostream& err, FileSystem& files, const std::string& path,
-                const std::string& bytes);
+
+// The command line both commands read alike: `valueOptions` (beside --plot, --size and
+// --report, which both take), --help, the image size (--size only with --plot) and the
+// output paths, refused before any work when they cannot be written. Returns the exit
+// status when the command is to end here (help, bad usage, an output that is no file).
+struct CommonOptions {
+    CommandLine line;
+    const std::string* plotPath = nullptr;
+    const std::string* reportPath = nullptr;
+    int width = 1200, height = 800;
+};
+std::optional<int> ReadCommonOptions(const std::string& command,
+                                     const std::vector<std::string>& args,
+                                     std::vector<std::string_view> valueOptions, std::ostream& out,
+                                     std::ostream& err, CommonOptions& o);
+
+// Writes the outputs made in memory, the image first; the exit status.
+int WriteOutputs(std::ostream& err, FileSystem& files, const CommonOptions& o,
+                 const std::string& png, const std::string& pdf);
 
 }  // namespace vib::cli

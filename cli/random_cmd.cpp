@@ -14,22 +14,9 @@ namespace vib::cli {
 
 int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               FileSystem& files) {
-    CommandLine line;
-    if (const auto problem = ParseCommandLine(args, {"--plot", "--size", "--report"}, line))
-        return UsageError(err, "random", *problem);
-    if (line.help) {
-        out << UsageText();
-        return kExitOk;
-    }
-    const std::string* plotPath = line.Value("--plot");
-    const std::string* size = line.Value("--size");
-    const std::string* reportPath = line.Value("--report");
-    int width = kDefaultPlotWidth, height = kDefaultPlotHeight;
-    if (size && !plotPath) return UsageError(err, "random", "--size needs --plot");
-    if (size && !ParseImageSize(*size, width, height))
-        return UsageError(err, "random",
-                          "--size takes WIDTHxHEIGHT in pixels, 200x150 to 8000x8000");
-    if (int status = CheckOutputs(err, {plotPath, reportPath})) return status;
+    CommonOptions o;
+    if (const auto status = ReadCommonOptions("random", args, {}, out, err, o)) return *status;
+    const CommandLine& line = o.line;
 
     random::RandomState s;
     random::InitDefaults(s);
@@ -46,23 +33,20 @@ int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     // Both outputs are complete in memory before either file is touched.
     std::string png, pdf;
-    if (plotPath) {
-        const std::string problem = RenderRandomPlot(s, width, height, png);
+    if (o.plotPath) {
+        const std::string problem = RenderRandomPlot(s, o.width, o.height, png);
         if (!problem.empty()) {
-            err << ProblemLine(*plotPath, problem) << "\n";
+            err << ProblemLine(*o.plotPath, problem) << "\n";
             return kExitFileError;
         }
     }
-    if (reportPath) {
+    if (o.reportPath) {
         if (FileError e = PrintRandomReportPdf(s, pdf)) {
-            err << FileErrorLine(*reportPath, e) << "\n";
+            err << FileErrorLine(*o.reportPath, e) << "\n";
             return kExitFileError;
         }
     }
-    if (plotPath)
-        if (int status = WriteOutput(err, files, *plotPath, png)) return status;
-    if (reportPath)
-        if (int status = WriteOutput(err, files, *reportPath, pdf)) return status;
+    if (int status = WriteOutputs(err, files, o, png, pdf)) return status;
 
     nlohmann::json j;
     j["range_index"] = FloatJson(s.Param(random::prm::RangeIndex));

@@ -8,9 +8,6 @@
 
 namespace vib::cli {
 
-inline constexpr int kDefaultPlotWidth = 1200;
-inline constexpr int kDefaultPlotHeight = 800;
-
 // The texts around the picture as the window shows them right after a redraw: the
 // decade labels (taken after the drawing has blanked the legend entries, as every redraw
 // after the first finds them), "ASD", the unit text and "Ave.", the title and the result

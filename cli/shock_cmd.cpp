@@ -41,26 +41,13 @@ std::optional<shock::ShockView> ParseView(const std::string& text) {
 
 int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
              FileSystem& files) {
-    CommandLine line;
-    if (const auto problem =
-            ParseCommandLine(args, {"--wave", "--plot", "--size", "--view", "--report"}, line))
-        return UsageError(err, "shock", *problem);
-    if (line.help) {
-        out << UsageText();
-        return kExitOk;
-    }
+    CommonOptions o;
+    if (const auto status = ReadCommonOptions("shock", args, {"--wave", "--view"}, out, err, o))
+        return *status;
+    const CommandLine& line = o.line;
     const std::string* wave = line.Value("--wave");
-    const std::string* plotPath = line.Value("--plot");
-    const std::string* size = line.Value("--size");
     const std::string* view = line.Value("--view");
-    const std::string* reportPath = line.Value("--report");
-
-    int width = kDefaultShockPlotWidth, height = kDefaultShockPlotHeight;
-    if ((size || view) && !plotPath)
-        return UsageError(err, "shock", "--size and --view need --plot");
-    if (size && !ParseImageSize(*size, width, height))
-        return UsageError(err, "shock",
-                          "--size takes WIDTHxHEIGHT in pixels, 200x150 to 8000x8000");
+    if (view && !o.plotPath) return UsageError(err, "shock", "--view needs --plot");
     std::optional<shock::ShockView> shown = shock::ShockView{};
     if (view) shown = ParseView(*view);
     if (!shown)
@@ -68,14 +55,13 @@ int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     // The report's time and date: the desktop clock, or SOURCE_DATE_EPOCH when it is set.
     std::unique_ptr<Clock> clock = std::make_unique<QtClock>();
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); reportPath && epoch && *epoch) {
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); o.reportPath && epoch && *epoch) {
         const auto seconds = ParseSourceDateEpoch(epoch);
         if (!seconds)
             return UsageError(err, "shock",
                               "SOURCE_DATE_EPOCH must be whole seconds since 1970, before 10000");
         clock = std::make_unique<EpochClock>(*seconds);
     }
-    if (int status = CheckOutputs(err, {plotPath, reportPath})) return status;
 
     shock::ShockState s;
     shock::InitDefaults(s);
@@ -97,25 +83,22 @@ int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const shock::PulseResults r = shock::RecomputeAll(s);
     // Both outputs are complete in memory before either file is touched.
     std::string png, pdf;
-    if (plotPath) {
+    if (o.plotPath) {
         // The redraw's own passes; the results printed below are the same numbers.
         s.View = *shown;
-        const std::string problem = RenderShockPlot(s, width, height, png);
+        const std::string problem = RenderShockPlot(s, o.width, o.height, png);
         if (!problem.empty()) {
-            err << ProblemLine(*plotPath, problem) << "\n";
+            err << ProblemLine(*o.plotPath, problem) << "\n";
             return kExitFileError;
         }
     }
-    if (reportPath) {
+    if (o.reportPath) {
         if (FileError e = PrintShockReportPdf(s, *clock, pdf)) {
-            err << FileErrorLine(*reportPath, e) << "\n";
+            err << FileErrorLine(*o.reportPath, e) << "\n";
             return kExitFileError;
         }
     }
-    if (plotPath)
-        if (int status = WriteOutput(err, files, *plotPath, png)) return status;
-    if (reportPath)
-        if (int status = WriteOutput(err, files, *reportPath, pdf)) return status;
+    if (int status = WriteOutputs(err, files, o, png, pdf)) return status;
 
     const auto& P = s.P;
     nlohmann::json j;

@@ -6,9 +6,6 @@
 
 namespace vib::cli {
 
-inline constexpr int kDefaultShockPlotWidth = 1200;
-inline constexpr int kDefaultShockPlotHeight = 800;
-
 // Renders Tessalt's plot for the state's View switches as the window lays it out: the
 // test title above the picture, the value labels left of it, the time labels under it and
 // the row of boxed results below, into PNG bytes. Returns an empty string, or what went

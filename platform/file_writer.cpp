@@ -169,14 +169,10 @@ int Writer::CopyAttributes(int fd) const {
 
 FileError Writer::Run() {
     if (path_.empty()) return FileError::Make(err::kPathFileAccess);
+    if (FileError e = CheckSaveTarget(path_)) return e;
     if (FileError e = Resolve(path_, target_)) return e;
     const struct stat& st = target_.st;
     if (target_.exists) {
-        if (S_ISDIR(st.st_mode))
-            return FileError::Make(err::kPathFileAccess, path_ + " is a folder");
-        // A device, pipe or socket would be replaced or block: profiles are regular files.
-        if (!S_ISREG(st.st_mode))
-            return FileError::Make(err::kPathFileAccess, path_ + " is not a regular file");
         // A read-only target is refused as the user expects, even for root.
         if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
             ::access(target_.path.c_str(), W_OK) != 0)

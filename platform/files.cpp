@@ -75,6 +75,15 @@ int ErrorNumberForErrno(int e) {
     }
 }
 
+FileError CheckSaveTarget(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};  // a new file: the save says the rest
+    if (S_ISDIR(st.st_mode)) return FileError::Make(err::kPathFileAccess, path + " is a folder");
+    if (!S_ISREG(st.st_mode))
+        return FileError::Make(err::kPathFileAccess, path + " is not a regular file");
+    return {};
+}
+
 namespace {
 
 // A missing file in a missing folder is "Path not found", not "File not found".

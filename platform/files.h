@@ -38,6 +38,12 @@ struct FileError {
 // saving a profile under such a name.
 bool HasExeExtension(std::string_view name);
 
+// A save may go to a regular file or to a name not taken yet (also through a symbolic
+// link): a folder, pipe, socket or device is refused with 75, as a pipe would block the
+// save and a device would be replaced. The file writer checks this first; a caller may
+// ask before it does any work for the save.
+FileError CheckSaveTarget(const std::string& path);
+
 // Maps an errno value to the error number the user sees.
 int ErrorNumberForErrno(int e);
 

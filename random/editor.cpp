@@ -45,6 +45,15 @@ EditorSource SourceOf(const RandomState& s) {
     return e;
 }
 
+bool StillShows(const EditorSource& e, const RandomState& s) {
+    if (e.units != s.Param(prm::UnitsIndex)) return false;
+    for (int r = 1; r < kGridRows; ++r)
+        if (e.freq[r] != s.Freq[r] || e.asd[r] != s.Asd[r] || e.abortDb[r] != s.AbortDb[r] ||
+            e.comment[r] != s.Comment[r])
+            return false;
+    return true;
+}
+
 std::string DecimalCommaRepair(const std::string& text) {
     std::string out = text;
     int characters = 0;

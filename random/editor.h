@@ -36,9 +36,11 @@ struct EditorSource {
     float units = 0;
     std::array<float, kGridRows> freq{}, asd{}, abortDb{};
     std::array<std::string, kGridRows> comment;
-    friend bool operator==(const EditorSource&, const EditorSource&) = default;
 };
 EditorSource SourceOf(const RandomState& s);
+// True while the model still holds what `e` recorded; compared in place, as every
+// redraw asks.
+bool StillShows(const EditorSource& e, const RandomState& s);
 
 // Every "," among the first ten characters becomes "."; the rest stays as typed.
 std::string DecimalCommaRepair(const std::string& text);

@@ -64,7 +64,7 @@ ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks
 }
 
 void ProfileEditor::Follow(const RandomState& state) {
-    if (!(SourceOf(state) == loaded_)) Load(state);
+    if (!StillShows(loaded_, state)) Load(state);
 }
 
 void ProfileEditor::Load(const RandomState& state) {
