@@ -1,5 +1,6 @@
 #include "image_canvas.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <algorithm>
@@ -99,6 +100,14 @@ bool ParseImageSize(const std::string& text, int& width, int& height) {
     } catch (...) {
         return false;
     }
+}
+
+std::string EncodePng(const QImage& image, std::string& png) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return "cannot encode the image";
+    png = buffer.data().toStdString();
+    return {};
 }
 
 }  // namespace vib::cli

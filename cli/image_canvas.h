@@ -36,6 +36,9 @@ class ImageCanvas : public Canvas {
 void DrawLabel(QImage& image, QPointF topLeft, const std::string& text, Rgb color, int pointSize,
                bool centred = false, bool bold = false);
 
+// The image as PNG bytes; an empty string, or what went wrong.
+std::string EncodePng(const QImage& image, std::string& png);
+
 // Makes sure a QGuiApplication exists (on the offscreen platform), as text rendering
 // needs one; returns false when Qt could not start.
 bool EnsureGuiApplication();

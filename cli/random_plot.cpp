@@ -1,6 +1,5 @@
 #include "random_plot.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include "image_canvas.h"
@@ -60,11 +59,7 @@ std::string RenderRandomPlot(random::RandomState& s, int width, int height, std:
     DrawLabel(image, QPointF(plot.left(), 2), texts.title, kInk, 10);
     DrawLabel(image, QPointF(plot.left(), 0.84 * height), texts.results, kInk, 11);
 
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return "cannot encode the image";
-    png = buffer.data().toStdString();
-    return {};
+    return EncodePng(image, png);
 }
 
 }  // namespace vib::cli

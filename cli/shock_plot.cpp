@@ -1,6 +1,5 @@
 #include "shock_plot.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -95,11 +94,7 @@ std::string RenderShockPlot(shock::ShockState& s, int width, int height, std::st
     }
     DrawResultRow(image, QRectF(plot.left(), resultTop, plot.width(), resultRow), out.results);
 
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return "cannot encode the image";
-    png = buffer.data().toStdString();
-    return {};
+    return EncodePng(image, png);
 }
 
 }  // namespace vib::cli

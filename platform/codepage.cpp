@@ -100,4 +100,13 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string LastCharacters(std::string_view utf8, std::size_t count) {
+    std::size_t pos = utf8.size();
+    for (std::size_t seen = 0; pos > 0 && seen < count; ++seen) {
+        --pos;
+        while (pos > 0 && (static_cast<unsigned char>(utf8[pos]) & 0xC0) == 0x80) --pos;
+    }
+    return std::string(utf8.substr(pos));
+}
+
 }  // namespace vib

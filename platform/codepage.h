@@ -14,4 +14,8 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // so no field ever shifts.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// The last `count` characters (not bytes) of UTF-8 text, as the result rows show a
+// profile's name: a cut inside a character would show a replacement character.
+std::string LastCharacters(std::string_view utf8, std::size_t count);
+
 }  // namespace vib

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/codepage.h"
+
 namespace vib::random {
 namespace {
 
@@ -45,18 +47,6 @@ const FreqAxisRow* RowFor(float setting) {
 // The plot's own size in whole twips, as the drawing takes it.
 double Whole(double v) {
     return double(RoundToInt16(v));
-}
-
-// The last `count` characters (not bytes) of UTF-8 text.
-std::string LastCharacters(const std::string& text, std::size_t count) {
-    std::size_t pos = text.size();
-    std::size_t seen = 0;
-    while (pos > 0 && seen < count) {
-        --pos;
-        while (pos > 0 && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) --pos;
-        ++seen;
-    }
-    return text.substr(pos);
 }
 
 }  // namespace

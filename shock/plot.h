@@ -19,12 +19,11 @@ struct Segment {
     friend bool operator==(const Segment&, const Segment&) = default;
 };
 
-inline constexpr Rgb kGridColor = {0, 128, 128};    // console 3
-inline constexpr Rgb kAccColor = {255, 0, 0};       // console 12
-inline constexpr Rgb kVelColor = {255, 255, 0};     // console 14
-inline constexpr Rgb kDispColor = {255, 0, 255};    // console 13, in every unit system
-inline constexpr Rgb kBandColor = {255, 255, 255};  // console 15, on black
-inline constexpr Rgb kBarColor = {255, 0, 0};       // console 12
+inline constexpr Rgb kGridColor = {0, 128, 128};  // console 3
+inline constexpr Rgb kAccColor = {255, 0, 0};     // console 12
+inline constexpr Rgb kVelColor = {255, 255, 0};   // console 14
+inline constexpr Rgb kDispColor = {255, 0, 255};  // console 13, in every unit system
+inline constexpr Rgb kBarColor = {255, 0, 0};     // console 12
 
 inline constexpr const char* kTestTitle = " TEST PROFILE ";
 inline constexpr const char* kSrsTitle = " SHOCK RESPONSE SPECTRUM ";

@@ -1,24 +1,11 @@
 #include "redraw.h"
 
 #include "model.h"
+#include "platform/codepage.h"
 #include "platform/numbers.h"
 #include "view.h"
 
 namespace vib::shock {
-namespace {
-
-// The last n characters of a UTF-8 text: a cut inside a character would show a
-// replacement character.
-std::string LastCharacters(const std::string& text, std::size_t n) {
-    std::size_t start = text.size();
-    for (std::size_t count = 0; start > 0 && count < n; ++count) {
-        --start;
-        while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
-    }
-    return text.substr(start);
-}
-
-}  // namespace
 
 ResultLabels ShowResultLabels(const ShockState& s, const RedrawInputs& in) {
     ResultLabels r;

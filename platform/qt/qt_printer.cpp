@@ -59,12 +59,6 @@ FileError QtPrinter::ShowSetupDialog(const std::string& title) {
     return {};
 }
 
-void QtPrinter::SetOutputFile(const std::string& pdfPath) {
-    QPrinter& printer = Device();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdfPath));
-}
-
 void QtPrinter::SetOutputToMemory() {
     toMemory_ = true;
 }

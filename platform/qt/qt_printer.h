@@ -42,8 +42,6 @@ class QtPrinter final : public Printer {
     FileError EndDoc() override;
     void AbortDoc() override;
 
-    // Sends the following pages to a PDF file instead of the system printer.
-    void SetOutputFile(const std::string& pdfPath);
     // Prints the following document into memory as a PDF (A4, as the PDF printer); after
     // EndDoc, TakeDocument gives its bytes. An abandoned page leaves nothing.
     void SetOutputToMemory();

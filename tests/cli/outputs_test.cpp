@@ -17,43 +17,32 @@
 #include "cli/commands.h"
 #include "cli/random_plot.h"
 #include "random/profile_file.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/vibcalc_run.h"
 
 namespace vib::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result Vibcalc(const std::vector<std::string>& args, FileSystem* files = nullptr) {
-    std::ostringstream out, err;
-    LocalFileSystem local;
-    const int status = Run(args, out, err, files ? *files : local);
-    return {status, out.str(), err.str()};
-}
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
+using testing::RunVibcalc;
+using testing::VibcalcResult;
 
 // The program itself under a shell; its standard error comes back.
-Result Shell(const std::string& command) {
-    const std::string errFile = (fs::temp_directory_path() / "vibcalc-shell-err").string();
+VibcalcResult Shell(const std::string& command) {
+    const std::string errFile = (fs::path(VIB_SCRATCH) / "vibcalc-shell-err").string();
     const int raw = std::system((command + " >/dev/null 2>'" + errFile + "'").c_str());
-    const std::string err = Slurp(errFile);
+    const std::string err = testing::ScratchDir::Slurp(errFile);
     fs::remove(errFile);
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", err};
 }
 
+// The page's text as a PDF viewer extracts it; empty without pdftotext.
 std::string PdfText(const std::string& pdf) {
     const std::string txt = pdf + ".txt";
     if (std::system(("pdftotext -layout '" + pdf + "' '" + txt + "' 2>/dev/null").c_str()) != 0)
         return {};
-    std::string text = Slurp(txt);
+    std::string text = testing::ScratchDir::Slurp(txt);
     fs::remove(txt);
     return text;
 }
@@ -62,30 +51,7 @@ bool HasPdftotext() {
     return std::system("command -v pdftotext >/dev/null 2>&1") == 0;
 }
 
-class VibcalcOutputs : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vibcalc-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
-        return Path(name);
-    }
-    std::vector<std::string> Listing() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path dir_;
-};
+using VibcalcOutputs = testing::ScratchDir;
 
 // A write that fails part-way, or at the rename, exits 1 with one line and leaves the
 // previous file byte for byte, for either output of either command.
@@ -102,25 +68,25 @@ TEST_F(VibcalcOutputs, AFailedWriteKeepsTheOldFile) {
         {{"shock", "--plot"}, WriteStep::Rename, EACCES, "Permission denied (error 70)"},
     };
     for (const auto& c : cases) {
-        const std::string old = Write("old-output", "the previous contents");
+        const std::string old = Put(Path("old-output"), "the previous contents");
         LocalFileSystem failing([&c](WriteStep s) { return s == c.step ? c.error : 0; });
         std::vector<std::string> args = c.args;
         args.push_back(old);
-        const Result r = Vibcalc(args, &failing);
+        const VibcalcResult r = RunVibcalc(args, &failing);
         const std::string what = c.args[0] + " " + c.args[1];
         EXPECT_EQ(r.status, 1) << what;
         EXPECT_EQ(r.out, "") << what;
         EXPECT_EQ(r.err, "vibcalc: " + old + ": " + c.line + "\n") << what;
         EXPECT_EQ(Slurp(old), "the previous contents") << what;
-        EXPECT_EQ(Listing(), std::vector<std::string>{"old-output"}) << what << ": no leftovers";
+        EXPECT_EQ(Names(), std::vector<std::string>{"old-output"}) << what << ": no leftovers";
     }
 }
 
 // A full disk as the real program meets it: the file size limit, with its signal ignored
 // so that the write fails instead of ending the process.
 TEST_F(VibcalcOutputs, FileSizeLimitFailsTheReportAndKeepsTheOldFile) {
-    const std::string old = Write("report.pdf", "the previous report");
-    const Result r =
+    const std::string old = Put(Path("report.pdf"), "the previous report");
+    const VibcalcResult r =
         Shell("bash -c \"trap '' XFSZ; ulimit -f 1; exec '" VIB_VIBCALC "' random --report '" +
               old + "'\"");
     EXPECT_EQ(r.status, 1) << r.err;
@@ -128,31 +94,17 @@ TEST_F(VibcalcOutputs, FileSizeLimitFailsTheReportAndKeepsTheOldFile) {
     EXPECT_EQ(Slurp(old), "the previous report");
 }
 
-// Pipes, devices and folders are refused before anything is drawn, without blocking.
+// A pipe or device is refused before anything is drawn, without blocking.
 TEST_F(VibcalcOutputs, OnlyRegularFilesAreWritten) {
     const std::string fifo = Path("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const struct {
-        std::vector<std::string> args;
-        std::string path, reason;
-    } cases[] = {
-        {{"random", "--plot"}, fifo, "is not a regular file"},
-        {{"shock", "--report"}, fifo, "is not a regular file"},
-        {{"random", "--report"}, "/dev/null", "is not a regular file"},
-        {{"shock", "--plot"}, dir_.string(), "is a folder"},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> args = c.args;
-        args.push_back(c.path);
-        const Result r = Vibcalc(args);
-        EXPECT_EQ(r.status, 1) << c.path;
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err,
-                  "vibcalc: " + c.path + ": Path/File access error (error 75): " + c.reason + "\n");
+    for (const auto& args : {std::vector<std::string>{"random", "--plot", fifo},
+                             std::vector<std::string>{"shock", "--report", "/dev/null"}}) {
+        const VibcalcResult r = RunVibcalc(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "vibcalc: " + args[2] +
+                             ": Path/File access error (error 75): is not a regular file\n");
     }
-    struct stat st {};
-    ASSERT_EQ(::stat("/dev/null", &st), 0);
-    EXPECT_TRUE(S_ISCHR(st.st_mode));
 }
 
 // Both commands read their command line by the same rules; nothing is written.
@@ -171,7 +123,7 @@ TEST_F(VibcalcOutputs, EmptyProfilesAndRepeatedOptionsAreBadUsage) {
              }) {
             std::vector<std::string> args{command};
             args.insert(args.end(), rest.begin(), rest.end());
-            const Result r = Vibcalc(args);
+            const VibcalcResult r = RunVibcalc(args);
             EXPECT_EQ(r.status, 2) << command << " " << ::testing::PrintToString(rest);
             EXPECT_EQ(r.out, "");
             EXPECT_NE(r.err.find("Usage: vibcalc"), std::string::npos);
@@ -179,44 +131,26 @@ TEST_F(VibcalcOutputs, EmptyProfilesAndRepeatedOptionsAreBadUsage) {
     }
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"shock", "--wave", ""}, {"shock", "--wave", "w.dat", "--wave", "w.dat"}}) {
-        EXPECT_EQ(Vibcalc(args).status, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(RunVibcalc(args).status, 2) << ::testing::PrintToString(args);
     }
-    EXPECT_TRUE(Listing().empty());
+    EXPECT_TRUE(Names().empty());
 }
 
-// Text from a hostile file or file name reaches standard error as one short line with
-// its control characters shown as \xNN, in the same format for every reader.
+// Text from a hostile file or file name reaches standard error as one short line, from
+// every reader of both commands (the line's format is FileErrorLine's own test).
 TEST_F(VibcalcOutputs, HostileFilesGiveOneSafeLine) {
     const std::string junk = "\x1b[2J" + std::string(20000, 'A') + "\x07";
-    const std::string profile = Write("evil.prf", "1,2," + junk + "\r\n");
-    const std::string wave = Write("evil.dat", "1\n2\n" + junk + "\n");
+    const std::string profile = Put(Path("evil.prf"), "1,2," + junk + "\r\n");
+    const std::string wave = Put(Path("evil.dat"), "1\n2\n" + junk + "\n");
     const std::string missing = Path("no\x1b[31mfile\r.prf");
-    const std::string shown = Path("no\\x1B[31mfile\\x0D.prf");
-    const struct {
-        std::vector<std::string> args;
-        std::string start, end;
-    } cases[] = {
-        {{"random", profile},
-         "vibcalc: " + profile + ": Type mismatch (error 13): record 1, field 3: \"\\x1B[2JAAA",
-         "A\\x07\" is not a number\n"},
-        {{"shock", profile},
-         "vibcalc: " + profile + ": Type mismatch (error 13): record 1, field 3: \"\\x1B[2JAAA",
-         "A\\x07\" is not a number\n"},
-        {{"shock", "--wave", wave},
-         "vibcalc: " + wave + ": Type mismatch (error 13): value 3: \"\\x1B[2JAAA",
-         "A\\x07\" is not a number\n"},
-        {{"random", missing}, "vibcalc: " + shown + ": File not found (error 53)\n", ""},
-        {{"shock", missing}, "vibcalc: " + shown + ": File not found (error 53)\n", ""},
-    };
-    for (const auto& c : cases) {
-        const Result r = Vibcalc(c.args);
+    for (const auto& args : std::vector<std::vector<std::string>>{{"random", profile},
+                                                                  {"shock", profile},
+                                                                  {"shock", "--wave", wave},
+                                                                  {"random", missing},
+                                                                  {"shock", missing}}) {
+        const VibcalcResult r = RunVibcalc(args);
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.rfind(c.start, 0), 0u) << r.err;
-        EXPECT_TRUE(r.err.size() >= c.end.size() &&
-                    r.err.compare(r.err.size() - c.end.size(), c.end.size(), c.end) == 0)
-            << r.err;
-        EXPECT_LT(r.err.size(), c.start.size() + 100);
+        EXPECT_LT(r.err.size(), 300u) << r.err;
         EXPECT_EQ(std::count_if(r.err.begin(), r.err.end(),
                                 [](char ch) { return (unsigned char)ch < 0x20; }),
                   1)
@@ -243,7 +177,7 @@ TEST_F(VibcalcOutputs, RandomShowsWhatTheWindowShowsAfterOpening) {
     EXPECT_EQ(decades, (std::vector<std::string>{"1.0", "10", "100", "1000", "     "}));
 
     const std::string pdf = Path("r.pdf");
-    const Result r = Vibcalc({"random", profile, "--report", pdf});
+    const VibcalcResult r = RunVibcalc({"random", profile, "--report", pdf});
     ASSERT_EQ(r.status, 0) << r.err;
     if (!HasPdftotext()) GTEST_SKIP() << "no pdftotext";
     const std::string text = PdfText(pdf);
@@ -258,8 +192,9 @@ TEST_F(VibcalcOutputs, SourceDateEpochFixesTheShockReportsTimeAndDate) {
     if (!HasPdftotext()) GTEST_SKIP() << "no pdftotext";
     auto report = [this](const std::string& command, const std::string& env) {
         const std::string pdf = Path(command + ".pdf");
-        const Result r = Shell("env -u LC_ALL -u LC_TIME -u LANGUAGE SOURCE_DATE_EPOCH=86400 " +
-                               env + " '" VIB_VIBCALC "' " + command + " --report '" + pdf + "'");
+        const VibcalcResult r =
+            Shell("env -u LC_ALL -u LC_TIME -u LANGUAGE SOURCE_DATE_EPOCH=86400 " + env +
+                  " '" VIB_VIBCALC "' " + command + " --report '" + pdf + "'");
         EXPECT_EQ(r.status, 0) << r.err;
         return PdfText(pdf);
     };
@@ -272,8 +207,8 @@ TEST_F(VibcalcOutputs, SourceDateEpochFixesTheShockReportsTimeAndDate) {
     EXPECT_EQ(random.find("1970"), std::string::npos);
     EXPECT_EQ(random.find("00:00"), std::string::npos);
 
-    const Result bad = Shell("SOURCE_DATE_EPOCH=yesterday '" VIB_VIBCALC "' shock --report '" +
-                             Path("x.pdf") + "'");
+    const VibcalcResult bad = Shell(
+        "SOURCE_DATE_EPOCH=yesterday '" VIB_VIBCALC "' shock --report '" + Path("x.pdf") + "'");
     EXPECT_EQ(bad.status, 2);
 }
 

@@ -15,20 +15,12 @@
 #include "platform/files.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
+#include "tests/support/vibcalc_run.h"
 
 namespace vib::cli {
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result Vibcalc(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::RunVibcalc;
 
 std::string TempPath(const std::string& name) {
     return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-" + name))
@@ -36,7 +28,7 @@ std::string TempPath(const std::string& name) {
 }
 
 TEST(VibcalcRandom, StartUpValuesWithExactlyTheDocumentedKeys) {
-    const Result r = Vibcalc({"random"});
+    const auto r = RunVibcalc({"random"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const auto j = nlohmann::json::parse(r.out);
@@ -80,7 +72,7 @@ TEST(VibcalcRandom, ReadsAProfileAndReportsItsWarnings) {
     const std::string path = TempPath("warn.prf");
     LocalFileSystem fs;
     ASSERT_FALSE(random::SaveRandomProfile(fs, path, "t", s));
-    const Result r = Vibcalc({"random", path});
+    const auto r = RunVibcalc({"random", path});
     std::filesystem::remove(path);
     ASSERT_EQ(r.status, 0) << r.err;
     const auto j = nlohmann::json::parse(r.out);
@@ -93,28 +85,28 @@ TEST(VibcalcRandom, UnreadableProfileFailsWithOneLine) {
     const std::string path = TempPath("short.prf");
     std::ofstream(path) << "1,2,3,4,5,6,\"x\"\r\n";
     for (const std::string& p : {path, TempPath("does-not-exist.prf")}) {
-        const Result r = Vibcalc({"random", p});
+        const auto r = RunVibcalc({"random", p});
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find(p), std::string::npos);
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    EXPECT_NE(Vibcalc({"random", path}).err.find("Input past end of file"), std::string::npos);
+    EXPECT_NE(RunVibcalc({"random", path}).err.find("Input past end of file"), std::string::npos);
     std::filesystem::remove(path);
 }
 
 TEST(Vibcalc, UsageAndHelp) {
     for (auto args : std::vector<std::vector<std::string>>{
              {}, {"bogus"}, {"random", "a", "b"}, {"random", "--frobnicate"}}) {
-        const Result r = Vibcalc(args);
+        const auto r = RunVibcalc(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_NE(r.err.find("Usage: vibcalc"), std::string::npos);
     }
-    const Result version = Vibcalc({"--version"});
+    const auto version = RunVibcalc({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("vibcalc ", 0), 0u);
-    const Result help = Vibcalc({"--help"});
+    const auto help = RunVibcalc({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("random [PROFILE]"), std::string::npos);
     EXPECT_NE(help.out.find("shock [PROFILE]"), std::string::npos);
@@ -128,7 +120,7 @@ namespace {
 
 TEST(VibcalcRandomPlot, RendersThePictureToAPng) {
     const std::string path = TempPath("plot.png");
-    const Result r = Vibcalc({"random", "--plot", path, "--size", "900x600"});
+    const auto r = RunVibcalc({"random", "--plot", path, "--size", "900x600"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NO_THROW(nlohmann::json::parse(r.out));  // the results are still printed
     QImage image(QString::fromStdString(path));
@@ -150,11 +142,11 @@ TEST(VibcalcRandomPlot, RendersThePictureToAPng) {
 
 TEST(VibcalcRandomPlot, BadSizesAndUnwritablePaths) {
     for (const char* size : {"0x0", "100", "x600", "900x", "12x5000000", "900x600x3", "abcxdef"}) {
-        const Result r = Vibcalc({"random", "--plot", TempPath("p.png"), "--size", size});
+        const auto r = RunVibcalc({"random", "--plot", TempPath("p.png"), "--size", size});
         EXPECT_EQ(r.status, 2) << size;
     }
-    EXPECT_EQ(Vibcalc({"random", "--plot"}).status, 2);
-    const Result r = Vibcalc({"random", "--plot", "/nonexistent-folder/p.png"});
+    EXPECT_EQ(RunVibcalc({"random", "--plot"}).status, 2);
+    const auto r = RunVibcalc({"random", "--plot", "/nonexistent-folder/p.png"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("/nonexistent-folder/p.png"), std::string::npos);
@@ -183,7 +175,7 @@ TEST(VibcalcCorpus, EveryFileGivesJsonOrOneLine) {
             ++files;
             std::vector<std::string> args = kind.args;
             args.push_back(entry.path().string());
-            const Result r = Vibcalc(args);
+            const auto r = RunVibcalc(args);
             if (bad) {
                 EXPECT_EQ(r.status, 1) << name;
                 EXPECT_EQ(r.out, "") << name;
@@ -228,7 +220,7 @@ TEST(VibcalcReport, BothCalculatorsPrintTheirPageToPdf) {
                    "Gref = 15 G-PK", "Vref = 19.67 IPS-PK", "Dref = 249.3 MILS"}}};
     for (const auto& c : cases) {
         const std::string pdf = TempPath(std::string(c.command) + "-report.pdf");
-        const Result r = Vibcalc({c.command, "--report", pdf});
+        const auto r = RunVibcalc({c.command, "--report", pdf});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_NO_THROW(nlohmann::json::parse(r.out));
         std::ifstream in(pdf, std::ios::binary);
@@ -242,7 +234,7 @@ TEST(VibcalcReport, BothCalculatorsPrintTheirPageToPdf) {
         for (const auto& e : c.expected)
             EXPECT_NE(text.find(e), std::string::npos) << c.command << ": " << e;
     }
-    const Result bad = Vibcalc({"random", "--report", "/nonexistent-folder/r.pdf"});
+    const auto bad = RunVibcalc({"random", "--report", "/nonexistent-folder/r.pdf"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
 }

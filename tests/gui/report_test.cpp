@@ -157,6 +157,12 @@ std::optional<double> WordRightEdge(const QString& path, const QString& word) {
     return w.captured(1).toDouble() / page.captured(1).toDouble();
 }
 
+void SavePdf(QtPrinter& printer, const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(printer.TakeDocument()));
+}
+
 // Reports land in a temporary folder, or in VIB_REPORT_PDF_DIR to be looked at.
 QString PdfPath(const QTemporaryDir& dir, const char* name) {
     const QByteArray keep = qgetenv("VIB_REPORT_PDF_DIR");
@@ -185,8 +191,9 @@ TEST_F(MorvaneReportTest, PdfIsOneLandscapePageWithItsTexts) {
     program.State().SubTitle2 = "Sub-two";
     {
         QtPrinter printer;
-        printer.SetOutputFile(path.toStdString());
+        printer.SetOutputToMemory();
         ASSERT_TRUE(random::PrintReport(s, in, printer, [](const FileError&) { return false; }));
+        SavePdf(printer, path);
     }
     const PdfPage page = ReadPdf(path);
     EXPECT_EQ(page.pages, 1);
@@ -215,8 +222,9 @@ TEST(TessaltReportPdf, PdfIsOneLandscapePageWithItsTexts) {
         shock::CaptionsFromRedraw(out, "CLASSICAL SHOCK TEST", shell::kMakerTown, '.');
     {
         QtPrinter printer;
-        printer.SetOutputFile(path.toStdString());
+        printer.SetOutputToMemory();
         shock::PrintReport(s, c, printer, [](const FileError&) { return false; });
+        SavePdf(printer, path);
     }
     const PdfPage page = ReadPdf(path);
     EXPECT_EQ(page.pages, 1);

@@ -13,6 +13,7 @@
 #include <random>
 #include <sstream>
 
+#include "command_sequences.h"
 #include "shock/profile_file.h"
 #include "shock/synthesis.h"
 #include "tessalt_fixture.h"
@@ -58,14 +59,10 @@ constexpr int kSequencesPerShard = 750;
 
 class PropertyTest : public TessaltTest, public ::testing::WithParamInterface<int> {
   protected:
-    // Every menu command the window has (submenus and unavailable items aside), the zoom,
-    // refresh and origin keys, a click on the plot and a lapse of the readout's timer.
-    using Command = std::pair<std::string, std::function<void()>>;
-    std::vector<Command> Commands() {
-        std::vector<Command> out;
-        for (QAction* a : w().findChildren<QAction*>())
-            if (!a->menu() && a->isEnabled() && a->objectName().startsWith("mnu"))
-                out.push_back({a->objectName().toStdString(), [a] { a->trigger(); }});
+    // Every menu command, the zoom, refresh and origin keys, a click on the plot and a
+    // lapse of the readout's timer.
+    std::vector<testing::Command> Commands() {
+        std::vector<testing::Command> out = testing::MenuCommands(w());
         for (char key : {'X', 'x', 'Y', 'y', 'J', 'W'})
             out.push_back({std::string("key ") + key, [this, key] { Key(key); }});
         out.push_back({"click", [this] { ClickPlot(); }});
@@ -128,37 +125,22 @@ void Shrink(TessaltWindow& window) {
 
 TEST_P(PropertyTest, AnyCommandsLeaveFiniteValuesThatSaveAndReopen) {
     LoadCorpus(fs);
-    const std::vector<std::optional<std::string>> dialogAnswers = DialogAnswers(fs);
-    const std::vector<Command> commands = Commands();
+    const testing::Answers dialogAnswers = DialogAnswers(fs);
+    const std::vector<testing::Command> commands = Commands();
+    const testing::Answers answers(std::begin(kAnswers), std::end(kAnswers));
     Shrink(w());
     const std::map<std::string, std::string> files = fs.files;
 
     const int first = GetParam() * kSequencesPerShard;
     for (int seed = first; seed < first + kSequencesPerShard; ++seed) {
-        std::mt19937 rng(static_cast<unsigned>(seed));
-        auto pick = [&rng](std::size_t n) {
-            return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
-        };
         Restart();
         fs.files = files;  // a save may have replaced a damaged file
         t.box.shown.clear();
         t.input.asked.clear();
         t.printer.calls.clear();
         t.clipboard.images.clear();
-        std::string log = "seed " + std::to_string(seed) + ":";
-        const std::size_t length = 1 + pick(6);
-        for (std::size_t n = 0; n < length; ++n) {
-            const Command& command = commands[pick(commands.size())];
-            const auto& answer = kAnswers[pick(std::size(kAnswers))];
-            const auto& file = dialogAnswers[pick(dialogAnswers.size())];
-            log += " " + command.first + "(" + answer.value_or("<cancel>") + ", " +
-                   file.value_or("<cancel>") + ")";
-            t.input.answers = {answer};
-            t.files.answers = {file};
-            command.second();
-            t.input.answers.clear();
-            t.files.answers.clear();
-        }
+        const std::string log =
+            testing::RunSequence(unsigned(seed), 6, commands, answers, dialogAnswers, t);
         SCOPED_TRACE(log);
         ASSERT_TRUE(AllFinite(s().P));
         for (const ParamArray* col : {&s().ProfileCol2, &s().ProfileCol3, &s().ProfileCol4,

@@ -352,7 +352,7 @@ TEST_F(TessaltTest, TraceItemsToggleTheirEntryAndTheTrace) {
 TEST_F(TessaltTest, AbortBandAndWhiteBackground) {
     Trigger("mnuViewAbort");
     EXPECT_TRUE(s().View.abort);
-    EXPECT_GT(PixelsIn(kBandColor), 0);
+    EXPECT_GT(PixelsIn(ConsoleColor(15)), 0);
     Trigger("mnuViewPlotColorWhite");
     auto background = [this] {
         const QImage& image = w().Plot().Picture().Image();

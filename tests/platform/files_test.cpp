@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/dialogs.h"
+#include "tests/support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -15,30 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vibfiles-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string Slurp(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void Put(const std::string& p, const std::string& bytes) {
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
-    std::size_t FileCount() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-    }
-    fs::path dir_;
-};
+using TempDir = testing::ScratchDir;
 
 TEST(ErrorNumbers, DescriptionsAndErrnoMapping) {
     EXPECT_EQ(ErrorDescription(53), "File not found");
@@ -86,60 +64,6 @@ TEST_F(TempDir, ReadRefusals) {
     Put(Path("ok.prf"), "abc\r\n");
     ASSERT_FALSE(lfs.Read(Path("ok.prf"), bytes));
     EXPECT_EQ(bytes, "abc\r\n");
-}
-
-TEST_F(TempDir, WriteReplacesKeepsPermissionsAndFollowsLinks) {
-    LocalFileSystem lfs;
-    const std::string target = Path("p.prf");
-    ASSERT_FALSE(lfs.Write(target, "new file"));
-    EXPECT_EQ(Slurp(target), "new file");
-    ::chmod(target.c_str(), 0640);
-    ASSERT_FALSE(lfs.Write(target, "second"));
-    EXPECT_EQ(Slurp(target), "second");
-    struct stat st {};
-    ::stat(target.c_str(), &st);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
-
-    fs::create_symlink(target, Path("link.prf"));
-    ASSERT_FALSE(lfs.Write(Path("link.prf"), "through link"));
-    EXPECT_TRUE(fs::is_symlink(Path("link.prf")));
-    EXPECT_EQ(Slurp(target), "through link");
-    EXPECT_EQ(FileCount(), 2u);  // no temporary file left behind
-}
-
-TEST_F(TempDir, FailedWritesLeaveTheOldFileIntact) {
-    const std::string target = Path("p.prf");
-    Put(target, "old contents");
-    const struct {
-        WriteStep step;
-        int error;
-        int number;
-    } cases[] = {{WriteStep::Open, EACCES, 70},
-                 {WriteStep::Write, ENOSPC, 61},
-                 {WriteStep::Sync, EIO, 57},
-                 {WriteStep::Rename, EROFS, 70}};
-    for (const auto& c : cases) {
-        LocalFileSystem failing([&](WriteStep s) { return s == c.step ? c.error : 0; });
-        const FileError e = failing.Write(target, std::string(10000, 'n'));
-        EXPECT_EQ(e.number, c.number);
-        EXPECT_EQ(Slurp(target), "old contents");
-        EXPECT_EQ(FileCount(), 1u);
-    }
-}
-
-TEST_F(TempDir, ReadOnlyTargetsAndMissingFoldersAreRefused) {
-    LocalFileSystem lfs;
-    const std::string target = Path("ro.prf");
-    Put(target, "old");
-    ::chmod(target.c_str(), 0444);
-    EXPECT_EQ(lfs.Write(target, "new").number, 70);  // also when running as root
-    EXPECT_EQ(Slurp(target), "old");
-    EXPECT_EQ(lfs.Write(Path("nodir/x.prf"), "new").number, 76);
-    EXPECT_EQ(lfs.Write(dir_.string(), "new").number, 75);
-    // A folder that holds no files of ours is an access error, not a missing file.
-    if (fs::is_directory("/proc/self")) {
-        EXPECT_EQ(lfs.Write("/proc/s1.prf", "new").number, 75);
-    }
 }
 
 TEST(DefaultExtension, OnlyNamesWithoutOneGetPrf) {

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "platform/files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace vib {
 namespace {
@@ -26,34 +27,11 @@ namespace {
 namespace fs = std::filesystem;
 constexpr uid_t kNobody = 65534;
 
-class Writer : public ::testing::Test {
+class Writer : public testing::ScratchDir {
   protected:
-    void SetUp() override {
-        // On disk, not on a tmpfs /tmp, where user attributes may be refused.
-        dir_ = fs::path(VIB_SCRATCH) /
-               ("writer-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
     void TearDown() override {
         ::chmod(dir_.c_str(), 0755);
-        fs::remove_all(dir_);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string Slurp(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void Put(const std::string& p, const std::string& bytes) {
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
-    std::vector<std::string> Names(const fs::path& folder) const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(folder))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
+        ScratchDir::TearDown();
     }
     static struct stat Stat(const std::string& p) {
         struct stat st {};
@@ -76,8 +54,6 @@ class Writer : public ::testing::Test {
         ::waitpid(pid, &status, 0);
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
-
-    fs::path dir_;
 };
 
 TEST_F(Writer, KeepsOwnerGroupModeAndUserAttributes) {
@@ -101,7 +77,7 @@ TEST_F(Writer, KeepsOwnerGroupModeAndUserAttributes) {
     char value[32] = {};
     EXPECT_EQ(::getxattr(target.c_str(), "user.test-rig", value, sizeof value), 8);
     EXPECT_STREQ(value, "shaker 7");
-    EXPECT_EQ(Names(dir_), std::vector<std::string>{"p.prf"});
+    EXPECT_EQ(Names(), std::vector<std::string>{"p.prf"});
 }
 
 TEST_F(Writer, LinksStayLinks) {
@@ -121,23 +97,31 @@ TEST_F(Writer, LinksStayLinks) {
     ASSERT_FALSE(LocalFileSystem().Write(Path("d.prf"), "made"));
     EXPECT_TRUE(fs::is_symlink(Path("d.prf")));
     EXPECT_EQ(Slurp(Path("later.prf")), "made");
-    EXPECT_EQ(Names(dir_),
-              (std::vector<std::string>{"a.prf", "b.prf", "d.prf", "later.prf", "s.prf"}));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.prf", "b.prf", "d.prf", "later.prf", "s.prf"}));
 }
 
-TEST_F(Writer, SpecialFilesAreRefusedBeforeAnythingIsWritten) {
+// Targets a save must not touch: special files (before anything is written, and without
+// blocking on a pipe), read-only files (also for root), missing and special folders.
+TEST_F(Writer, RefusedTargetsStayAsTheyWere) {
     ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0666), 0);
     fs::create_directory(Path("folder"));
-    for (const char* name : {"pipe", "folder"}) {
-        EXPECT_EQ(LocalFileSystem().Write(Path(name), "x").number, err::kPathFileAccess) << name;
-    }
-    EXPECT_TRUE(S_ISFIFO(Stat(Path("pipe")).st_mode));
+    Put(Path("ro.prf"), "old");
+    ::chmod(Path("ro.prf").c_str(), 0444);
     if (Root()) {
         ASSERT_EQ(::mknod(Path("null").c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
-        EXPECT_EQ(LocalFileSystem().Write(Path("null"), "x").number, err::kPathFileAccess);
-        EXPECT_TRUE(S_ISCHR(Stat(Path("null")).st_mode));
     }
-    EXPECT_EQ(Names(dir_).size(), Root() ? 3u : 2u);
+    const std::pair<std::string, int> cases[] = {
+        {Path("pipe"), err::kPathFileAccess},      {Path("folder"), err::kPathFileAccess},
+        {Path("null"), err::kPathFileAccess},      {Path("ro.prf"), err::kPermissionDenied},
+        {Path("nodir/x.prf"), err::kPathNotFound}, {"/proc/s1.prf", err::kPathFileAccess}};
+    const auto before = Names();
+    for (const auto& [path, number] : cases) {
+        if (path == Path("null") && !Root()) continue;
+        EXPECT_EQ(LocalFileSystem().Write(path, "new").number, number) << path;
+    }
+    EXPECT_EQ(Names(), before);
+    EXPECT_TRUE(S_ISFIFO(Stat(Path("pipe")).st_mode));
+    EXPECT_EQ(Slurp(Path("ro.prf")), "old");
 }
 
 TEST_F(Writer, LongestNamesSave) {
@@ -145,7 +129,7 @@ TEST_F(Writer, LongestNamesSave) {
     ASSERT_FALSE(LocalFileSystem().Write(Path(name), "first"));
     ASSERT_FALSE(LocalFileSystem().Write(Path(name), "second"));
     EXPECT_EQ(Slurp(Path(name)), "second");
-    EXPECT_EQ(Names(dir_), std::vector<std::string>{name});
+    EXPECT_EQ(Names(), std::vector<std::string>{name});
 }
 
 // An ordinary user: a writable file in a folder the user cannot write is written in
@@ -201,7 +185,7 @@ TEST_F(Writer, KilledSaveLeavesNothingBehind) {
         ::waitpid(pid, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status));
         EXPECT_EQ(Slurp(Path("p.prf")), "old");
-        EXPECT_EQ(Names(dir_), std::vector<std::string>{"p.prf"});
+        EXPECT_EQ(Names(), std::vector<std::string>{"p.prf"});
     }
 }
 
@@ -248,7 +232,7 @@ TEST_F(Writer, FaultAtEveryStepKeepsTheOldBytesOrTheirCopy) {
             EXPECT_EQ(Slurp(target), old) << what;
         }
         std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(Names(dir_), expected) << what;
+        EXPECT_EQ(Names(), expected) << what;
     }
     // Past the rename the new file is in place; a folder that cannot be synced is still
     // reported, as the new name may not survive a power cut.
@@ -267,7 +251,7 @@ TEST_F(Writer, RefusedAttributeMeansASaveInPlace) {
     ASSERT_FALSE(refusing.Write(Path("p.prf"), "new"));
     EXPECT_EQ(Slurp(Path("p.prf")), "new");
     EXPECT_EQ(Stat(Path("p.prf")).st_ino, inode);  // the same file, written in place
-    EXPECT_EQ(Names(dir_), std::vector<std::string>{"p.prf"});
+    EXPECT_EQ(Names(), std::vector<std::string>{"p.prf"});
 }
 
 }  // namespace

@@ -139,7 +139,7 @@ TEST(ShockAbortBand, SpansTheMainPulseOnlyAtKTimesAndOneOverK) {
     ShockState s = StartUp();  // N = 51.2: samples 205 .. 256
     RecordingCanvas c(kW, kH);
     DrawAbortBandPass(s, c);
-    const auto band = c.LinesIn(kBandColor);
+    const auto band = c.LinesIn(ConsoleColor(15));
     ASSERT_EQ(band.size(), 2u * 52u);
     EXPECT_NEAR(band.front().x2, 205 * 0.00783 * kW / 4.0, 1e-6);
     EXPECT_NEAR(band.back().x2, 256 * 0.00783 * kW / 4.0, 1e-6);

@@ -9,22 +9,14 @@
 #include "cli/commands.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
+#include "tests/support/vibcalc_run.h"
 
 namespace vib::cli {
 namespace {
 
+using testing::RunVibcalc;
+
 namespace fs = std::filesystem;
-
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result RunCli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 class ShockCommand : public ::testing::Test {
   protected:
@@ -53,8 +45,8 @@ class ShockCommand : public ::testing::Test {
 };
 
 TEST_F(ShockCommand, StartUpPulse) {
-    const Result r = RunCli({"shock"});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const auto r = RunVibcalc({"shock"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
     EXPECT_TRUE(r.err.empty());
     const auto j = nlohmann::json::parse(r.out);
     const std::vector<std::string> keys = {"shape",      "amplitude", "duration_ms", "units_index",
@@ -86,16 +78,16 @@ TEST_F(ShockCommand, StartUpPulse) {
 
 TEST_F(ShockCommand, ProfileLimitsGiveMessagesInOrder) {
     const std::string path = Profile(shock::param::kMaxA, 2);
-    const Result r = RunCli({"shock", path});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const auto r = RunVibcalc({"shock", path});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["messages"], nlohmann::json::array({" Test Acceleration > System A Limit "}));
 }
 
 TEST_F(ShockCommand, ZeroDurationIsAFileErrorWithoutNumbers) {
     const std::string path = Profile(shock::param::kDurationMs, 0);
-    const Result r = RunCli({"shock", path});
-    EXPECT_EQ(r.code, kExitFileError);
+    const auto r = RunVibcalc({"shock", path});
+    EXPECT_EQ(r.status, kExitFileError);
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
     EXPECT_NE(r.err.find(path), std::string::npos);
@@ -107,8 +99,8 @@ TEST_F(ShockCommand, WaveSelectsTheCustomShape) {
     std::string text;
     for (int j = 0; j < 1024; ++j) text += "-0.5\n";
     std::ofstream(Path("w.dat"), std::ios::binary) << text;
-    const Result r = RunCli({"shock", "--wave", Path("w.dat")});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const auto r = RunVibcalc({"shock", "--wave", Path("w.dat")});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["shape"], 9);
     EXPECT_EQ(j["w"][0], -40);
@@ -117,20 +109,20 @@ TEST_F(ShockCommand, WaveSelectsTheCustomShape) {
 }
 
 TEST_F(ShockCommand, FileAndUsageErrors) {
-    Result r = RunCli({"shock", Path("missing.prf")});
-    EXPECT_EQ(r.code, kExitFileError);
+    auto r = RunVibcalc({"shock", Path("missing.prf")});
+    EXPECT_EQ(r.status, kExitFileError);
     EXPECT_TRUE(r.out.empty());
     EXPECT_NE(r.err.find("File not found"), std::string::npos);
 
-    r = RunCli({"shock", "--wave", Path("missing.dat")});
-    EXPECT_EQ(r.code, kExitFileError);
+    r = RunVibcalc({"shock", "--wave", Path("missing.dat")});
+    EXPECT_EQ(r.status, kExitFileError);
     EXPECT_NE(r.err.find("missing.dat"), std::string::npos);
 
     for (const std::vector<std::string>& args : {std::vector<std::string>{"shock", "--wave"},
                                                  {"shock", "a.prf", "b.prf"},
                                                  {"shock", "--bogus"}}) {
-        r = RunCli(args);
-        EXPECT_EQ(r.code, kExitUsage);
+        r = RunVibcalc(args);
+        EXPECT_EQ(r.status, kExitUsage);
         EXPECT_TRUE(r.out.empty());
     }
 }

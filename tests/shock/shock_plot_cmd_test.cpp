@@ -8,22 +8,14 @@
 #include "cli/commands.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
+#include "tests/support/vibcalc_run.h"
 
 namespace vib::cli {
 namespace {
 
+using testing::RunVibcalc;
+
 namespace fs = std::filesystem;
-
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result RunCli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::string TempPng(const std::string& name) {
     return (fs::temp_directory_path() / ("shock_plot_" + name + ".png")).string();
@@ -40,9 +32,9 @@ int CountColour(const QImage& image, QRgb colour) {
 TEST(VibcalcShockPlot, RendersTheTracesAndKeepsTheJson) {
     const std::string path = TempPng("start");
     fs::remove(path);
-    const Result r = RunCli({"shock", "--plot", path, "--size", "900x600"});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
-    EXPECT_EQ(r.out, RunCli({"shock"}).out);
+    const auto r = RunVibcalc({"shock", "--plot", path, "--size", "900x600"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_EQ(r.out, RunVibcalc({"shock"}).out);
     const QImage image(QString::fromStdString(path));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(900, 600));
@@ -55,7 +47,7 @@ TEST(VibcalcShockPlot, RendersTheTracesAndKeepsTheJson) {
 
 TEST(VibcalcShockPlot, SpectrumViewDrawsBarsWithoutTraces) {
     const std::string path = TempPng("srs");
-    ASSERT_EQ(RunCli({"shock", "--plot", path, "--view", "srs"}).code, kExitOk);
+    ASSERT_EQ(RunVibcalc({"shock", "--plot", path, "--view", "srs"}).status, kExitOk);
     const QImage image(QString::fromStdString(path));
     EXPECT_EQ(image.size(), QSize(1200, 800));
     EXPECT_GT(CountColour(image, qRgb(255, 0, 0)), 3000);
@@ -71,12 +63,12 @@ TEST(VibcalcShockPlot, BadOptionsAndUnwritablePaths) {
           {"shock", "--plot", TempPng("x"), "--view", "test,test"},
           {"shock", "--plot", TempPng("x"), "--view", "plot"},
           {"shock", "--plot"}}) {
-        const Result r = RunCli(args);
-        EXPECT_EQ(r.code, kExitUsage) << args.back();
+        const auto r = RunVibcalc(args);
+        EXPECT_EQ(r.status, kExitUsage) << args.back();
         EXPECT_NE(r.err.find("Usage:"), std::string::npos);
     }
-    const Result r = RunCli({"shock", "--plot", "/nonexistent-folder/p.png"});
-    EXPECT_EQ(r.code, kExitFileError);
+    const auto r = RunVibcalc({"shock", "--plot", "/nonexistent-folder/p.png"});
+    EXPECT_EQ(r.status, kExitFileError);
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(r.err, "vibcalc: /nonexistent-folder/p.png: Path not found (error 76)\n");
 }
@@ -110,7 +102,7 @@ TEST(VibcalcShockPlot, TitleAbovePictureResultsBelow) {
         LocalFileSystem files;
         EXPECT_FALSE(shock::SaveShockProfile(files, profile, s));
         const std::string png = (dir / folder / "plot.png").string();
-        EXPECT_EQ(RunCli({"shock", profile, "--plot", png}).code, kExitOk);
+        EXPECT_EQ(RunVibcalc({"shock", profile, "--plot", png}).status, kExitOk);
         return QImage(QString::fromStdString(png));
     };
     // The result row shows the last 20 characters of the name: the same for both folders.
