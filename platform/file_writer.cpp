@@ -136,6 +136,7 @@ class Writer {
     std::string_view bytes_;
     Target target_;
     std::string dir_;
+    bool dirWritable_ = false;
 };
 
 int Writer::WriteBytes(int fd) const {
@@ -179,8 +180,8 @@ FileError Writer::Run() {
             return FileError::Make(err::kPermissionDenied, path_);
     }
     dir_ = DirectoryOf(target_.path);
-    const bool dirWritable = ::access(dir_.c_str(), W_OK | X_OK) == 0;
-    bool inPlace = target_.exists && (!dirWritable || st.st_nlink > 1 || !MaySetOwner(st));
+    dirWritable_ = ::access(dir_.c_str(), W_OK | X_OK) == 0;
+    bool inPlace = target_.exists && (!dirWritable_ || st.st_nlink > 1 || !MaySetOwner(st));
     if (!inPlace) {
         FileError e = ByRename(inPlace);
         if (!inPlace) return e;
@@ -262,8 +263,7 @@ FileError Writer::ByRename(bool& inPlace) {
 
 FileError Writer::InPlace() {
     // First a complete copy of the old file, beside it or in the user's cache folder.
-    const bool dirWritable = ::access(dir_.c_str(), W_OK | X_OK) == 0;
-    const std::string folder = dirWritable ? dir_ : CacheFolder();
+    const std::string folder = dirWritable_ ? dir_ : CacheFolder();
     if (folder.empty())
         return FileError::Make(err::kPermissionDenied,
                                path_ + ": no folder can take a copy of the old file");

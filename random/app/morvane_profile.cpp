@@ -69,7 +69,9 @@ void MorvaneWindow::UpdateFromEditor() {
         box(UnusableRowsMessage(problems), BoxIcon::Exclamation, kProfileSetupTitle);
     if (NeedsLowFrequencyWarning(state_))
         box(kLowFrequencyWarning, BoxIcon::Exclamation, kProfileSetupTitle);
-    Recompute();
+    // The recompute's model part ran above, on the table taken over.
+    SyncMenuChecks();
+    Redraw();
     ShowResultLabels();
     for (const std::string& message : CheckTestLevels(state_)) box(message, BoxIcon::None, "");
     Redraw();
