@@ -7,18 +7,16 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/memory_file_system.h"
 #include "platform/numbers.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
 #include "shock/synthesis.h"
-#include "tests/support/memory_file_system.h"
 
 namespace vib::fuzz {
 namespace {
-
-using testing::MemoryFileSystem;
 
 const std::string kInput = "input.prf";
 const std::string kSaved = "saved.prf";

@@ -4,11 +4,14 @@
 // against a scripted double in the tests. Plain C++: the Qt side lives in platform/qt.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/files.h"
+
+class QImage;
 
 namespace vib {
 
@@ -149,6 +152,21 @@ class PeriodicTimer {
     // Calls `tick` every `milliseconds` on the GUI thread until Stop.
     virtual void Start(int milliseconds, std::function<void()> tick) = 0;
     virtual void Stop() = 0;
+};
+
+// Makes the periodic timers a program runs; `name` lets a timer be found by it.
+class Timers {
+  public:
+    virtual ~Timers() = default;
+    virtual std::unique_ptr<PeriodicTimer> New(const std::string& name) = 0;
+};
+
+// The clipboard as the copy-plot command uses it: cleared, then given a bitmap.
+class Clipboard {
+  public:
+    virtual ~Clipboard() = default;
+    virtual void Clear() = 0;
+    virtual void SetImage(const QImage& image) = 0;
 };
 
 // Ends the program at once: no unload handler, no questions.

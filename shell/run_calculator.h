@@ -25,7 +25,7 @@ struct ProgramIdentity {
     const char* version;
 };
 
-// `make(services, fileSystem)` creates the program object; it is started at once.
+// `make(services)` creates the program object; it is started at once.
 template <class Make>
 int RunCalculator(int argc, char* argv[], const ProgramIdentity& id, Make make) {
     QElapsedTimer clock;
@@ -46,9 +46,11 @@ int RunCalculator(int argc, char* argv[], const ProgramIdentity& id, Make make) 
     QtClipboard clipboard;
     QtClock time;
     QtProgramEnd end;
+    QtTimers timers;
     LocalFileSystem fileSystem;
-    Services services{box, input, files, printer, clipboard, time, end, UserNumberLocale()};
-    auto program = make(services, fileSystem);
+    Services services{box,  input, files,  printer,    clipboard,
+                      time, end,   timers, fileSystem, UserNumberLocale()};
+    auto program = make(services);
     program->Start();
     if (probe) {
         QTimer::singleShot(0, &app, [&] {

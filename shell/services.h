@@ -3,8 +3,8 @@
 // scripted doubles in the tests.
 
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/numbers.h"
-#include "platform/qt/clipboard.h"
 
 namespace vib::shell {
 
@@ -16,7 +16,9 @@ struct Services {
     Clipboard& clipboard;
     Clock& clock;
     ProgramEnd& end;
-    NumberLocale locale;  // separators of the user's locale for input and display
+    Timers& timers;
+    FileSystem& fileSystem;  // profiles and waveshapes
+    NumberLocale locale;     // separators of the user's locale for input and display
 };
 
 }  // namespace vib::shell

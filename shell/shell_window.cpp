@@ -77,14 +77,7 @@ QLabel* ShellWindow::Label(const std::string& name) const {
 }
 
 bool ShellWindow::Guarded(const std::function<void()>& handler) {
-    if (busy_) return false;
-    busy_ = true;
-    struct Release {
-        bool& flag;
-        ~Release() { flag = false; }
-    } release{busy_};
-    handler();
-    return true;
+    return guard_.Run(handler);
 }
 
 bool ShellWindow::RunWithRetry(const std::function<FileError()>& step) {
@@ -184,7 +177,7 @@ void ShellWindow::HandleKey(char key) {
 }
 
 void ShellWindow::closeEvent(QCloseEvent* event) {
-    if (busy_) {
+    if (guard_.Busy()) {
         // A box of a running handler is still open; the window stays until it returns.
         event->ignore();
         return;

@@ -19,6 +19,7 @@
 
 #include "form_surface.h"
 #include "menu_tree.h"
+#include "platform/reentry.h"
 #include "services.h"
 #include "texts.h"
 #include "units.h"
@@ -72,7 +73,7 @@ class ShellWindow : public QMainWindow {
 
     // Runs a handler unless another is still running; false when it was refused.
     bool Guarded(const std::function<void()>& handler);
-    bool Busy() const { return busy_; }
+    bool Busy() const { return guard_.Busy(); }
 
     // The plot background colour of a setting: black for 0, bright white for 1.
     static Rgb BackgroundColor(float setting);
@@ -137,7 +138,7 @@ class ShellWindow : public QMainWindow {
     ParamSlots slots_;
     FormSurface* surface_;
     PictureWidget* plot_;
-    bool busy_ = false;
+    ReentryGuard guard_;
     bool ending_ = false;
     bool resizePending_ = false;
     float savedPrinterOrientation_ = kPortrait;

@@ -54,13 +54,13 @@ CheckedValues CheckedValuesOf(const ShockState& s) {
 
 void LimitBoxes::Show(MessageBox& box, const std::vector<std::string>& messages,
                       const CheckedValues& checked) {
-    if (busy_) return;
+    if (guard_.Busy()) return;
     const bool same = last_ == checked;
     last_ = checked;
     if (same) return;
-    busy_ = true;
-    for (const std::string& m : messages) box.Show(m, BoxButtons::Ok, BoxIcon::None, "");
-    busy_ = false;
+    guard_.Run([&] {
+        for (const std::string& m : messages) box.Show(m, BoxButtons::Ok, BoxIcon::None, "");
+    });
 }
 
 std::vector<PlacedLabel> PlaceAxisLabels(const TimeAxisLabels& time,

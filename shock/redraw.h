@@ -8,6 +8,7 @@
 
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
+#include "platform/reentry.h"
 #include "plot.h"
 #include "state.h"
 
@@ -61,12 +62,12 @@ CheckedValues CheckedValuesOf(const ShockState& s);
 // change of the peaks, the units or a limit warns again.
 class LimitBoxes {
   public:
-    bool Busy() const { return busy_; }
+    bool Busy() const { return guard_.Busy(); }
     void Show(MessageBox& box, const std::vector<std::string>& messages,
               const CheckedValues& checked);
 
   private:
-    bool busy_ = false;
+    ReentryGuard guard_;
     std::optional<CheckedValues> last_;
 };
 

@@ -7,8 +7,6 @@
 #include <QTime>
 #include <QTimer>
 
-#include "clipboard.h"
-
 namespace vib {
 
 NumberLocale UserNumberLocale() {

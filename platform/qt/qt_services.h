@@ -1,5 +1,5 @@
 #pragma once
-// Clock, periodic timer, program end and the user's number separators on Qt.
+// Clock, timers, clipboard, program end and the user's number separators on Qt.
 
 #include <QPointer>
 #include <QTimer>
@@ -19,7 +19,7 @@ class QtClock final : public Clock {
     std::string DateText() const override;
 };
 
-// A QTimer that carries `objectName`, parented to `owner` so it can be found by name.
+// A QTimer that carries `objectName`; with an `owner`, it can be found by name under it.
 class QtPeriodicTimer final : public PeriodicTimer {
   public:
     QtPeriodicTimer(QObject* owner, const char* objectName);
@@ -30,6 +30,20 @@ class QtPeriodicTimer final : public PeriodicTimer {
   private:
     QPointer<QTimer> timer_;
     std::function<void()> tick_;
+};
+
+// Timers without a parent: each is deleted with its owner's handle.
+class QtTimers final : public Timers {
+  public:
+    std::unique_ptr<PeriodicTimer> New(const std::string& name) override {
+        return std::make_unique<QtPeriodicTimer>(nullptr, name.c_str());
+    }
+};
+
+class QtClipboard final : public Clipboard {
+  public:
+    void Clear() override;
+    void SetImage(const QImage& image) override;
 };
 
 class QtProgramEnd final : public ProgramEnd {

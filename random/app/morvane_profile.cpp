@@ -90,7 +90,8 @@ void MorvaneWindow::OpenProfile() {
     QLabel* title = Label("lblTestTitle");
     const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
     // Nothing of a file that was not read whole reaches the model, its name included.
-    if (!RunWithRetry([&] { return OpenRandomProfile(files_, name, caption, state_); })) return;
+    if (!RunWithRetry([&] { return OpenRandomProfile(Svc().fileSystem, name, caption, state_); }))
+        return;
     state_.ProfileName = name;
     if (title) title->setText(QString::fromStdString(state_.TestTitle));
     Recompute();
@@ -105,7 +106,8 @@ void MorvaneWindow::SaveProfile() {
     if (Cancelled(name)) return;
     QLabel* title = Label("lblTestTitle");
     const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
-    if (!RunWithRetry([&] { return SaveRandomProfile(files_, name, caption, state_); })) return;
+    if (!RunWithRetry([&] { return SaveRandomProfile(Svc().fileSystem, name, caption, state_); }))
+        return;
     // The label names the file saved at once, not at the next redraw.
     state_.ProfileName = name;
     ShowResultLabels();

@@ -21,12 +21,10 @@ QLabel* Boxed(QLabel* label) {
 
 }  // namespace
 
-MorvaneWindow::MorvaneWindow(RandomState& state, shell::Services& services, FileSystem& files,
-                             QWidget* parent)
+MorvaneWindow::MorvaneWindow(RandomState& state, shell::Services& services, QWidget* parent)
     : ShellWindow("frmMVR", services, shell::MorvaneTexts(),
                   shell::ParamSlots{prm::MaxA, prm::MaxD, prm::MaxV}, kDesign, parent),
       state_(state),
-      files_(files),
       printColorMode_(Texts().printColorStart) {
     setWindowTitle("RANDOM VIBRATION CALCULATOR ");
     setWindowIcon(shell::ProgramIcon(false));

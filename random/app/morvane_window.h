@@ -15,8 +15,7 @@ class ProfileEditor;
 class MorvaneWindow : public shell::ShellWindow {
     Q_OBJECT
   public:
-    MorvaneWindow(RandomState& state, shell::Services& services, FileSystem& files,
-                  QWidget* parent = nullptr);
+    MorvaneWindow(RandomState& state, shell::Services& services, QWidget* parent = nullptr);
     ~MorvaneWindow() override;
 
     // Menu check marks from Params.
@@ -88,7 +87,6 @@ class MorvaneWindow : public shell::ShellWindow {
     void AfterZoom(bool axisTextFirst);
 
     RandomState& state_;
-    FileSystem& files_;
     std::unique_ptr<ProfileEditor> editor_;
     int printColorMode_;
 };

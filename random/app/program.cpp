@@ -4,8 +4,7 @@
 
 namespace vib::random::app {
 
-MorvaneProgram::MorvaneProgram(shell::Services& services, FileSystem* files)
-    : services_(services), files_(files ? *files : localFiles_) {}
+MorvaneProgram::MorvaneProgram(shell::Services& services) : services_(services) {}
 
 MorvaneProgram::~MorvaneProgram() = default;
 
@@ -14,7 +13,7 @@ void MorvaneProgram::Start() {
     // The printer's orientation as found now is what the exit puts back.
     const float orientation = static_cast<float>(services_.printer.Orientation());
     SetupLines(state_);
-    window_ = std::make_unique<MorvaneWindow>(state_, services_, files_);
+    window_ = std::make_unique<MorvaneWindow>(state_, services_);
     window_->SetSavedPrinterOrientation(orientation);
     window_->Load();
     window_->ShowMaximizedOnScreen();

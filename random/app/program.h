@@ -11,8 +11,7 @@ namespace vib::random::app {
 
 class MorvaneProgram {
   public:
-    // `files` defaults to the local file system; tests pass their own.
-    explicit MorvaneProgram(shell::Services& services, FileSystem* files = nullptr);
+    explicit MorvaneProgram(shell::Services& services);
     ~MorvaneProgram();
 
     // Main: defaults, line set-up, the window created, loaded and shown, the first
@@ -24,8 +23,6 @@ class MorvaneProgram {
 
   private:
     shell::Services& services_;
-    LocalFileSystem localFiles_;
-    FileSystem& files_;
     RandomState state_;
     std::unique_ptr<MorvaneWindow> window_;
 };

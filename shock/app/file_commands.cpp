@@ -33,7 +33,7 @@ void TessaltWindow::OnOpenProfile() {
     // A file without the title lines keeps the title on screen.
     const std::string oldTitle = state_.TestTitle;
     state_.TestTitle = TitleCaption();
-    if (!RunWithRetry([&] { return OpenShockProfile(files_, name, state_); })) {
+    if (!RunWithRetry([&] { return OpenShockProfile(Svc().fileSystem, name, state_); })) {
         state_.TestTitle = oldTitle;  // a failed open changes nothing
         return;
     }
@@ -55,7 +55,7 @@ void TessaltWindow::OnSaveProfile() {
     if (name.empty() || name == kProfilePattern) return;
     state_.TestTitle = TitleCaption();
     // A failed save leaves the old file and the old name.
-    if (!RunWithRetry([&] { return SaveShockProfile(files_, name, state_); })) return;
+    if (!RunWithRetry([&] { return SaveShockProfile(Svc().fileSystem, name, state_); })) return;
     state_.ProfileName = name;
     // The label names the file saved at once, not at the next redraw.
     if (QLabel* label = Label("lblProfile"))
@@ -74,7 +74,7 @@ void TessaltWindow::OnCustomShape() {
     // Cancelled or failed: the custom shape stays selected with the values it had, and
     // the pulse is rebuilt at the next recompute.
     if (name.empty() || name == kWavePattern) return;
-    if (!RunWithRetry([&] { return ReadWaveshape(files_, name, state_); })) return;
+    if (!RunWithRetry([&] { return ReadWaveshape(Svc().fileSystem, name, state_); })) return;
     Recompute();
 }
 

@@ -4,9 +4,7 @@
 
 namespace vib::shock::app {
 
-TessaltProgram::TessaltProgram(shell::Services& services, FileSystem& files,
-                               std::unique_ptr<PeriodicTimer> timer)
-    : services_(services), files_(files), timer_(std::move(timer)) {}
+TessaltProgram::TessaltProgram(shell::Services& services) : services_(services) {}
 
 TessaltProgram::~TessaltProgram() = default;
 
@@ -14,7 +12,7 @@ void TessaltProgram::Start() {
     InitDefaults(state_);
     // The printer's orientation as found now is what the exit puts back.
     const float orientation = static_cast<float>(services_.printer.Orientation());
-    window_ = std::make_unique<TessaltWindow>(state_, services_, files_, std::move(timer_));
+    window_ = std::make_unique<TessaltWindow>(state_, services_);
     window_->SetSavedPrinterOrientation(orientation);
     window_->Load();
     window_->ShowMaximizedOnScreen();

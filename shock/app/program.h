@@ -10,10 +10,7 @@ namespace vib::shock::app {
 
 class TessaltProgram {
   public:
-    // `files` holds the profiles and waveshapes; `timer` drives Timer1 (the tests pass
-    // scripted ones); a null timer: a Qt timer.
-    TessaltProgram(shell::Services& services, FileSystem& files,
-                   std::unique_ptr<PeriodicTimer> timer = nullptr);
+    explicit TessaltProgram(shell::Services& services);
     ~TessaltProgram();
 
     // Main: defaults, the window created, loaded and shown, the first recompute.
@@ -24,8 +21,6 @@ class TessaltProgram {
 
   private:
     shell::Services& services_;
-    FileSystem& files_;
-    std::unique_ptr<PeriodicTimer> timer_;
     ShockState state_;
     std::unique_ptr<TessaltWindow> window_;
 };

@@ -4,7 +4,6 @@
 #include <QToolButton>
 
 #include "menus.h"
-#include "platform/qt/qt_services.h"
 #include "shell/images.h"
 #include "shell/spin_button.h"
 #include "shock/model.h"
@@ -25,13 +24,11 @@ QLabel* Boxed(QLabel* label) {
 
 }  // namespace
 
-TessaltWindow::TessaltWindow(ShockState& state, shell::Services& services, FileSystem& files,
-                             std::unique_ptr<PeriodicTimer> timer, QWidget* parent)
+TessaltWindow::TessaltWindow(ShockState& state, shell::Services& services, QWidget* parent)
     : ShellWindow("frmTSL", services, shell::TessaltTexts(),
                   shell::ParamSlots{param::kMaxA, param::kMaxD, param::kMaxV}, kDesign, parent),
       state_(state),
-      files_(files),
-      timer_(timer ? std::move(timer) : std::make_unique<QtPeriodicTimer>(this, "Timer1")) {
+      timer_(services.timers.New("Timer1")) {
     setWindowIcon(shell::ProgramIcon(true));
     BuildMenus(TessaltMenuTree());
     BuildControls();

@@ -17,9 +17,7 @@ namespace vib::shock::app {
 class TessaltWindow : public shell::ShellWindow {
     Q_OBJECT
   public:
-    // `timer` drives Timer1; without one the window makes its own Qt timer by that name.
-    TessaltWindow(ShockState& state, shell::Services& services, FileSystem& files,
-                  std::unique_ptr<PeriodicTimer> timer = nullptr, QWidget* parent = nullptr);
+    TessaltWindow(ShockState& state, shell::Services& services, QWidget* parent = nullptr);
     ~TessaltWindow() override;
 
     void SyncMenuChecks();
@@ -95,8 +93,7 @@ class TessaltWindow : public shell::ShellWindow {
     void OnCustomShape();
 
     ShockState& state_;
-    FileSystem& files_;
-    std::unique_ptr<PeriodicTimer> timer_;
+    std::unique_ptr<PeriodicTimer> timer_;  // Timer1
     LimitBoxes limitBoxes_;
 };
 

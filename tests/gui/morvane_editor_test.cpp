@@ -11,10 +11,10 @@
 #include <filesystem>
 
 #include "morvane_fixture.h"
+#include "platform/memory_file_system.h"
 #include "random/app/profile_editor.h"
 #include "random/checks.h"
 #include "random/spectrum.h"
-#include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_services.h"
 
 namespace vib::random::app {
@@ -255,8 +255,8 @@ TEST_F(MorvaneEditorTest, SaveAndOpenThroughTheCommands) {
     ASSERT_TRUE(files.files.count("/p/test.prf"));
 
     // A fresh program opens it and shows the same settings, title and numbers.
-    testing::TestServices t2;
-    MorvaneProgram second{t2.services, &files};
+    testing::TestServices t2(&files);
+    MorvaneProgram second{t2.services};
     second.Start();
     t2.files.answers = {"/p/test.prf"};
     second.Window().findChild<QAction*>("mnuFileOpenProfile")->trigger();
@@ -370,7 +370,8 @@ TEST_F(MorvaneCorpus, DamagedFilesShowTheBoxAndChangeNothing) {
         const bool good = name.rfind("ok-", 0) == 0;
         if (!bad && !good) continue;
         ++files;
-        testing::TestServices u;
+        LocalFileSystem disk;
+        testing::TestServices u(&disk);
         MorvaneProgram other{u.services};
         other.Start();
         const RandomState before = other.State();

@@ -11,8 +11,8 @@
 #include <QMouseEvent>
 #include <string>
 
+#include "platform/memory_file_system.h"
 #include "random/app/program.h"
-#include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_services.h"
 
 namespace vib::random::app {
@@ -54,8 +54,8 @@ class MorvaneFixture : public ::testing::Test {
     }
 
     testing::TestServices t;
-    vib::testing::MemoryFileSystem files;
-    MorvaneProgram program{t.services, &files};
+    MemoryFileSystem& files = t.memoryFiles;
+    MorvaneProgram program{t.services};
 };
 
 }  // namespace vib::random::app

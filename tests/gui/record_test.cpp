@@ -22,10 +22,10 @@
 #include <memory>
 #include <sstream>
 
+#include "platform/memory_file_system.h"
 #include "random/app/profile_editor.h"
 #include "random/app/program.h"
 #include "shock/app/program.h"
-#include "tests/support/memory_file_system.h"
 #include "tests/support/recording_printer.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/scripted_services.h"
@@ -34,7 +34,6 @@
 namespace vib {
 namespace {
 
-using testing::MemoryFileSystem;
 using testing::RecordingPrinter;
 
 std::uint64_t Fnv(const void* data, std::size_t n, std::uint64_t h = 1469598103934665603ull) {
@@ -151,8 +150,10 @@ struct Harness {
     testing::ScriptedClipboard clipboard;
     testing::ManualClock clock;
     testing::RecordingProgramEnd end;
-    shell::Services services{box, input, dialogs, printer, clipboard, clock, end, kCLocale};
+    testing::ScriptedTimers timers;
     MemoryFileSystem files;
+    shell::Services services{box,   input, dialogs, printer, clipboard,
+                             clock, end,   timers,  files,   kCLocale};
 };
 
 void Trigger(QWidget& window, const char* name) {
@@ -338,7 +339,7 @@ TEST_F(RecordTest, Morvane) {
     for (const State& state : MorvaneStates()) {
         SCOPED_TRACE(state.name);
         Harness h;
-        random::app::MorvaneProgram program(h.services, &h.files);
+        random::app::MorvaneProgram program(h.services);
         program.Start();
         auto& w = program.Window();
         state.act(h, w);
@@ -355,8 +356,7 @@ TEST_F(RecordTest, Tessalt) {
     for (const State& state : TessaltStates()) {
         SCOPED_TRACE(state.name);
         Harness h;
-        shock::app::TessaltProgram program(h.services, h.files,
-                                           std::make_unique<testing::ScriptedTimer>());
+        shock::app::TessaltProgram program(h.services);
         program.Start();
         auto& w = program.Window();
         state.act(h, w);

@@ -50,8 +50,8 @@ TEST_F(FilesTest, TrapezoidSetUpSavedAndReopenedAfterARestart) {
     const ShockState saved = s();
     const std::string dref = Text("lblDref"), vref = Text("lblVref");
 
-    testing::TestServices t2;
-    TessaltProgram again(t2.services, fs, std::make_unique<testing::ScriptedTimer>());
+    testing::TestServices t2(&fs);
+    TessaltProgram again(t2.services);
     again.Start();
     TessaltWindow& w2 = again.Window();
     t2.files.answers = {"/tests/QTRFileC.001"};

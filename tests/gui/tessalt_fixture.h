@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/memory_file_system.h"
 #include "shock/app/program.h"
 #include "shock/model.h"
-#include "tests/support/memory_file_system.h"
 #include "tests/support/scripted_services.h"
 
 namespace vib::shock::app {
@@ -27,10 +27,9 @@ class TessaltTest : public ::testing::Test {
         if (!QApplication::instance()) new QApplication(argc, argv);
     }
     TessaltTest() {
-        auto scripted = std::make_unique<testing::ScriptedTimer>();
-        timer = scripted.get();
-        program = std::make_unique<TessaltProgram>(t.services, fs, std::move(scripted));
+        program = std::make_unique<TessaltProgram>(t.services);
         program->Start();
+        timer = t.timers.last;
     }
     TessaltWindow& w() { return program->Window(); }
     ShockState& s() { return program->State(); }
@@ -61,7 +60,7 @@ class TessaltTest : public ::testing::Test {
     }
 
     testing::TestServices t;
-    testing::MemoryFileSystem fs;
+    MemoryFileSystem& fs = t.memoryFiles;
     testing::ScriptedTimer* timer = nullptr;
     std::unique_ptr<TessaltProgram> program;
 };

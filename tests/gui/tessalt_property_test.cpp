@@ -29,14 +29,14 @@ const std::optional<std::string> kAnswers[] = {
 
 // What the file dialogs may return: the profile the sequence saved, every file of the
 // seed corpus (good and damaged), a missing file, an EXE name and Cancel.
-std::vector<std::optional<std::string>> DialogAnswers(const testing::MemoryFileSystem& fs) {
+std::vector<std::optional<std::string>> DialogAnswers(const MemoryFileSystem& fs) {
     std::vector<std::optional<std::string>> out = {"saved.prf", "missing.prf", "run.exe",
                                                    std::nullopt};
     for (const auto& [name, bytes] : fs.files) out.push_back(name);
     return out;
 }
 
-void LoadCorpus(testing::MemoryFileSystem& fs) {
+void LoadCorpus(MemoryFileSystem& fs) {
     const std::filesystem::path corpus = std::filesystem::path(VIB_TEST_DATA) / "corpus";
     for (const char* folder : {"shock", "wave"}) {
         for (const auto& entry : std::filesystem::directory_iterator(corpus / folder)) {

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/memory_file_system.h"
 #include "random/spectrum.h"
-#include "support/memory_file_system.h"
 
 namespace vib::random {
 namespace {
 
-using vib::testing::MemoryFileSystem;
+using vib::MemoryFileSystem;
 
 RandomState Started() {
     RandomState s;

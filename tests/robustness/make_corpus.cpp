@@ -11,12 +11,12 @@
 #include <random>
 #include <string>
 
+#include "platform/memory_file_system.h"
 #include "platform/numbers.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
-#include "tests/support/memory_file_system.h"
 
 namespace {
 
@@ -79,14 +79,14 @@ void DamagedProfiles(const std::string& folder, const std::string& good, const s
 }
 
 std::string RandomProfile(const random::RandomState& s, const std::string& caption) {
-    vib::testing::MemoryFileSystem mem;
+    vib::MemoryFileSystem mem;
     random::RandomState copy = s;
     if (random::SaveRandomProfile(mem, "f", caption, copy)) std::exit(1);
     return mem.files["f"];
 }
 
 std::string ShockProfile(const shock::ShockState& s) {
-    vib::testing::MemoryFileSystem mem;
+    vib::MemoryFileSystem mem;
     if (shock::SaveShockProfile(mem, "f", s)) std::exit(1);
     return mem.files["f"];
 }

@@ -3,6 +3,7 @@
 // printer call and clipboard write is recorded, so commands run headless and tests read
 // exactly what the user would have seen.
 
+#include <QImage>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -10,7 +11,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
-#include "platform/qt/clipboard.h"
+#include "platform/memory_file_system.h"
 #include "shell/services.h"
 
 namespace vib::testing {
@@ -123,14 +124,34 @@ class ScriptedTimer final : public PeriodicTimer {
     }
 };
 
+// Hands out scripted timers and keeps the last one, for the test to fire.
+class ScriptedTimers final : public Timers {
+  public:
+    ScriptedTimer* last = nullptr;
+    std::vector<std::string> names;
+    std::unique_ptr<PeriodicTimer> New(const std::string& name) override {
+        auto timer = std::make_unique<ScriptedTimer>();
+        last = timer.get();
+        names.push_back(name);
+        return timer;
+    }
+};
+
 class RecordingProgramEnd final : public ProgramEnd {
   public:
     int ends = 0;
     void EndNow() override { ++ends; }
 };
 
-// All doubles together, with the Services bundle the programs take.
+// All doubles together, with the Services bundle the programs take. The profiles live in
+// memory unless another file system is given.
 struct TestServices {
+    explicit TestServices(FileSystem* fileSystem = nullptr)
+        : services{box,     input,     files,
+                   printer, clipboard, clock,
+                   end,     timers,    fileSystem ? *fileSystem : memoryFiles,
+                   kCLocale} {}
+
     ScriptedMessageBox box;
     ScriptedInputBox input;
     ScriptedFileDialog files;
@@ -138,7 +159,9 @@ struct TestServices {
     ScriptedClipboard clipboard;
     ManualClock clock;
     RecordingProgramEnd end;
-    shell::Services services{box, input, files, printer, clipboard, clock, end, kCLocale};
+    ScriptedTimers timers;
+    MemoryFileSystem memoryFiles;
+    shell::Services services;
 };
 
 }  // namespace vib::testing

@@ -1,6 +1,6 @@
 #pragma once
-// An in-memory file system for tests of the file commands: files are a map, and a failure
-// can be queued for the next read or write.
+// An in-memory file system, for the tests, benchmarks and fuzzers of the file commands:
+// files are a map, and a failure can be queued for the next read or write.
 
 #include <map>
 #include <string>
@@ -8,7 +8,7 @@
 
 #include "platform/files.h"
 
-namespace vib::testing {
+namespace vib {
 
 class MemoryFileSystem : public FileSystem {
   public:
@@ -34,4 +34,4 @@ class MemoryFileSystem : public FileSystem {
     }
 };
 
-}  // namespace vib::testing
+}  // namespace vib
