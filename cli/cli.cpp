@@ -103,8 +103,22 @@ std::optional<int> ReadCommonOptions(const std::string& command,
     return std::nullopt;
 }
 
-int WriteOutputs(std::ostream& err, FileSystem& files, const CommonOptions& o,
-                 const std::string& png, const std::string& pdf) {
+int MakeOutputs(std::ostream& err, FileSystem& files, const CommonOptions& o,
+                const std::function<std::string(std::string& png)>& plot,
+                const std::function<FileError(std::string& pdf)>& report) {
+    std::string png, pdf;
+    if (o.plotPath) {
+        if (const std::string problem = plot(png); !problem.empty()) {
+            err << ProblemLine(*o.plotPath, problem) << "\n";
+            return kExitFileError;
+        }
+    }
+    if (o.reportPath) {
+        if (FileError e = report(pdf)) {
+            err << FileErrorLine(*o.reportPath, e) << "\n";
+            return kExitFileError;
+        }
+    }
     for (const auto& [path, bytes] : {std::pair{o.plotPath, &png}, std::pair{o.reportPath, &pdf}}) {
         if (!path) continue;
         if (FileError e = files.Write(*path, *bytes)) {

@@ -1,6 +1,7 @@
 #pragma once
 // The batch tool's commands, callable in-process so tests need no subprocess.
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -62,8 +63,11 @@ std::optional<int> ReadCommonOptions(const std::string& command,
                                      std::vector<std::string_view> valueOptions, std::ostream& out,
                                      std::ostream& err, CommonOptions& o);
 
-// Writes the outputs made in memory, the image first; the exit status.
-int WriteOutputs(std::ostream& err, FileSystem& files, const CommonOptions& o,
-                 const std::string& png, const std::string& pdf);
+// Makes the asked-for image (`plot` returns what went wrong, or nothing) and report in
+// memory, then writes them, the image first, so a failure leaves both old files; prints
+// the one line of a failure and returns the exit status.
+int MakeOutputs(std::ostream& err, FileSystem& files, const CommonOptions& o,
+                const std::function<std::string(std::string& png)>& plot,
+                const std::function<FileError(std::string& pdf)>& report);
 
 }  // namespace vib::cli

@@ -31,22 +31,11 @@ int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostr
         s.ProfileName = *line.profile;
     }
 
-    // Both outputs are complete in memory before either file is touched.
-    std::string png, pdf;
-    if (o.plotPath) {
-        const std::string problem = RenderRandomPlot(s, o.width, o.height, png);
-        if (!problem.empty()) {
-            err << ProblemLine(*o.plotPath, problem) << "\n";
-            return kExitFileError;
-        }
-    }
-    if (o.reportPath) {
-        if (FileError e = PrintRandomReportPdf(s, pdf)) {
-            err << FileErrorLine(*o.reportPath, e) << "\n";
-            return kExitFileError;
-        }
-    }
-    if (int status = WriteOutputs(err, files, o, png, pdf)) return status;
+    if (int status = MakeOutputs(
+            err, files, o,
+            [&](std::string& png) { return RenderRandomPlot(s, o.width, o.height, png); },
+            [&](std::string& pdf) { return PrintRandomReportPdf(s, pdf); }))
+        return status;
 
     nlohmann::json j;
     j["range_index"] = FloatJson(s.Param(random::prm::RangeIndex));

@@ -81,24 +81,13 @@ int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
 
     const shock::PulseResults r = shock::RecomputeAll(s);
-    // Both outputs are complete in memory before either file is touched.
-    std::string png, pdf;
-    if (o.plotPath) {
+    const auto plot = [&](std::string& png) {
         // The redraw's own passes; the results printed below are the same numbers.
         s.View = *shown;
-        const std::string problem = RenderShockPlot(s, o.width, o.height, png);
-        if (!problem.empty()) {
-            err << ProblemLine(*o.plotPath, problem) << "\n";
-            return kExitFileError;
-        }
-    }
-    if (o.reportPath) {
-        if (FileError e = PrintShockReportPdf(s, *clock, pdf)) {
-            err << FileErrorLine(*o.reportPath, e) << "\n";
-            return kExitFileError;
-        }
-    }
-    if (int status = WriteOutputs(err, files, o, png, pdf)) return status;
+        return RenderShockPlot(s, o.width, o.height, png);
+    };
+    const auto report = [&](std::string& pdf) { return PrintShockReportPdf(s, *clock, pdf); };
+    if (int status = MakeOutputs(err, files, o, plot, report)) return status;
 
     const auto& P = s.P;
     nlohmann::json j;
