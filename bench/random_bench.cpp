@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/files.h"
+#include "platform/memory_file_system.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
 
@@ -46,23 +47,10 @@ void BM_Recompute50Breakpoints1600Lines(benchmark::State& state) {
 }
 BENCHMARK(BM_Recompute50Breakpoints1600Lines)->Unit(benchmark::kMicrosecond);
 
-class MemoryFs : public vib::FileSystem {
-  public:
-    std::string bytes;
-    vib::FileError Read(const std::string&, std::string& out) override {
-        out = bytes;
-        return {};
-    }
-    vib::FileError Write(const std::string&, std::string_view b) override {
-        bytes = std::string(b);
-        return {};
-    }
-};
-
 void BM_OpenProfile(benchmark::State& state) {
-    MemoryFs fs;
+    vib::MemoryFileSystem fs;
     RandomState s = FiftySegments();
-    vib::random::SaveRandomProfile(fs, "p.prf", "title", s);
+    if (vib::random::SaveRandomProfile(fs, "p.prf", "title", s)) state.SkipWithError("save failed");
     for (auto _ : state) {
         RandomState o = Defaults();
         auto e = vib::random::OpenRandomProfile(fs, "p.prf", "title", o);

@@ -77,7 +77,7 @@ int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostre
             err << FileErrorLine(*wave, e) << "\n";
             return kExitFileError;
         }
-        s.P[shock::param::kShape] = shock::kCustom;
+        s.P[shock::param::kShape] = shock::CodeOf(shock::Shape::Custom);
     }
 
     const shock::PulseResults r = shock::RecomputeAll(s);

@@ -25,7 +25,7 @@ inline constexpr int kPrinterError = 482;
 // English description of an error number, as the error box shows it.
 std::string ErrorDescription(int number);
 
-struct FileError {
+struct [[nodiscard]] FileError {
     int number = 0;           // 0: no error
     std::string description;  // the box's text
     std::string detail;       // where it happened (record, field), for the batch tool

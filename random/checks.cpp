@@ -14,17 +14,17 @@ std::vector<std::string> CheckTestLevels(const RandomState& s) {
         if (f > 0 && f > top) messages.emplace_back(kMsgFreqTooHigh);
     }
 
-    const float units = s.Param(prm::UnitsIndex);
+    const auto units = s.UnitSystem();
     float d = 0, v = 0, a = 0;
-    if (units == 0.0f) {
+    if (units == Units::English) {
         d = s.Dref;
         v = s.Vref;
         a = s.Gref;
-    } else if (units == 1.0f) {
+    } else if (units == Units::Metric) {
         d = StoreSingle(s.Dref * 0.0254);
         v = StoreSingle(s.Vref * 2.54);
         a = StoreSingle(s.Gref * 9.807);
-    } else if (units == 2.0f) {
+    } else if (units == Units::Hybrid) {
         d = StoreSingle(s.Dref * 0.0254);
         v = StoreSingle(s.Vref * 2.54);
         a = s.Gref;

@@ -18,9 +18,9 @@ const char* const kEditorInstructions =
 EditorGrid LoadEditorGrid(const RandomState& s, char decimal) {
     EditorGrid g;
     g[0] = {"  POINT #", "  FREQ.-Hz.", "  ASD LEVEL", "  ABORT-DB.", "  COMMENTS"};
-    const bool english = s.Param(prm::UnitsIndex) == 0.0f;
+    const bool english = s.UnitSystem() == Units::English;
     // Hybrid holds its levels in G^2/Hz, so its unit caption says so.
-    const bool gLevels = english || s.Param(prm::UnitsIndex) == 2.0f;
+    const bool gLevels = english || s.UnitSystem() == Units::Hybrid;
     for (int r = 1; r < kGridRows; ++r) {
         g[r][0] = std::to_string(r) + "  ";
         g[r][1] = FormatGeneral(s.Freq[r], decimal) + "  ";

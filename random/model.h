@@ -5,8 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/param_block.h"
 
 namespace vib::random {
 
@@ -21,13 +24,13 @@ inline constexpr int RangeIndex = 6;
 inline constexpr int MaxA = 17;
 inline constexpr int MaxD = 18;
 inline constexpr int MaxV = 19;
-inline constexpr int UnitsIndex = 22;
+inline constexpr int UnitsIndex = slot::kUnits;
 inline constexpr int Reserved31 = 31;  // a loaded 0 here becomes 5
 inline constexpr int XAxisSetting = 51;
 inline constexpr int YMaxSetting = 52;
-inline constexpr int PlotBackground = 53;
+inline constexpr int PlotBackground = slot::kPlotBackground;
 inline constexpr int YMinSetting = 54;
-inline constexpr int SeparatorMode = 62;
+inline constexpr int SeparatorMode = slot::kSeparatorMode;
 inline constexpr int LinesIndex = 68;
 }  // namespace prm
 
@@ -89,6 +92,8 @@ struct RandomState {
     float CursorTime = -1e9f;
 
     float Param(int index) const { return Params[static_cast<std::size_t>(index)]; }
+    // The unit system of the profile; nothing for a code that is none.
+    std::optional<Units> UnitSystem() const { return UnitsOf(Param(prm::UnitsIndex)); }
     float& Param(int index) { return Params[static_cast<std::size_t>(index)]; }
     // df: the spacing of the analysis lines in Hz.
     float LineSpacing() const;

@@ -153,7 +153,7 @@ void DrawAsdPlot(const RandomState& s, bool abortLines, Canvas& canvas) {
 std::vector<PlacedText> DecadeLabels(const RandomState& s) {
     std::vector<PlacedText> labels;
     const int decades = s.Layout.DecadeCount;
-    const bool metric = s.Param(prm::UnitsIndex) == 1.0f;
+    const bool metric = s.UnitSystem() == Units::Metric;
     const int base = RoundToInt16((metric ? 7.0 : 5.0) - s.Param(prm::YMinSetting));
     for (int k = 0; k <= decades; ++k) {
         const int j = base + k;
@@ -167,7 +167,7 @@ std::vector<PlacedText> DecadeLabels(const RandomState& s) {
 std::vector<PlacedText> AxisCaptions(RandomState& s) {
     for (int j = 11; j <= 14; ++j) s.PlotLabels[j] = "     ";
     // Only Metric holds its levels in (m/s^2)^2/Hz; Hybrid keeps G^2/Hz.
-    s.PlotLabels[17] = s.Param(prm::UnitsIndex) == 1.0f ? "M^2/S^3" : "G^2/Hz.";
+    s.PlotLabels[17] = s.UnitSystem() == Units::Metric ? "M^2/S^3" : "G^2/Hz.";
     const int decades = s.Layout.DecadeCount;
     const double half = decades / 2;
     const double step = 0.717 / decades;
@@ -198,23 +198,23 @@ std::vector<FrequencyLabel> FrequencyRowLabels(float xAxisSetting) {
 }
 
 std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal) {
-    const float units = s.Param(prm::UnitsIndex);
+    const auto units = s.UnitSystem();
+    if (!units) return std::nullopt;
+    const bool metric = units == Units::Metric;
     ResultTexts t;
     t.profile = "  " + LastCharacters(s.ProfileName, 20);
     auto mask = [decimal](double v, const char* m) { return FormatMask(v, m, decimal); };
-    if (units == 0.0f) {
+    if (units == Units::English) {
         t.dref = "  Dref = " + mask(s.Dref, "####.#") + " MILS ";
         t.vref = "  Vref = " + mask(s.Vref, "###.##") + " IPS-PK";
         t.aref = "  Gref = " + mask(s.Gref, "###.##") + " G-RMS ";
         t.unitText = " G^2/Hz";
-    } else if (units == 1.0f || units == 2.0f) {
+    } else {
         t.dref = "  Dref = " + mask(s.Dref * 0.0254, "###.##") + " MM    ";
         t.vref = "  Vref = " + mask(s.Vref * 2.54, "###.##") + " CM/S";
-        t.aref = units == 1.0f ? "  Gref = " + mask(s.Gref * 9.807, "####.#") + " M/S^2 "
-                               : "  Gref = " + mask(s.Gref, "###.#") + " G-RMS ";
-        t.unitText = units == 1.0f ? "M^2/S^3" : " G^2/Hz";
-    } else {
-        return std::nullopt;
+        t.aref = metric ? "  Gref = " + mask(s.Gref * 9.807, "####.#") + " M/S^2 "
+                        : "  Gref = " + mask(s.Gref, "###.#") + " G-RMS ";
+        t.unitText = metric ? "M^2/S^3" : " G^2/Hz";
     }
     return t;
 }
@@ -227,8 +227,8 @@ bool CursorReadoutExpired(float cursorTime, double now) {
 
 std::optional<std::string> CursorReadoutText(const RandomState& s, double w, double h,
                                              char decimal) {
-    const float units = s.Param(prm::UnitsIndex);
-    if (units != 0.0f && units != 1.0f && units != 2.0f) return std::nullopt;
+    const auto units = s.UnitSystem();
+    if (!units) return std::nullopt;
     w = Whole(w);
     h = Whole(h);
     if (w <= 0 || h <= 0) return std::nullopt;
@@ -238,8 +238,8 @@ std::optional<std::string> CursorReadoutText(const RandomState& s, double w, dou
     std::string text = "  Freq. = " + FormatMask(f, "####.#", decimal) + " Hz. " + ", ASD = ";
     // Metric decades are labelled two decades above the G^2/Hz axis, so the readout
     // reads the same scale as the labels beside it; Hybrid reads G^2/Hz as English.
-    text += units == 1.0f ? FormatMask(a * 100.0, "###.###", decimal)
-                          : FormatMask(a, "##.####", decimal);
+    text += units == Units::Metric ? FormatMask(a * 100.0, "###.###", decimal)
+                                   : FormatMask(a, "##.####", decimal);
     return text;
 }
 

@@ -81,7 +81,7 @@ void ComputeSpectrum(RandomState& s) {
         for (int i = begin; i < end; ++i) owner[i] = g;
     }
 
-    const bool metric = s.Param(prm::UnitsIndex) == 1.0f;
+    const bool metric = s.UnitSystem() == Units::Metric;
     auto& lines = s.Spectrum;
     lines[0] = kSpectrumFloor;
     for (int i = 1; i <= last; ++i) {

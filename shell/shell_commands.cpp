@@ -1,6 +1,7 @@
 // The File, View, Tools and Help commands of the shell and the exit question.
 #include <QAction>
 
+#include "names.h"
 #include "platform/numbers.h"
 
 #include "shell_window.h"
@@ -19,27 +20,27 @@ void ShellWindow::OnExit() {
 // Each print-colour command swaps both marks; the mode then follows the mark that ends
 // up checked, so the printout always matches what the menu shows.
 void ShellWindow::OnColorsColors() {
-    SetChecked("mnuFileColorsColors", !Checked("mnuFileColorsColors"));
-    SetChecked("mnuFileColorsMono", !Checked("mnuFileColorsMono"));
-    PrintColorMode() = Checked("mnuFileColorsColors") ? 2 : 1;
+    SetChecked(names::mnuFileColorsColors, !Checked(names::mnuFileColorsColors));
+    SetChecked(names::mnuFileColorsMono, !Checked(names::mnuFileColorsMono));
+    PrintColorMode() = Checked(names::mnuFileColorsColors) ? 2 : 1;
 }
 
 void ShellWindow::OnColorsMono() {
-    SetChecked("mnuFileColorsColors", !Checked("mnuFileColorsColors"));
-    SetChecked("mnuFileColorsMono", !Checked("mnuFileColorsMono"));
-    PrintColorMode() = Checked("mnuFileColorsMono") ? 1 : 2;
+    SetChecked(names::mnuFileColorsColors, !Checked(names::mnuFileColorsColors));
+    SetChecked(names::mnuFileColorsMono, !Checked(names::mnuFileColorsMono));
+    PrintColorMode() = Checked(names::mnuFileColorsMono) ? 1 : 2;
 }
 
 void ShellWindow::OnPlotBackground(int setting) {
     Plot().Picture().SetBackColor(ConsoleColor(setting == 1 ? 15 : 0));
-    Param(kPlotBackground) = static_cast<float>(setting);
+    Param(slot::kPlotBackground) = static_cast<float>(setting);
     RedrawPlot();
-    SetChecked("mnuViewPlotColorBlack", setting == 0);
-    SetChecked("mnuViewPlotColorWhite", setting == 1);
+    SetChecked(names::mnuViewPlotColorBlack, setting == 0);
+    SetChecked(names::mnuViewPlotColorWhite, setting == 1);
 }
 
 void ShellWindow::OnViewAbort() {
-    SetChecked("mnuViewAbort", !Checked("mnuViewAbort"));
+    SetChecked(names::mnuViewAbort, !Checked(names::mnuViewAbort));
     RedrawPlot();
 }
 

@@ -1,49 +1,51 @@
 #include "shell_menus.h"
+#include "names.h"
 
 namespace vib::shell {
 
 MenuItem PrintColorMenu() {
-    return Submenu("mnuFileColor", "Print Color",
-                   {Item("mnuFileColorsColors", "Colors", Mark::Off),
-                    Item("mnuFileColorsMono", "Monochrome", Mark::On)});
+    return Submenu(names::mnuFileColor, "Print Color",
+                   {Item(names::mnuFileColorsColors, "Colors", Mark::Off),
+                    Item(names::mnuFileColorsMono, "Monochrome", Mark::On)});
 }
 
 MenuItem UnitsMenu() {
-    return Submenu("mnuSystemUnits", "&Units",
-                   {Item("mnuSystemUnitsEnglish", "&English", Mark::Off),
-                    Item("mnuSystemUnitsMetric", "&Metric", Mark::Off),
-                    Item("mnuSystemUnitsHybrid", "&Hybrid ( MM And G )", Mark::Off)});
+    return Submenu(names::mnuSystemUnits, "&Units",
+                   {Item(names::mnuSystemUnitsEnglish, "&English", Mark::Off),
+                    Item(names::mnuSystemUnitsMetric, "&Metric", Mark::Off),
+                    Item(names::mnuSystemUnitsHybrid, "&Hybrid ( MM And G )", Mark::Off)});
 }
 
 MenuItem SeparatorsMenu() {
-    return Submenu("mnuSystemSeps", "Numeric Separators",
-                   {Item("mnuSystemSepsEnglish", "English ( 1,000.00 )", Mark::Off),
-                    Item("mnuSystemSepsReversed", "Reversed ( 1.000,00 )", Mark::Off)});
+    return Submenu(names::mnuSystemSeps, "Numeric Separators",
+                   {Item(names::mnuSystemSepsEnglish, "English ( 1,000.00 )", Mark::Off),
+                    Item(names::mnuSystemSepsReversed, "Reversed ( 1.000,00 )", Mark::Off)});
 }
 
 MenuItem PlotBackgroundMenu() {
-    return Submenu("mnuViewPlotColor", "Plot Background",
-                   {Item("mnuViewPlotColorBlack", "Black", Mark::Off),
-                    Item("mnuViewPlotColorWhite", "White", Mark::Off)});
+    return Submenu(names::mnuViewPlotColor, "Plot Background",
+                   {Item(names::mnuViewPlotColorBlack, "Black", Mark::Off),
+                    Item(names::mnuViewPlotColorWhite, "White", Mark::Off)});
 }
 
 MenuItem XAxisMenu() {
-    return Submenu("mnuViewXaxis", "&X-Axis Scale",
-                   {Item("mnuViewXaxisIn", "Zoom In"), Item("mnuViewXaxisOut", "Zoom Out")});
+    return Submenu(
+        names::mnuViewXaxis, "&X-Axis Scale",
+        {Item(names::mnuViewXaxisIn, "Zoom In"), Item(names::mnuViewXaxisOut, "Zoom Out")});
 }
 
 MenuItem ToolsMenu(const char* copyDataName) {
-    return Submenu("mnuTools", "Tools",
-                   {Item("mnuCut", "&Copy Plot to Clipboard"),
+    return Submenu(names::mnuTools, "Tools",
+                   {Item(names::mnuCut, "&Copy Plot to Clipboard"),
                     Item(copyDataName, "Copy Data to Clipboard", Mark::None, false)});
 }
 
 MenuItem HelpMenu(const char* aboutCaption) {
     return Submenu(
-        "mnuHelp", "&Help",
-        {Item("mnuHelpAboutSoftware", aboutCaption), Item("mnuHelpKeyboard", "&Keyboard"),
-         Item("mnuHelpNew", "What's New?"), Item("mnuHelpHelp", "Help File"),
-         Item("mnuHelpFormulas", "Vibration Formulas")});
+        names::mnuHelp, "&Help",
+        {Item(names::mnuHelpAboutSoftware, aboutCaption), Item(names::mnuHelpKeyboard, "&Keyboard"),
+         Item(names::mnuHelpNew, "What's New?"), Item(names::mnuHelpHelp, "Help File"),
+         Item(names::mnuHelpFormulas, "Vibration Formulas")});
 }
 
 }  // namespace vib::shell

@@ -3,14 +3,15 @@
 #include <QLabel>
 #include <QString>
 
+#include "names.h"
 #include "platform/numbers.h"
 #include "shell_window.h"
 
 namespace vib::shell {
 namespace {
 
-const char* const kUnitItems[] = {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric",
-                                  "mnuSystemUnitsHybrid"};
+const char* const kUnitItems[] = {names::mnuSystemUnitsEnglish, names::mnuSystemUnitsMetric,
+                                  names::mnuSystemUnitsHybrid};
 
 // The first 65 characters of a user's answer (characters, not bytes).
 std::string Cut(const std::string& text) {
@@ -19,11 +20,11 @@ std::string Cut(const std::string& text) {
 
 }  // namespace
 
-void ShellWindow::SwitchUnits(int target) {
-    for (int u = 0; u < 3; ++u) SetChecked(kUnitItems[u], u == target);
-    float& units = Param(kUnitsIndex);
-    if (units == static_cast<float>(target)) return;
-    const UnitFactors factors = FactorsBetween(UnitCode(units), target);
+void ShellWindow::SwitchUnits(Units target) {
+    for (int u = 0; u < 3; ++u) SetChecked(kUnitItems[u], u == static_cast<int>(target));
+    float& units = Param(slot::kUnits);
+    if (units == CodeOf(target)) return;
+    const UnitFactors factors = FactorsBetween(UnitsOf(units), target);
     std::vector<UnitBound> values{{&Param(slots_.maxA), factors.acceleration},
                                   {&Param(slots_.maxV), factors.velocity},
                                   {&Param(slots_.maxD), factors.displacement}};
@@ -39,20 +40,20 @@ void ShellWindow::SwitchUnits(int target) {
         RunWithRetry([&] { return ConvertAll(values) ? FileError{} : overflow; });
         return;
     }
-    units = static_cast<float>(target);
+    units = CodeOf(target);
     RefreshAfterUnitChange();
 }
 
 void ShellWindow::OnSepsEnglish() {
-    SetChecked("mnuSystemSepsEnglish", true);
-    SetChecked("mnuSystemSepsReversed", false);
-    if (Param(kSeparatorMode) != 0.0f) Param(kSeparatorMode) = 0.0f;
+    SetChecked(names::mnuSystemSepsEnglish, true);
+    SetChecked(names::mnuSystemSepsReversed, false);
+    if (Param(slot::kSeparatorMode) != 0.0f) Param(slot::kSeparatorMode) = 0.0f;
 }
 
 void ShellWindow::OnSepsReversed() {
-    SetChecked("mnuSystemSepsEnglish", false);
-    SetChecked("mnuSystemSepsReversed", true);
-    if (Param(kSeparatorMode) != 1.0f) Param(kSeparatorMode) = 1.0f;
+    SetChecked(names::mnuSystemSepsEnglish, false);
+    SetChecked(names::mnuSystemSepsReversed, true);
+    if (Param(slot::kSeparatorMode) != 1.0f) Param(slot::kSeparatorMode) = 1.0f;
     services_.box.Show(
         " Numbers may be displayed differently depending on Windows Regional Settings",
         BoxButtons::Ok, BoxIcon::Information, " Information");
@@ -61,18 +62,18 @@ void ShellWindow::OnSepsReversed() {
 void ShellWindow::AskLimit(const LimitTexts& texts, int slot) {
     // Hybrid asks in its own units (G-peak, mm peak-to-peak, cm/s peak), so a Hybrid
     // user can change a limit without switching systems first.
-    const int units = UnitCode(Param(kUnitsIndex));
-    if (units < 0) return;
+    const auto units = UnitsOf(Param(slot::kUnits));
+    if (!units) return;
     float& limit = Param(slot);
     const std::string answer =
-        services_.input.Ask(texts.prompts[static_cast<std::size_t>(units)], texts.title,
+        services_.input.Ask(texts.prompts[static_cast<std::size_t>(*units)], texts.title,
                             FormatGeneral(limit, services_.locale.decimal));
     const auto value = ParseStorableNumber(answer, services_.locale);
     if (value && *value > 1.0) limit = StoreSingle(*value);
 }
 
 void ShellWindow::OnTitle() {
-    QLabel* title = Label("lblTestTitle");
+    QLabel* title = Label(names::lblTestTitle);
     if (!title) return;
     std::string answer =
         services_.input.Ask("Enter a new Test title", "Test Title", title->text().toStdString());

@@ -1,4 +1,5 @@
 #include "shell_window.h"
+#include "names.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -8,6 +9,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <stdexcept>
 
 #include "platform/numbers.h"
 
@@ -22,8 +25,8 @@ ShellWindow::ShellWindow(const char* objectName, Services& services, ShellTexts 
       surface_(new FormSurface(designTwips, this)),
       plot_(new PictureWidget(surface_)) {
     setObjectName(objectName);
-    surface_->setObjectName("Form");
-    plot_->setObjectName("picPlot");
+    surface_->setObjectName(names::Form);
+    plot_->setObjectName(names::picPlot);
     setCentralWidget(surface_);
     setFocusPolicy(Qt::StrongFocus);
     plot_->Picture().SetBackColor(BackgroundColor(0));
@@ -126,37 +129,52 @@ void ShellWindow::PlacePlot(QRect design) {
 
 void ShellWindow::BindAction(const char* name, std::function<void()> handler) {
     QAction* action = Action(name);
-    if (!action) return;
+    // A handler for an item the menu does not have is a slip in the program: it would
+    // leave a command silently dead, so it stops the start at once.
+    if (!action || action->menu())
+        throw std::logic_error(std::string("no menu item named ") + name + " to bind");
+    bound_.insert(name);
     connect(action, &QAction::triggered, this, [this, handler] { Guarded(handler); });
 }
 
+std::vector<std::string> ShellWindow::UnboundItems() const {
+    std::vector<std::string> out;
+    for (const QAction* action : findChildren<QAction*>()) {
+        const std::string name = action->objectName().toStdString();
+        if (!name.empty() && !action->menu() && !bound_.count(name)) out.push_back(name);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 void ShellWindow::BindShellCommands() {
-    Bind("mnuExit", &ShellWindow::OnExit);
-    Bind("mnuFileColorsColors", &ShellWindow::OnColorsColors);
-    Bind("mnuFileColorsMono", &ShellWindow::OnColorsMono);
-    Bind("mnuFilePrinterSetup", &ShellWindow::OnPrinterSetup);
-    BindAction("mnuFilePrint", [this] { PrintReport(); });
-    BindAction("mnuSystemUnitsEnglish", [this] { SwitchUnits(kEnglish); });
-    BindAction("mnuSystemUnitsMetric", [this] { SwitchUnits(kMetric); });
-    BindAction("mnuSystemUnitsHybrid", [this] { SwitchUnits(kHybrid); });
-    Bind("mnuSystemSepsEnglish", &ShellWindow::OnSepsEnglish);
-    Bind("mnuSystemSepsReversed", &ShellWindow::OnSepsReversed);
-    BindAction("mnuSystemMaxA", [this] { AskLimit(texts_.maxA, slots_.maxA); });
-    BindAction("mnuSystemMaxD", [this] { AskLimit(texts_.maxD, slots_.maxD); });
-    BindAction("mnuSystemMaxV", [this] { AskLimit(texts_.maxV, slots_.maxV); });
-    Bind("mnuTestTitle", &ShellWindow::OnTitle);
-    BindAction("mnuTestSubTitle1", [this] { OnSubTitle(1); });
-    BindAction("mnuTestSubTitle2", [this] { OnSubTitle(2); });
-    BindAction("mnuViewPlotColorBlack", [this] { OnPlotBackground(0); });
-    BindAction("mnuViewPlotColorWhite", [this] { OnPlotBackground(1); });
-    Bind("mnuViewAbort", &ShellWindow::OnViewAbort);
-    BindAction("mnuViewRefresh", [this] { RedrawPlot(); });
-    Bind("mnuCut", &ShellWindow::OnCopyPlot);
-    BindAction("mnuHelpHelp", [this] { ShowHelp(texts_.help, " Help Instructions"); });
-    BindAction("mnuHelpKeyboard", [this] { ShowHelp(texts_.keyboard, " Keyboard Access Keys"); });
-    BindAction("mnuHelpNew", [this] { ShowHelp(texts_.whatsNew, "What's New"); });
-    BindAction("mnuHelpFormulas", [this] { ShowHelp(FormulaSheet(), "Vibration Formulas"); });
-    BindAction("mnuHelpAboutSoftware", [this] { ShowHelp(texts_.about, texts_.aboutTitle); });
+    Bind(names::mnuExit, &ShellWindow::OnExit);
+    Bind(names::mnuFileColorsColors, &ShellWindow::OnColorsColors);
+    Bind(names::mnuFileColorsMono, &ShellWindow::OnColorsMono);
+    Bind(names::mnuFilePrinterSetup, &ShellWindow::OnPrinterSetup);
+    BindAction(names::mnuFilePrint, [this] { PrintReport(); });
+    BindAction(names::mnuSystemUnitsEnglish, [this] { SwitchUnits(Units::English); });
+    BindAction(names::mnuSystemUnitsMetric, [this] { SwitchUnits(Units::Metric); });
+    BindAction(names::mnuSystemUnitsHybrid, [this] { SwitchUnits(Units::Hybrid); });
+    Bind(names::mnuSystemSepsEnglish, &ShellWindow::OnSepsEnglish);
+    Bind(names::mnuSystemSepsReversed, &ShellWindow::OnSepsReversed);
+    BindAction(names::mnuSystemMaxA, [this] { AskLimit(texts_.maxA, slots_.maxA); });
+    BindAction(names::mnuSystemMaxD, [this] { AskLimit(texts_.maxD, slots_.maxD); });
+    BindAction(names::mnuSystemMaxV, [this] { AskLimit(texts_.maxV, slots_.maxV); });
+    Bind(names::mnuTestTitle, &ShellWindow::OnTitle);
+    BindAction(names::mnuTestSubTitle1, [this] { OnSubTitle(1); });
+    BindAction(names::mnuTestSubTitle2, [this] { OnSubTitle(2); });
+    BindAction(names::mnuViewPlotColorBlack, [this] { OnPlotBackground(0); });
+    BindAction(names::mnuViewPlotColorWhite, [this] { OnPlotBackground(1); });
+    Bind(names::mnuViewAbort, &ShellWindow::OnViewAbort);
+    BindAction(names::mnuViewRefresh, [this] { RedrawPlot(); });
+    Bind(names::mnuCut, &ShellWindow::OnCopyPlot);
+    BindAction(names::mnuHelpHelp, [this] { ShowHelp(texts_.help, " Help Instructions"); });
+    BindAction(names::mnuHelpKeyboard,
+               [this] { ShowHelp(texts_.keyboard, " Keyboard Access Keys"); });
+    BindAction(names::mnuHelpNew, [this] { ShowHelp(texts_.whatsNew, "What's New"); });
+    BindAction(names::mnuHelpFormulas, [this] { ShowHelp(FormulaSheet(), "Vibration Formulas"); });
+    BindAction(names::mnuHelpAboutSoftware, [this] { ShowHelp(texts_.about, texts_.aboutTitle); });
 }
 
 void ShellWindow::keyPressEvent(QKeyEvent* event) {

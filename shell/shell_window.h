@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,16 +29,13 @@ class QLabel;
 
 namespace vib::shell {
 
-// Where the shell's settings sit in a program's parameter block. Units, separators and
-// plot background use the same entries in both programs.
+// Where the limits sit in a program's parameter block. Units, separators and plot
+// background sit in the same entries in both programs (platform/param_block.h).
 struct ParamSlots {
     int maxA;
     int maxD;
     int maxV;
 };
-inline constexpr int kUnitsIndex = 22;
-inline constexpr int kPlotBackground = 53;
-inline constexpr int kSeparatorMode = 62;
 
 class ShellWindow : public QMainWindow {
     Q_OBJECT
@@ -71,6 +69,9 @@ class ShellWindow : public QMainWindow {
     // The caption of a label by name; empty when there is no such label.
     std::string Caption(const std::string& name) const;
 
+    // The menu items no handler is bound to, sorted.
+    std::vector<std::string> UnboundItems() const;
+
     // Runs a handler unless another is still running; false when it was refused.
     bool Guarded(const std::function<void()>& handler);
     bool Busy() const { return guard_.Busy(); }
@@ -103,7 +104,8 @@ class ShellWindow : public QMainWindow {
     void PlacePlot(QRect design);
     void PlaceControl(QWidget* control, QRect design) { surface_->Place(control, design); }
     // Connects an action to a handler of the program window; the handler runs guarded
-    // and sees the check mark as it was before the click.
+    // and sees the check mark as it was before the click. Throws std::logic_error when
+    // the menu has no item of that name.
     template <class W>
     void Bind(const char* name, void (W::*handler)()) {
         BindAction(name, [this, handler] { (static_cast<W*>(this)->*handler)(); });
@@ -117,7 +119,7 @@ class ShellWindow : public QMainWindow {
     void BindShellCommands();
     void HandleKey(char key);
     // System menu
-    void SwitchUnits(int target);
+    void SwitchUnits(Units target);
     void OnSepsEnglish();
     void OnSepsReversed();
     void AskLimit(const LimitTexts& texts, int slot);
@@ -139,6 +141,7 @@ class ShellWindow : public QMainWindow {
     FormSurface* surface_;
     PictureWidget* plot_;
     ReentryGuard guard_;
+    std::set<std::string> bound_;
     bool ending_ = false;
     bool resizePending_ = false;
     float savedPrinterOrientation_ = kPortrait;

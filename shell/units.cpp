@@ -4,19 +4,19 @@
 
 namespace vib::shell {
 
-UnitFactors FactorsBetween(int from, int to) {
+UnitFactors FactorsBetween(std::optional<Units> from, Units to) {
     UnitFactors f;
-    if (from == kEnglish && to == kMetric)
+    if (from == Units::English && to == Units::Metric)
         f = {96.16, 9.807, 2.54, 0.0254};
-    else if (from == kHybrid && to == kMetric)
+    else if (from == Units::Hybrid && to == Units::Metric)
         f = {96.16, 9.807, {}, {}};
-    else if (from == kMetric && to == kEnglish)
+    else if (from == Units::Metric && to == Units::English)
         f = {0.0104, 0.102, 0.3937, 39.37};
-    else if (from == kHybrid && to == kEnglish)
+    else if (from == Units::Hybrid && to == Units::English)
         f = {{}, {}, 0.3937, 39.37};
-    else if (from == kEnglish && to == kHybrid)
+    else if (from == Units::English && to == Units::Hybrid)
         f = {{}, {}, 2.54, 0.0254};
-    else if (from == kMetric && to == kHybrid)
+    else if (from == Units::Metric && to == Units::Hybrid)
         f = {0.0104, 0.102, {}, {}};
     return f;
 }
@@ -30,13 +30,6 @@ bool ConvertAll(const std::vector<UnitBound>& values) {
         if (v.factor && !FitsSingle(double(*v.value) * *v.factor)) return false;
     for (const UnitBound& v : values) *v.value = Convert(*v.value, v.factor);
     return true;
-}
-
-int UnitCode(float setting) {
-    if (setting == 0.0f) return kEnglish;
-    if (setting == 1.0f) return kMetric;
-    if (setting == 2.0f) return kHybrid;
-    return -1;
 }
 
 }  // namespace vib::shell

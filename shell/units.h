@@ -6,11 +6,9 @@
 #include <optional>
 #include <vector>
 
-namespace vib::shell {
+#include "platform/param_block.h"
 
-inline constexpr int kEnglish = 0;
-inline constexpr int kMetric = 1;
-inline constexpr int kHybrid = 2;
+namespace vib::shell {
 
 // One factor per quantity; an empty factor leaves the quantity as it is.
 struct UnitFactors {
@@ -20,9 +18,9 @@ struct UnitFactors {
     std::optional<double> displacement;  // MaxD
 };
 
-// The factors of the switch from `from` to `to`; nothing for the same system or for a
-// unit code outside 0..2.
-UnitFactors FactorsBetween(int from, int to);
+// The factors of the switch from `from` to `to`; nothing for the same system or from a
+// code that is no unit system.
+UnitFactors FactorsBetween(std::optional<Units> from, Units to);
 
 // value x factor in double precision, stored back as single; unchanged without factor.
 float Convert(float value, const std::optional<double>& factor);
@@ -36,8 +34,5 @@ struct UnitBound {
 // Converts all the values or none: when a product would not be finite in single
 // precision, nothing is changed and false is returned.
 bool ConvertAll(const std::vector<UnitBound>& values);
-
-// The unit code a stored setting stands for, or -1 when it is not exactly 0, 1 or 2.
-int UnitCode(float setting);
 
 }  // namespace vib::shell

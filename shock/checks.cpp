@@ -6,22 +6,22 @@ namespace vib::shock {
 
 std::vector<std::string> CheckTestLimits(const ShockState& s) {
     const auto& P = s.P;
-    const float units = P[param::kUnits];
+    const auto units = s.UnitSystem();
     const double disp = s.PeakDisp;  // mils, zero-to-peak
     const double vel = s.PeakVel;    // in/s
     const double acc = s.PeakAcc;    // G
 
     // Each test in the units the limits are held in for the active unit system.
     double dispTest = 0.0, velTest = 0.0, accTest = 0.0;
-    if (units == kUnitsEnglish) {
+    if (units == Units::English) {
         dispTest = 2.0 * disp;  // mils peak-to-peak
         velTest = vel;
         accTest = acc;
-    } else if (units == kUnitsMetric) {
+    } else if (units == Units::Metric) {
         dispTest = disp * 0.0508;  // mm peak-to-peak
         velTest = vel * 2.54;      // cm/s
         accTest = acc * 9.807;     // m/s^2
-    } else if (units == kUnitsHybrid) {
+    } else if (units == Units::Hybrid) {
         // Hybrid shows mm, cm/s and G; a check skipped here would pass every test.
         dispTest = disp * 0.0508;
         velTest = vel * 2.54;

@@ -75,7 +75,7 @@ void InitDefaults(ShockState& s) {
 
 float ComputeAeff(const ShockState& s) {
     const float amplitude = s.P[param::kAmplitude];
-    if (s.P[param::kUnits] == kUnitsMetric) return StoreSingle(amplitude * 0.102);
+    if (s.UnitSystem() == Units::Metric) return StoreSingle(amplitude * 0.102);
     return amplitude;
 }
 

@@ -46,9 +46,9 @@ double ValueY(double u, double f, float yScale, double h) {
     return (0.5 - u * f / yScale) * h;
 }
 
-TraceFactors FactorsFor(float units) {
-    if (units == kUnitsMetric) return {0.005, 0.00127, 0.000127};
-    if (units == kUnitsHybrid) return {0.005, 0.00127, 0.0005};
+TraceFactors FactorsFor(std::optional<Units> units) {
+    if (units == Units::Metric) return {0.005, 0.00127, 0.000127};
+    if (units == Units::Hybrid) return {0.005, 0.00127, 0.0005};
     return {0.005, 0.005, 0.0005};
 }
 
@@ -57,7 +57,7 @@ double PolaritySign(const ShockState& s) {
 }
 
 Rgb ForegroundColor(const ShockState& s) {
-    return ConsoleColor(s.P[kPlotBackground] == 1.0f ? 0 : 15);
+    return ConsoleColor(s.P[slot::kPlotBackground] == 1.0f ? 0 : 15);
 }
 
 double BandFactor(float db) {
@@ -116,14 +116,14 @@ ValueAxisCase CaseFor(const ShockState& s) {
                 {{" ", ConsoleColor(12)},
                  {"                       ", ConsoleColor(14)},
                  {"                          ", ConsoleColor(13)}}};
-    const float units = s.P[param::kUnits];
-    if (units == kUnitsMetric)
+    const auto units = s.UnitSystem();
+    if (units == Units::Metric)
         return {1000,
                 -200,
                 {{"ACCELERATION- M/Sec.^2", ConsoleColor(12)},
                  {"VELOCITY- CM/Sec.", ConsoleColor(14)},
                  {"DISPLACEMENT- MM-pk (X10)", ConsoleColor(5)}}};
-    if (units == kUnitsHybrid)
+    if (units == Units::Hybrid)
         return {100,
                 -20,
                 {{"ACCELERATION- G-Peak", ConsoleColor(12)},
@@ -161,7 +161,7 @@ std::vector<std::string> DrawTestProfilePass(ShockState& s, Canvas& c) {
     s.PlotTitle = kTestTitle;
     PrintPlotTitle(s, c);
 
-    const TraceFactors f = FactorsFor(s.P[param::kUnits]);
+    const TraceFactors f = FactorsFor(s.UnitSystem());
     const double sign = PolaritySign(s);
     const bool acc = TraceShown(s, kAccShown);
     const bool vel = TraceShown(s, kVelShown);
@@ -184,7 +184,7 @@ std::vector<std::string> DrawTestProfilePass(ShockState& s, Canvas& c) {
 void DrawAbortBandPass(ShockState& s, Canvas& c) {
     const PlotSize p = ReadPlotSize(c);
     const bool negative = s.P[param::kPolarity] == 2.0f;
-    const TraceFactors f = FactorsFor(s.P[param::kUnits]);
+    const TraceFactors f = FactorsFor(s.UnitSystem());
     const Rgb color = ForegroundColor(s);
     // AccPrev is not reset: the first segment starts from whatever the last pass left.
     for (int i = kFirstTestSample; i <= kLastTestSample; ++i) {

@@ -48,7 +48,7 @@ double ValueY(double u, double f, float yScale, double h);
 struct TraceFactors {
     double acc, vel, disp;
 };
-TraceFactors FactorsFor(float units);
+TraceFactors FactorsFor(std::optional<Units> units);
 
 // The traces show the test as it runs: inverted for negative polarity (P(4) = 2), like
 // the abort band. The peaks and the checks are magnitudes and do not change.

@@ -140,7 +140,7 @@ FileError ReadWaveshape(FileSystem& fs, const std::string& path, ShockState& s) 
                                                           ") is too large for the pulse");
     // The waveshape is checked as the custom shape it is about to become.
     ShockState trial = candidate;
-    trial.P[param::kShape] = kCustom;
+    trial.P[param::kShape] = CodeOf(Shape::Custom);
     if (FileError e = CheckComputable(trial)) {
         e.description = "Invalid waveshape value";
         return e;

@@ -15,12 +15,12 @@ ResultLabels ShowResultLabels(const ShockState& s, const RedrawInputs& in) {
     const double disp = s.PeakDisp;  // mils zero-to-peak
     const double vel = s.PeakVel;    // in/s
     const double acc = s.PeakAcc;    // G
-    const float units = s.P[param::kUnits];
-    if (units == kUnitsMetric) {
+    const auto units = s.UnitSystem();
+    if (units == Units::Metric) {
         r.dref = " Dref = " + FormatMask(disp * 0.0508, "###.##", dp) + " MM    ";
         r.vref = " Vref = " + FormatMask(vel * 2.54, "###.##", dp) + " CM/S";
         r.aref = " Gref = " + FormatMask(acc * 9.807, "####.#", dp) + " M/S^2 ";
-    } else if (units == kUnitsHybrid) {
+    } else if (units == Units::Hybrid) {
         r.dref = " Dref = " + FormatMask(disp * 0.0508, "####.#", dp) + " MM    ";
         r.vref = " Vref = " + FormatMask(vel * 2.54, "###.##", dp) + " CM/S";
         r.aref = " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK ";

@@ -119,16 +119,16 @@ std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c) {
     } else {
         out.push_back({"MSEC", 0.5, 0.71, black});
         out.push_back({s.PlotTitle, 0.5, 0.12, color(4)});
-        const float units = s.P[param::kUnits];
+        const auto units = s.UnitSystem();
         auto titles = [&](const char* acc, const char* vel, const char* disp) {
             out.push_back({acc, 0.175, 0.12, color(4)});
             out.push_back({vel, 0.175, 0.18, color(14)});
             out.push_back({disp, 0.175, 0.24, color(5)});
         };
-        if (units == kUnitsEnglish) {
+        if (units == Units::English) {
             titles("ACCELERATION- G-Peak", "VELOCITY- IPS-Peak", "DISPLACEMENT- MILSp-p (X10)");
             extraLabels(-80, -100);
-        } else if (units == kUnitsMetric) {
+        } else if (units == Units::Metric) {
             titles("ACCELERATION- M/Sec.^2", "VELOCITY- CM/Sec.", "DISPLACEMENT- MM-pk (X10)");
             extraLabels(-800, -1000);
         }
@@ -154,7 +154,7 @@ std::vector<PageTrace> TestProfileOnPage(const ShockState& s) {
     const int mode = s.PrintColorMode;
     // The screen's factors scaled to the box, which is 0.6 of the page height: the
     // printed traces then read on the screen's value labels printed beside the box.
-    const TraceFactors screen = FactorsFor(s.P[param::kUnits]);
+    const TraceFactors screen = FactorsFor(s.UnitSystem());
     const TraceFactors f{screen.acc * kBoxHeight, screen.vel * kBoxHeight,
                          screen.disp * kBoxHeight};
     const bool acc = TraceShown(s, kAccShown);

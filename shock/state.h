@@ -3,7 +3,10 @@
 // command, pass and file routine works on.
 
 #include <array>
+#include <optional>
 #include <string>
+
+#include "platform/param_block.h"
 
 namespace vib::shock {
 
@@ -12,6 +15,50 @@ inline constexpr int kLastSample = 1024;  // W(0..1024)
 inline constexpr int kWaveValues = 1024;  // a waveshape file fills CustomWave(0..1023)
 inline constexpr int kBars = 400;         // spectrum bars 1..400
 inline constexpr int kTransformPoints = 1024;
+
+// The meaning of the parameter entries the calculator reads. Entries not named here are
+// carried through profiles unchanged.
+namespace param {
+inline constexpr int kShape = 1;       // 1..9: the shape codes below
+inline constexpr int kAmplitude = 2;   // peak; G (English, Hybrid) or m/s^2 (Metric)
+inline constexpr int kDurationMs = 3;  // one pulse duration; one cycle for the burst
+inline constexpr int kPolarity = 4;    // 1 positive, 2 negative
+inline constexpr int kAbortDb = 8;     // abort band level
+inline constexpr int kRateIndex = 13;  // 1..4: 1.28 kHz x 2^(index - 1)
+inline constexpr int kMaxD = 19;       // system limits, in the active units
+inline constexpr int kMaxV = 20;
+inline constexpr int kMaxA = 21;
+inline constexpr int kUnits = slot::kUnits;  // 0 English, 1 Metric, 2 Hybrid
+inline constexpr int kCompMode = 32;         // 0 automatic, 1 manual
+inline constexpr int kPreLevel = 35;         // manual levels, percent of the amplitude
+inline constexpr int kPostLevel = 36;
+inline constexpr int kXScaleStart = 51;
+inline constexpr int kYScaleStart = 52;
+}  // namespace param
+
+// The pulse shapes, by the code P(1) stores.
+enum class Shape {
+    HalfSine = 1,
+    TerminalSawtooth,
+    InitialSawtooth,
+    Triangle,
+    Trapezoid,
+    QuarterSine,
+    Cusp,
+    SineBurst,
+    Custom
+};
+
+// The shape a stored code stands for; nothing unless it is exactly 1 to 9.
+constexpr std::optional<Shape> ShapeOf(float code) {
+    for (int c = 1; c <= 9; ++c)
+        if (code == static_cast<float>(c)) return static_cast<Shape>(c);
+    return std::nullopt;
+}
+
+constexpr float CodeOf(Shape shape) {
+    return static_cast<float>(static_cast<int>(shape));
+}
 
 using ParamArray = std::array<float, kLastParam + 1>;
 using SampleArray = std::array<float, kLastSample + 1>;
@@ -25,8 +72,10 @@ struct ShockView {
 };
 
 struct ShockState {
-    // Parameter block; the meaning of each entry is in model.h.
+    // Parameter block; the meaning of each entry is named above.
     ParamArray P{};
+    std::optional<Units> UnitSystem() const { return UnitsOf(P[param::kUnits]); }
+    std::optional<Shape> PulseShape() const { return ShapeOf(P[param::kShape]); }
 
     // Synthesised pulse (80 = 100 % of the amplitude) and the custom waveshape
     // (1.0 = 100 %; entry 1024 is never read from a file and stays 0).

@@ -22,16 +22,16 @@ void Limit(float& w, double level) {
 
 }  // namespace
 
-float AutoCompLevel(float shape) {
-    if (shape == kHalfSine || shape == kQuarterSine) return StoreSingle(0.167);
-    if (shape == kTrapezoid) return StoreSingle(0.2358);
-    if (shape == kCusp) return StoreSingle(0.085);
+float AutoCompLevel(std::optional<Shape> shape) {
+    if (shape == Shape::HalfSine || shape == Shape::QuarterSine) return StoreSingle(0.167);
+    if (shape == Shape::Trapezoid) return StoreSingle(0.2358);
+    if (shape == Shape::Cusp) return StoreSingle(0.085);
     return StoreSingle(0.131);
 }
 
 void SynthesizePulse(ShockState& s) {
     const auto& P = s.P;
-    const float shape = P[param::kShape];
+    const auto shape = s.PulseShape();
     const float mode = P[param::kCompMode];
 
     s.RATEF = StoreSingle(std::pow(2.0, P[param::kRateIndex] - 1.0));
@@ -79,24 +79,24 @@ void SynthesizePulse(ShockState& s) {
         if (b4 <= fi && fi < b5) {
             const double x = di - b4;
             const double y = b5 - di;
-            if (shape == kHalfSine) {
+            if (shape == Shape::HalfSine) {
                 w = StoreSingle(std::sin(x * kPulsePi / n));
-            } else if (shape == kTerminalSawtooth) {
+            } else if (shape == Shape::TerminalSawtooth) {
                 w = StoreSingle(x / n);
-            } else if (shape == kInitialSawtooth) {
+            } else if (shape == Shape::InitialSawtooth) {
                 w = StoreSingle(y / n);
-            } else if (shape == kTriangle) {
+            } else if (shape == Shape::Triangle) {
                 w = StoreSingle(di < b45 ? 2.0 * x / n : 2.0 * y / n);
-            } else if (shape == kTrapezoid) {
+            } else if (shape == Shape::Trapezoid) {
                 if (di < b41)
                     w = StoreSingle(10.0 * x / n);
                 else if (di < b49)
                     w = 1.0f;
                 else
                     w = StoreSingle(10.0 * y / n);
-            } else if (shape == kQuarterSine) {
+            } else if (shape == Shape::QuarterSine) {
                 w = StoreSingle(std::sin(x * kHalfPi / n));
-            } else if (shape == kCusp) {
+            } else if (shape == Shape::Cusp) {
                 const double r = di < b45 ? 2.0 * x / n : 2.0 * y / n;
                 w = StoreSingle(r * r);
             }
@@ -106,14 +106,14 @@ void SynthesizePulse(ShockState& s) {
         if (b8 <= fi && fi < b9) w = StoreSingle(std::sin((di - b8) * kBumpPi / n));
         if (limited && b5 <= fi && fi < b9) Limit(w, postLevel);
 
-        if (shape == kSineBurst) {
+        if (shape == Shape::SineBurst) {
             // Eight cycles of period N under one raised-cosine window, uncompensated.
             w = StoreSingle((1.0 - std::cos(0.25 * kPulsePi * di / n)) * 0.5 *
                             std::sin(2.0 * kPulsePi * di / n));
             if (fi >= b8) w = 0.0f;
         }
         if (fi >= b9) w = 0.0f;
-        if (shape == kCustom) w = s.CustomWave[i];
+        if (shape == Shape::Custom) w = s.CustomWave[i];
 
         w = StoreSingle(80.0 * w);
     }

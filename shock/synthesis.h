@@ -8,7 +8,7 @@
 namespace vib::shock {
 
 // Automatic compensation level (fraction of the amplitude) for a shape code.
-float AutoCompLevel(float shape);
+float AutoCompLevel(std::optional<Shape> shape);
 
 // Recomputes RATEF, N, CompLevel and W. Draws nothing.
 void SynthesizePulse(ShockState& s);

@@ -33,11 +33,11 @@ void ToggleTrace(ShockState& s, int entry) {
 }
 
 void SetPlotBackground(ShockState& s, bool white) {
-    s.P[kPlotBackground] = white ? 1.0f : 0.0f;
+    s.P[slot::kPlotBackground] = white ? 1.0f : 0.0f;
 }
 
 Rgb PlotBackgroundColor(const ShockState& s) {
-    return ConsoleColor(s.P[kPlotBackground] == 1.0f ? 15 : 0);
+    return ConsoleColor(s.P[slot::kPlotBackground] == 1.0f ? 15 : 0);
 }
 
 // The snaps compare single-precision values: halving 0.05f gives exactly 0.025f.
@@ -130,7 +130,7 @@ std::string CursorReadoutText(const ShockState& s, double w, double h, char deci
     const double t = s.CursorX / w * s.XScale * 100.0;
     const double fromMiddle = (0.5 * h - s.CursorY) / h * s.YScale;
     const std::string time = "  Time = " + FormatMask(t, "###.#", decimal) + " Msec. ";
-    if (s.P[param::kUnits] == kUnitsMetric)
+    if (s.UnitSystem() == Units::Metric)
         return time + ", Acc = " + FormatMask(fromMiddle * 1924.0, "###.##", decimal);
     return time + ", G = " + FormatMask(fromMiddle * 200.0, "###.##", decimal);
 }

@@ -27,8 +27,7 @@ inline constexpr int kAccShown = 26;
 bool TraceShown(const ShockState& s, int entry);
 void ToggleTrace(ShockState& s, int entry);
 
-// P(53): 0 black, 1 white.
-inline constexpr int kPlotBackground = 53;
+// The plot background entry: 0 black, 1 white.
 void SetPlotBackground(ShockState& s, bool white);
 Rgb PlotBackgroundColor(const ShockState& s);
 

@@ -1,16 +1,18 @@
 // Morvane's range, resolution and uniform abort-limit commands.
 #include "morvane_window.h"
+#include "names.h"
 #include "platform/numbers.h"
 
 namespace vib::random::app {
 namespace {
 
-const char* const kRangeItems[] = {"mnuProfileFreq250", "mnuProfileFreq500", "mnuProfileFreq1000",
-                                   "mnuProfileFreq2000", "mnuProfileFreq4000"};
+const char* const kRangeItems[] = {names::mnuProfileFreq250, names::mnuProfileFreq500,
+                                   names::mnuProfileFreq1000, names::mnuProfileFreq2000,
+                                   names::mnuProfileFreq4000};
 // The plot's frequency span for each range: 250 Hz shares the 500 Hz view.
 constexpr float kRangeAxis[] = {1, 1, 2, 3, 4};
-const char* const kLinesItems[] = {"mnuProfileLines200", "mnuProfileLines400", "mnuProfileLines800",
-                                   "mnuProfileLines1600"};
+const char* const kLinesItems[] = {names::mnuProfileLines200, names::mnuProfileLines400,
+                                   names::mnuProfileLines800, names::mnuProfileLines1600};
 
 constexpr const char* kAbortTitle = " Test Abort Limits";
 constexpr const char* kAbortPrompt =

@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include "morvane_window.h"
+#include "names.h"
 #include "profile_editor.h"
 #include "random/checks.h"
 #include "random/editor.h"
@@ -87,7 +88,7 @@ void MorvaneWindow::OpenProfile() {
     const std::string name = Svc().files.ShowOpen(ProfileDialog("QTR-8 Open Profile"));
     // A cancelled dialog changes nothing, the profile's name included.
     if (Cancelled(name)) return;
-    QLabel* title = Label("lblTestTitle");
+    QLabel* title = Label(names::lblTestTitle);
     const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
     // Nothing of a file that was not read whole reaches the model, its name included.
     if (!RunWithRetry([&] { return OpenRandomProfile(Svc().fileSystem, name, caption, state_); }))
@@ -104,7 +105,7 @@ void MorvaneWindow::SaveProfile() {
         Svc().box.Show(kExeQuestion, BoxButtons::YesNo, BoxIcon::Stop, "") == BoxAnswer::No)
         return;
     if (Cancelled(name)) return;
-    QLabel* title = Label("lblTestTitle");
+    QLabel* title = Label(names::lblTestTitle);
     const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
     if (!RunWithRetry([&] { return SaveRandomProfile(Svc().fileSystem, name, caption, state_); }))
         return;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "morvane_window.h"
+#include "names.h"
 #include "profile_editor.h"
 #include "random/plot.h"
 #include "shell/picture_canvas.h"
@@ -42,7 +43,7 @@ void MorvaneWindow::DrawSpectrum() {
     const Rgb trace = TraceColor(state_);
     for (const auto& p : TracePath(state_, w, h, Trace::Spectrum))
         canvas.Line(p.x1, p.y1, p.x2, p.y2, trace);
-    if (Checked("mnuViewAbort")) {
+    if (Checked(names::mnuViewAbort)) {
         for (Trace t : {Trace::UpperAbort, Trace::LowerAbort})
             for (const auto& p : TracePath(state_, w, h, t))
                 canvas.Line(p.x1, p.y1, p.x2, p.y2, kAbortColor);
@@ -87,7 +88,7 @@ void MorvaneWindow::DrawDecadeLabels() {
 void MorvaneWindow::DrawFrequencyRow() {
     // Label14 keeps the row's caption, but its blanks line the numbers up with the grid
     // only in one font at one width; drawn here, each number sits under its own line.
-    QLabel* row = Label("Label14");
+    QLabel* row = Label(names::Label14);
     if (!row) return;
     row->setVisible(false);
     shell::TwipsPicture& form = Surface().Picture();
@@ -113,18 +114,19 @@ void MorvaneWindow::ShowResultLabels() {
     auto set = [this](const char* name, const std::string& text) {
         if (QLabel* label = Label(name)) label->setText(QString::fromStdString(text));
     };
-    set("lblTime", " ");
-    set("lblDate", " ");
-    if (const auto row = FrequencyRowCaption(state_.Param(prm::XAxisSetting))) set("Label14", *row);
+    set(names::lblTime, " ");
+    set(names::lblDate, " ");
+    if (const auto row = FrequencyRowCaption(state_.Param(prm::XAxisSetting)))
+        set(names::Label14, *row);
     if (const auto texts = ResultLabels(state_, Svc().locale.decimal)) {
-        set("lblDref", texts->dref);
-        set("lblVref", texts->vref);
-        set("lblAref", texts->aref);
-        set("lblProfile", texts->profile);
+        set(names::lblDref, texts->dref);
+        set(names::lblVref, texts->vref);
+        set(names::lblAref, texts->aref);
+        set(names::lblProfile, texts->profile);
         state_.PlotLabels[17] = texts->unitText;
     }
     if (CursorReadoutExpired(state_.CursorTime, Svc().clock.SecondsSinceMidnight()))
-        if (QLabel* cursor = Label("lblCursor")) cursor->setVisible(false);
+        if (QLabel* cursor = Label(names::lblCursor)) cursor->setVisible(false);
     setWindowTitle(QString::fromStdString(Texts().banner));
 }
 
@@ -137,7 +139,7 @@ void MorvaneWindow::CursorClicked(int, double xTwips, double yTwips) {
 void MorvaneWindow::ShowCursorReadout() {
     state_.CursorTime = static_cast<float>(Svc().clock.SecondsSinceMidnight());
     const shell::TwipsPicture& picture = Plot().Picture();
-    QLabel* cursor = Label("lblCursor");
+    QLabel* cursor = Label(names::lblCursor);
     if (!cursor) return;
     // Hybrid units keep the previous text; the label is shown in every case.
     if (const auto text = CursorReadoutText(state_, picture.ScaleWidth(), picture.ScaleHeight(),

@@ -1,4 +1,5 @@
 #include "morvane_window.h"
+#include "names.h"
 
 #include <QLabel>
 
@@ -22,7 +23,7 @@ QLabel* Boxed(QLabel* label) {
 }  // namespace
 
 MorvaneWindow::MorvaneWindow(RandomState& state, shell::Services& services, QWidget* parent)
-    : ShellWindow("frmMVR", services, shell::MorvaneTexts(),
+    : ShellWindow(names::frmMVR, services, shell::MorvaneTexts(),
                   shell::ParamSlots{prm::MaxA, prm::MaxD, prm::MaxV}, kDesign, parent),
       state_(state),
       printColorMode_(Texts().printColorStart) {
@@ -37,53 +38,56 @@ MorvaneWindow::~MorvaneWindow() = default;
 
 void MorvaneWindow::BuildControls() {
     // The strip left of the plot stays free: the decade labels are printed there.
-    auto* title = AddLabel("lblTestTitle", kStartTitle, QRect(960, 10, 8350, 290), Qt::AlignCenter);
+    auto* title =
+        AddLabel(names::lblTestTitle, kStartTitle, QRect(960, 10, 8350, 290), Qt::AlignCenter);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     PlacePlot(QRect(960, 310, 8350, 5160));
-    AddLabel("Label14", "", QRect(960, 5480, 8350, 270));
-    Boxed(AddLabel("lblDref", "", QRect(960, 5820, 2000, 300)));
-    Boxed(AddLabel("lblVref", "", QRect(3010, 5820, 2000, 300)));
-    Boxed(AddLabel("lblAref", "", QRect(5060, 5820, 2000, 300)));
-    Boxed(AddLabel("lblProfile", "", QRect(7110, 5820, 2200, 300)));
-    AddLabel("lblTime", " ", QRect(960, 6200, 1300, 270));
-    AddLabel("lblDate", " ", QRect(2310, 6200, 1300, 270));
-    AddLabel("lblInst", QString::fromStdString(Texts().keyHint), QRect(3660, 6200, 5650, 270));
-    AddLabel("lblComp", QString::fromStdString(Texts().credits), QRect(960, 6560, 7300, 270));
+    AddLabel(names::Label14, "", QRect(960, 5480, 8350, 270));
+    Boxed(AddLabel(names::lblDref, "", QRect(960, 5820, 2000, 300)));
+    Boxed(AddLabel(names::lblVref, "", QRect(3010, 5820, 2000, 300)));
+    Boxed(AddLabel(names::lblAref, "", QRect(5060, 5820, 2000, 300)));
+    Boxed(AddLabel(names::lblProfile, "", QRect(7110, 5820, 2200, 300)));
+    AddLabel(names::lblTime, " ", QRect(960, 6200, 1300, 270));
+    AddLabel(names::lblDate, " ", QRect(2310, 6200, 1300, 270));
+    AddLabel(names::lblInst, QString::fromStdString(Texts().keyHint), QRect(3660, 6200, 5650, 270));
+    AddLabel(names::lblComp, QString::fromStdString(Texts().credits), QRect(960, 6560, 7300, 270));
 
-    auto* cursor = AddLabel("lblCursor", "Cursor", QRect(5800, 380, 3400, 270));
+    auto* cursor = AddLabel(names::lblCursor, "Cursor", QRect(5800, 380, 3400, 270));
     cursor->setStyleSheet("QLabel { color: red; background: white; }");
     cursor->raise();
 
-    auto* logo = AddLabel("Image1", "", QRect(150, 6150, 650, 650), Qt::AlignCenter);
+    auto* logo = AddLabel(names::Image1, "", QRect(150, 6150, 650, 650), Qt::AlignCenter);
     logo->setPixmap(shell::LogoPixmap(QSize(40, 40)));
-    auto* badge = AddLabel("Image2", "", QRect(8300, 6500, 1010, 330), Qt::AlignCenter);
+    auto* badge = AddLabel(names::Image2, "", QRect(8300, 6500, 1010, 330), Qt::AlignCenter);
     badge->setPixmap(shell::BadgePixmap(QSize(66, 20)));
-    auto* sine = AddLabel("imgSine", "", QRect(120, 5470, 720, 420), Qt::AlignCenter);
+    auto* sine = AddLabel(names::imgSine, "", QRect(120, 5470, 720, 420), Qt::AlignCenter);
     sine->setPixmap(shell::SinePixmap(QSize(46, 26)));
 }
 
 void MorvaneWindow::BindProgramCommands() {
-    Bind("mnuViewXaxisIn", &MorvaneWindow::ZoomFreqIn);
-    Bind("mnuViewXaxisOut", &MorvaneWindow::ZoomFreqOut);
-    const char* const ranges[] = {"mnuProfileFreq250", "mnuProfileFreq500", "mnuProfileFreq1000",
-                                  "mnuProfileFreq2000", "mnuProfileFreq4000"};
+    Bind(names::mnuViewXaxisIn, &MorvaneWindow::ZoomFreqIn);
+    Bind(names::mnuViewXaxisOut, &MorvaneWindow::ZoomFreqOut);
+    const char* const ranges[] = {names::mnuProfileFreq250, names::mnuProfileFreq500,
+                                  names::mnuProfileFreq1000, names::mnuProfileFreq2000,
+                                  names::mnuProfileFreq4000};
     for (int i = 0; i < 5; ++i) BindAction(ranges[i], [this, i] { SetRange(i); });
-    const char* const lines[] = {"mnuProfileLines200", "mnuProfileLines400", "mnuProfileLines800",
-                                 "mnuProfileLines1600"};
+    const char* const lines[] = {names::mnuProfileLines200, names::mnuProfileLines400,
+                                 names::mnuProfileLines800, names::mnuProfileLines1600};
     for (int i = 0; i < 4; ++i) BindAction(lines[i], [this, i] { SetLines(i); });
-    Bind("mnuTestAbortLimits", &MorvaneWindow::SetOverallAbortLimit);
-    const char* const tops[] = {"mnuViewYmax100", "mnuViewYmax10", "mnuViewYmax1",
-                                "mnuViewYmax1x10", "mnuViewYmax1x100"};
+    Bind(names::mnuTestAbortLimits, &MorvaneWindow::SetOverallAbortLimit);
+    const char* const tops[] = {names::mnuViewYmax100, names::mnuViewYmax10, names::mnuViewYmax1,
+                                names::mnuViewYmax1x10, names::mnuViewYmax1x100};
     for (int i = 0; i < 5; ++i) BindAction(tops[i], [this, i] { SetYMax(float(i)); });
-    const char* const bottoms[] = {"mnuViewYmin1x100", "mnuViewYmin1x1000", "mnuViewYmin1x10000",
-                                   "mnuViewYmin1x100000", "mnuViewYmin1x1000000"};
+    const char* const bottoms[] = {names::mnuViewYmin1x100, names::mnuViewYmin1x1000,
+                                   names::mnuViewYmin1x10000, names::mnuViewYmin1x100000,
+                                   names::mnuViewYmin1x1000000};
     for (int i = 0; i < 5; ++i) BindAction(bottoms[i], [this, i] { SetYMin(float(i)); });
-    Bind("mnuProfileModify", &MorvaneWindow::ShowProfileEditor);
-    Bind("mnuFileNew", &MorvaneWindow::NewProfile);
-    Bind("mnuFileOpenProfile", &MorvaneWindow::OpenProfile);
-    Bind("mnuFileSaveProfile", &MorvaneWindow::SaveProfile);
+    Bind(names::mnuProfileModify, &MorvaneWindow::ShowProfileEditor);
+    Bind(names::mnuFileNew, &MorvaneWindow::NewProfile);
+    Bind(names::mnuFileOpenProfile, &MorvaneWindow::OpenProfile);
+    Bind(names::mnuFileSaveProfile, &MorvaneWindow::SaveProfile);
 }
 
 void MorvaneWindow::SyncMenuChecks() {
@@ -99,15 +103,16 @@ void MorvaneWindow::SyncMenuChecks() {
         for (const char* name : items) SetChecked(name, i++ == match);
     };
     group(state_.Param(prm::RangeIndex),
-          {"mnuProfileFreq250", "mnuProfileFreq500", "mnuProfileFreq1000", "mnuProfileFreq2000",
-           "mnuProfileFreq4000"});
+          {names::mnuProfileFreq250, names::mnuProfileFreq500, names::mnuProfileFreq1000,
+           names::mnuProfileFreq2000, names::mnuProfileFreq4000});
     group(state_.Param(prm::UnitsIndex),
-          {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric", "mnuSystemUnitsHybrid"});
-    group(state_.Param(prm::PlotBackground), {"mnuViewPlotColorBlack", "mnuViewPlotColorWhite"});
-    SetChecked("mnuSystemSepsEnglish", state_.Param(prm::SeparatorMode) == 0.0f);
-    SetChecked("mnuSystemSepsReversed", state_.Param(prm::SeparatorMode) == 1.0f);
-    group(state_.Param(prm::LinesIndex), {"mnuProfileLines200", "mnuProfileLines400",
-                                          "mnuProfileLines800", "mnuProfileLines1600"});
+          {names::mnuSystemUnitsEnglish, names::mnuSystemUnitsMetric, names::mnuSystemUnitsHybrid});
+    group(state_.Param(prm::PlotBackground),
+          {names::mnuViewPlotColorBlack, names::mnuViewPlotColorWhite});
+    SetChecked(names::mnuSystemSepsEnglish, state_.Param(prm::SeparatorMode) == 0.0f);
+    SetChecked(names::mnuSystemSepsReversed, state_.Param(prm::SeparatorMode) == 1.0f);
+    group(state_.Param(prm::LinesIndex), {names::mnuProfileLines200, names::mnuProfileLines400,
+                                          names::mnuProfileLines800, names::mnuProfileLines1600});
 }
 
 void MorvaneWindow::Recompute() {

@@ -1,4 +1,5 @@
 #include "profile_editor.h"
+#include "names.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -13,12 +14,12 @@ namespace vib::random::app {
 
 ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks)
     : QWidget(nullptr), hooks_(std::move(hooks)), decimal_(decimal) {
-    setObjectName("frmProfile");
+    setObjectName(names::frmProfile);
     setWindowTitle(kEditorCaption);
     setAttribute(Qt::WA_QuitOnClose, false);
 
     grid_ = new QTableWidget(kGridRows, kGridColumns, this);
-    grid_->setObjectName("Grid1");
+    grid_->setObjectName(names::Grid1);
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -28,16 +29,16 @@ ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks
     grid_->verticalHeader()->setDefaultSectionSize(22);
 
     text1_ = new QLineEdit(this);
-    text1_->setObjectName("Text1");
+    text1_->setObjectName(names::Text1);
     text1_->installEventFilter(this);
     accept_ = new QPushButton(" Accept Value", this);
-    accept_->setObjectName("cmdAccept");
+    accept_->setObjectName(names::cmdAccept);
     update_ = new QPushButton("Update Profile", this);
-    update_->setObjectName("cmdUpdate");
+    update_->setObjectName(names::cmdUpdate);
     close_ = new QPushButton("  Close", this);
-    close_->setObjectName("cmdCancel");
+    close_->setObjectName(names::cmdCancel);
     label1_ = new QLabel(kEditorInstructions, this);
-    label1_->setObjectName("Label1");
+    label1_->setObjectName(names::Label1);
     label1_->setWordWrap(true);
 
     auto* row = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "menus.h"
+#include "names.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
 #include "tessalt_window.h"
@@ -22,7 +23,7 @@ FileDialogRequest ProfileRequest(const char* title) {
 }  // namespace
 
 std::string TessaltWindow::TitleCaption() const {
-    const QLabel* title = Label("lblTestTitle");
+    const QLabel* title = Label(names::lblTestTitle);
     return title ? title->text().toStdString() : state_.TestTitle;
 }
 
@@ -38,7 +39,7 @@ void TessaltWindow::OnOpenProfile() {
         return;
     }
     state_.ProfileName = name;
-    if (QLabel* title = Label("lblTestTitle"))
+    if (QLabel* title = Label(names::lblTestTitle))
         title->setText(QString::fromStdString(state_.TestTitle));
     // The rate index comes from the file as it stands, not chosen again.
     Recompute();
@@ -58,14 +59,14 @@ void TessaltWindow::OnSaveProfile() {
     if (!RunWithRetry([&] { return SaveShockProfile(Svc().fileSystem, name, state_); })) return;
     state_.ProfileName = name;
     // The label names the file saved at once, not at the next redraw.
-    if (QLabel* label = Label("lblProfile"))
+    if (QLabel* label = Label(names::lblProfile))
         label->setText(QString::fromStdString(ShowResultLabels(state_, Inputs()).profile));
 }
 
 void TessaltWindow::OnCustomShape() {
     for (const char* item : kShapeItems) SetChecked(item, false);
-    SetChecked("mnuShockShapeCustom", true);
-    state_.P[param::kShape] = kCustom;
+    SetChecked(names::mnuShockShapeCustom, true);
+    state_.P[param::kShape] = CodeOf(Shape::Custom);
     const FileDialogRequest request{
         "QTR-8 Open Custom Waveshape",
         "All Waveshapes (QTRWaveC.*)|QTRWaveC.*|All WaveFiles (*.dat)|*.dat|All Files (*.*)|*.*", 1,

@@ -5,8 +5,8 @@
 
 namespace vib::shock::app {
 
-AmplitudeRange AmplitudeRangeFor(float units, char decimal) {
-    if (units != kUnitsMetric) return {0.5f, 200.0f, kAmplitudeRange};
+AmplitudeRange AmplitudeRangeFor(std::optional<Units> units, char decimal) {
+    if (units != Units::Metric) return {0.5f, 200.0f, kAmplitudeRange};
     const float low = StoreSingle(0.5 * 9.807);
     const float high = StoreSingle(200 * 9.807);
     return {low, high,

@@ -2,8 +2,11 @@
 // What the Shock Setup commands say and decide apart from the window: their texts, the
 // sample rate a duration needs and the notes a frequency entry shows.
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/param_block.h"
 
 namespace vib::shock::app {
 
@@ -35,7 +38,7 @@ struct AmplitudeRange {
     float low, high;
     std::string message;  // the out-of-range text naming the bounds
 };
-AmplitudeRange AmplitudeRangeFor(float units, char decimal);
+AmplitudeRange AmplitudeRangeFor(std::optional<Units> units, char decimal);
 
 // Sample-rate index P(13) for a duration in ms: 10.24 kHz below 5 ms, 5.12 kHz below
 // 20 ms, 2.56 kHz below 40 ms, 1.28 kHz from there on. The rows of the rate table end at

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "menus.h"
+#include "names.h"
 #include "platform/numbers.h"
 #include "pulse_setup.h"
 #include "shock/model.h"
@@ -32,7 +33,7 @@ void TessaltWindow::OutOfBounds(const std::string& text) {
 
 void TessaltWindow::OnShape(int code) {
     for (int other = 1; other <= 8; ++other) SetChecked(kShapeItems[other - 1], other == code);
-    SetChecked("mnuShockShapeCustom", false);
+    SetChecked(names::mnuShockShapeCustom, false);
     state_.P[param::kShape] = static_cast<float>(code);
     Recompute();
 }
@@ -41,12 +42,12 @@ void TessaltWindow::OnAmplitude() {
     float& amplitude = state_.P[param::kAmplitude];
     // Only Metric holds the amplitude in m/s^2; Hybrid (and any other setting) in G, as
     // the redraw reads it.
-    const bool metric = state_.P[param::kUnits] == kUnitsMetric;
+    const bool metric = state_.UnitSystem() == Units::Metric;
     const auto x = AskNumber(
         metric ? "Enter Shock Pulse Amplitude in M/Sec^2" : "Enter Shock Pulse Amplitude in G-peak",
         kSetupTitle, Offer(amplitude));
     if (!x) return;
-    const AmplitudeRange range = AmplitudeRangeFor(state_.P[param::kUnits], Svc().locale.decimal);
+    const AmplitudeRange range = AmplitudeRangeFor(state_.UnitSystem(), Svc().locale.decimal);
     const float stored = StoreSingle(*x);
     if (stored < range.low || stored > range.high) return OutOfBounds(range.message);
     amplitude = stored;
@@ -118,7 +119,7 @@ void TessaltWindow::OnCompManual() {
 void TessaltWindow::OnCompLevel(int entry, const char* prompt) {
     // The offer is the automatic level of the current shape, not the stored manual one,
     // in seven digits: the levels are 16.7, 23.58, 8.5 and 13.1 %.
-    const float automatic = StoreSingle(AutoCompLevel(state_.P[param::kShape]) * 100.0);
+    const float automatic = StoreSingle(AutoCompLevel(state_.PulseShape()) * 100.0);
     const auto x = AskNumber(prompt, kSetupTitle, FormatGeneral(automatic, Svc().locale.decimal));
     if (!x) return;
     if (*x < 1 || *x > 25) return OutOfBounds(kLevelRange);
@@ -137,25 +138,25 @@ void TessaltWindow::OnManualSteps() {
 void TessaltWindow::BindSetupCommands() {
     for (int code = 1; code <= 8; ++code)
         BindAction(kShapeItems[code - 1], [this, code] { OnShape(code); });
-    Bind("mnuShockShapeCustom", &TessaltWindow::OnCustomShape);
-    Bind("mnuShockAmplitude", &TessaltWindow::OnAmplitude);
-    Bind("mnuShockDurationTime", &TessaltWindow::OnDurationTime);
-    Bind("mnuShockDurationFreq", &TessaltWindow::OnDurationFreq);
-    BindAction("mnuShockPolarityPos", [this] { OnPolarity(false); });
-    BindAction("mnuShockPolarityNeg", [this] { OnPolarity(true); });
-    Bind("mnuShockCompAuto", &TessaltWindow::OnCompAuto);
-    Bind("mnuShockCompManual", &TessaltWindow::OnCompManual);
-    BindAction("mnuShockCompLevelsPre", [this] {
+    Bind(names::mnuShockShapeCustom, &TessaltWindow::OnCustomShape);
+    Bind(names::mnuShockAmplitude, &TessaltWindow::OnAmplitude);
+    Bind(names::mnuShockDurationTime, &TessaltWindow::OnDurationTime);
+    Bind(names::mnuShockDurationFreq, &TessaltWindow::OnDurationFreq);
+    BindAction(names::mnuShockPolarityPos, [this] { OnPolarity(false); });
+    BindAction(names::mnuShockPolarityNeg, [this] { OnPolarity(true); });
+    Bind(names::mnuShockCompAuto, &TessaltWindow::OnCompAuto);
+    Bind(names::mnuShockCompManual, &TessaltWindow::OnCompManual);
+    BindAction(names::mnuShockCompLevelsPre, [this] {
         OnCompLevel(param::kPreLevel,
                     "Shock Pulse Pre-compensation Pulse In %; the default value is 16.7.");
     });
-    BindAction("mnuShockCompLevelsPost", [this] {
+    BindAction(names::mnuShockCompLevelsPost, [this] {
         OnCompLevel(param::kPostLevel,
                     "Shock Pulse Post-compensation Pulse In %; the default value is 16.7.");
     });
-    Bind("mnuSystemManualSteps", &TessaltWindow::OnManualSteps);
-    Bind("mnuFileOpenProfile", &TessaltWindow::OnOpenProfile);
-    Bind("mnuFileSaveProfile", &TessaltWindow::OnSaveProfile);
+    Bind(names::mnuSystemManualSteps, &TessaltWindow::OnManualSteps);
+    Bind(names::mnuFileOpenProfile, &TessaltWindow::OnOpenProfile);
+    Bind(names::mnuFileSaveProfile, &TessaltWindow::OnSaveProfile);
 }
 
 }  // namespace vib::shock::app

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "menus.h"
+#include "names.h"
 #include "shell/picture_canvas.h"
 #include "shell/spin_button.h"
 #include "shock/model.h"
@@ -19,37 +20,37 @@ void TessaltWindow::SyncMenuChecks() {
         for (int other = 1; other <= 8; ++other) SetChecked(kShapeItems[other - 1], other == code);
     }
     if (P[param::kPolarity] == 2.0f) {
-        SetChecked("mnuShockPolarityNeg", true);
-        SetChecked("mnuShockPolarityPos", false);
+        SetChecked(names::mnuShockPolarityNeg, true);
+        SetChecked(names::mnuShockPolarityPos, false);
     }
     if (P[param::kPolarity] == 1.0f) {
-        SetChecked("mnuShockPolarityPos", true);
-        SetChecked("mnuShockPolarityNeg", false);
+        SetChecked(names::mnuShockPolarityPos, true);
+        SetChecked(names::mnuShockPolarityNeg, false);
     }
     // A profile saved with manual compensation opens with its mode ticked.
     if (P[param::kCompMode] == 0.0f || P[param::kCompMode] == 1.0f) {
-        SetChecked("mnuShockCompAuto", P[param::kCompMode] == 0.0f);
-        SetChecked("mnuShockCompManual", P[param::kCompMode] == 1.0f);
+        SetChecked(names::mnuShockCompAuto, P[param::kCompMode] == 0.0f);
+        SetChecked(names::mnuShockCompManual, P[param::kCompMode] == 1.0f);
     }
-    const char* const units[] = {"mnuSystemUnitsEnglish", "mnuSystemUnitsMetric",
-                                 "mnuSystemUnitsHybrid"};
+    const char* const units[] = {names::mnuSystemUnitsEnglish, names::mnuSystemUnitsMetric,
+                                 names::mnuSystemUnitsHybrid};
     for (int u = 0; u < 3; ++u) {
         if (P[param::kUnits] != static_cast<float>(u)) continue;
         for (int other = 0; other < 3; ++other) SetChecked(units[other], other == u);
     }
-    SetChecked("mnuViewDisp", TraceShown(state_, kDispShown));
-    SetChecked("mnuViewVel", TraceShown(state_, kVelShown));
-    SetChecked("mnuViewAcc", TraceShown(state_, kAccShown));
-    if (P[shell::kPlotBackground] == 0.0f) {
-        SetChecked("mnuViewPlotColorBlack", true);
-        SetChecked("mnuViewPlotColorWhite", false);
+    SetChecked(names::mnuViewDisp, TraceShown(state_, kDispShown));
+    SetChecked(names::mnuViewVel, TraceShown(state_, kVelShown));
+    SetChecked(names::mnuViewAcc, TraceShown(state_, kAccShown));
+    if (P[slot::kPlotBackground] == 0.0f) {
+        SetChecked(names::mnuViewPlotColorBlack, true);
+        SetChecked(names::mnuViewPlotColorWhite, false);
     }
-    if (P[shell::kPlotBackground] == 1.0f) {
-        SetChecked("mnuViewPlotColorWhite", true);
-        SetChecked("mnuViewPlotColorBlack", false);
+    if (P[slot::kPlotBackground] == 1.0f) {
+        SetChecked(names::mnuViewPlotColorWhite, true);
+        SetChecked(names::mnuViewPlotColorBlack, false);
     }
-    SetChecked("mnuSystemSepsEnglish", P[shell::kSeparatorMode] == 0.0f);
-    SetChecked("mnuSystemSepsReversed", P[shell::kSeparatorMode] == 1.0f);
+    SetChecked(names::mnuSystemSepsEnglish, P[slot::kSeparatorMode] == 0.0f);
+    SetChecked(names::mnuSystemSepsReversed, P[slot::kSeparatorMode] == 1.0f);
 }
 
 void TessaltWindow::Recompute() {
@@ -64,13 +65,13 @@ void TessaltWindow::Recompute() {
 // The menu's marks are what the user sees, so the passes follow them; the shell's abort
 // command changes its mark directly.
 ShockView TessaltWindow::ViewFromMenu() const {
-    return {Checked("mnuViewTest"), Checked("mnuViewSRS"), Checked("mnuViewAbort")};
+    return {Checked(names::mnuViewTest), Checked(names::mnuViewSRS), Checked(names::mnuViewAbort)};
 }
 
 void TessaltWindow::ShowView(const ShockView& view) {
-    SetChecked("mnuViewTest", view.test);
-    SetChecked("mnuViewSRS", view.srs);
-    SetChecked("mnuViewAbort", view.abort);
+    SetChecked(names::mnuViewTest, view.test);
+    SetChecked(names::mnuViewSRS, view.srs);
+    SetChecked(names::mnuViewAbort, view.abort);
 }
 
 RedrawInputs TessaltWindow::Inputs() {
@@ -115,20 +116,20 @@ void TessaltWindow::ShowLabels(const RedrawOutput& out) {
         if (QLabel* label = Label(name)) label->setText(QString::fromStdString(text));
     };
     for (int k = 0; k < 5; ++k) set("lblX" + std::to_string(k + 1), out.time.x[k]);
-    set("lblXaxis", out.time.unit);
-    if (auto* spin = findChild<shell::SpinButton*>("spnXaxis"))
+    set(names::lblXaxis, out.time.unit);
+    if (auto* spin = findChild<shell::SpinButton*>(names::spnXaxis))
         spin->setVisible(out.time.spinVisible);
     for (int k = 0; k < 9; ++k) set("lblY" + std::to_string(k), out.values[k]);
 
     const ResultLabels& r = out.results;
-    set("lblTime", r.time);
-    set("lblDate", r.date);
-    set("lblDref", r.dref);
-    set("lblVref", r.vref);
-    set("lblAref", r.aref);
-    set("lblProfile", r.profile);
+    set(names::lblTime, r.time);
+    set(names::lblDate, r.date);
+    set(names::lblDref, r.dref);
+    set(names::lblVref, r.vref);
+    set(names::lblAref, r.aref);
+    set(names::lblProfile, r.profile);
     if (r.hideCursor)
-        if (QLabel* cursor = Label("lblCursor")) cursor->setVisible(false);
+        if (QLabel* cursor = Label(names::lblCursor)) cursor->setVisible(false);
     if (r.caption) setWindowTitle(QString::fromStdString(*r.caption));
 }
 
@@ -168,7 +169,7 @@ void TessaltWindow::CursorClicked(int, double xTwips, double yTwips) {
     const std::string text =
         ShowCursorReadout(state_, xTwips, yTwips, Svc().clock.SecondsSinceMidnight(),
                           picture.ScaleWidth(), picture.ScaleHeight(), Svc().locale.decimal);
-    if (QLabel* cursor = Label("lblCursor")) {
+    if (QLabel* cursor = Label(names::lblCursor)) {
         cursor->setText(QString::fromStdString(text));
         cursor->setVisible(true);
     }
@@ -176,7 +177,7 @@ void TessaltWindow::CursorClicked(int, double xTwips, double yTwips) {
 
 void TessaltWindow::TimerTick() {
     if (limitBoxes_.Busy()) return;
-    QLabel* cursor = Label("lblCursor");
+    QLabel* cursor = Label(names::lblCursor);
     if (!cursor) return;
     if (!TimerHidesCursor(!cursor->isHidden(), state_.CursorTime,
                           Svc().clock.SecondsSinceMidnight()))

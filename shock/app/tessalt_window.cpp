@@ -1,4 +1,5 @@
 #include "tessalt_window.h"
+#include "names.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -25,10 +26,10 @@ QLabel* Boxed(QLabel* label) {
 }  // namespace
 
 TessaltWindow::TessaltWindow(ShockState& state, shell::Services& services, QWidget* parent)
-    : ShellWindow("frmTSL", services, shell::TessaltTexts(),
+    : ShellWindow(names::frmTSL, services, shell::TessaltTexts(),
                   shell::ParamSlots{param::kMaxA, param::kMaxD, param::kMaxV}, kDesign, parent),
       state_(state),
-      timer_(services.timers.New("Timer1")) {
+      timer_(services.timers.New(names::Timer1)) {
     setWindowIcon(shell::ProgramIcon(true));
     BuildMenus(TessaltMenuTree());
     BuildControls();
@@ -41,7 +42,8 @@ TessaltWindow::~TessaltWindow() {
 }
 
 void TessaltWindow::BuildControls() {
-    auto* title = AddLabel("lblTestTitle", kStartTitle, QRect(700, 20, 7000, 320), Qt::AlignCenter);
+    auto* title =
+        AddLabel(names::lblTestTitle, kStartTitle, QRect(700, 20, 7000, 320), Qt::AlignCenter);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -62,13 +64,14 @@ void TessaltWindow::BuildControls() {
         AddLabel(name.constData(), QString::number(20 * k), QRect(x - 700, 4840, 700, 260),
                  Qt::AlignRight | Qt::AlignVCenter);
     }
-    AddLabel("lblXaxis", "M-SEC.", QRect(40, 4840, 620, 260), Qt::AlignRight | Qt::AlignVCenter);
+    AddLabel(names::lblXaxis, "M-SEC.", QRect(40, 4840, 620, 260),
+             Qt::AlignRight | Qt::AlignVCenter);
 
     auto* spinY = new shell::SpinButton(Qt::Vertical, &Surface());
-    spinY->setObjectName("spnYaxis");
+    spinY->setObjectName(names::spnYaxis);
     PlaceControl(spinY, QRect(7800, 2230, 330, 720));
     auto* spinX = new shell::SpinButton(Qt::Horizontal, &Surface());
-    spinX->setObjectName("spnXaxis");
+    spinX->setObjectName(names::spnXaxis);
     PlaceControl(spinX, QRect(7770, 4840, 540, 300));
     // The arrow pointing up (or right, towards "more detail") zooms in, the other out.
     spinX->UpArrow()->setToolTip("Zoom In");
@@ -81,37 +84,39 @@ void TessaltWindow::BuildControls() {
     connect(spinY, &shell::SpinButton::SpinUp, this, [zoom] { zoom(ZoomCommand::YIn); });
     connect(spinY, &shell::SpinButton::SpinDown, this, [zoom] { zoom(ZoomCommand::YOut); });
 
-    Boxed(AddLabel("lblDref", "", QRect(700, 5210, 1720, 300)));
-    Boxed(AddLabel("lblVref", "", QRect(2460, 5210, 1720, 300)));
-    Boxed(AddLabel("lblAref", "", QRect(4220, 5210, 1720, 300)));
-    Boxed(AddLabel("lblProfile", "", QRect(5980, 5210, 1720, 300)));
-    AddLabel("lblTime", "", QRect(700, 5570, 1720, 270));
-    AddLabel("lblDate", "", QRect(2460, 5570, 1720, 270));
-    AddLabel("lblAbort", QString::fromStdString(Texts().keyHint), QRect(4220, 5570, 3480, 270));
-    AddLabel("lblStatus", QString::fromStdString(Texts().credits), QRect(700, 5930, 5900, 270));
+    Boxed(AddLabel(names::lblDref, "", QRect(700, 5210, 1720, 300)));
+    Boxed(AddLabel(names::lblVref, "", QRect(2460, 5210, 1720, 300)));
+    Boxed(AddLabel(names::lblAref, "", QRect(4220, 5210, 1720, 300)));
+    Boxed(AddLabel(names::lblProfile, "", QRect(5980, 5210, 1720, 300)));
+    AddLabel(names::lblTime, "", QRect(700, 5570, 1720, 270));
+    AddLabel(names::lblDate, "", QRect(2460, 5570, 1720, 270));
+    AddLabel(names::lblAbort, QString::fromStdString(Texts().keyHint),
+             QRect(4220, 5570, 3480, 270));
+    AddLabel(names::lblStatus, QString::fromStdString(Texts().credits),
+             QRect(700, 5930, 5900, 270));
 
-    auto* cursor = AddLabel("lblCursor", "Cursor", QRect(4300, 420, 3350, 270));
+    auto* cursor = AddLabel(names::lblCursor, "Cursor", QRect(4300, 420, 3350, 270));
     cursor->setStyleSheet("QLabel { color: red; background: white; }");
     cursor->raise();
 
-    auto* logo = AddLabel("Image1", "", QRect(80, 5210, 560, 560), Qt::AlignCenter);
+    auto* logo = AddLabel(names::Image1, "", QRect(80, 5210, 560, 560), Qt::AlignCenter);
     logo->setPixmap(shell::LogoPixmap(QSize(34, 34)));
-    auto* sine = AddLabel("imgSine", "", QRect(7790, 5210, 560, 400), Qt::AlignCenter);
+    auto* sine = AddLabel(names::imgSine, "", QRect(7790, 5210, 560, 400), Qt::AlignCenter);
     sine->setPixmap(shell::SinePixmap(QSize(36, 24)));
-    auto* badge = AddLabel("Image2", "", QRect(6650, 5920, 1050, 300), Qt::AlignCenter);
+    auto* badge = AddLabel(names::Image2, "", QRect(6650, 5920, 1050, 300), Qt::AlignCenter);
     badge->setPixmap(shell::BadgePixmap(QSize(66, 18)));
 }
 
 void TessaltWindow::BindProgramCommands() {
-    BindAction("mnuViewXaxisIn", [this] { Zoom(ZoomCommand::XIn); });
-    BindAction("mnuViewXaxisOut", [this] { Zoom(ZoomCommand::XOut); });
-    BindAction("mnuViewYaxisIn", [this] { Zoom(ZoomCommand::YIn); });
-    BindAction("mnuViewYaxisOut", [this] { Zoom(ZoomCommand::YOut); });
-    Bind("mnuViewTest", &TessaltWindow::OnViewTest);
-    Bind("mnuViewSRS", &TessaltWindow::OnViewSrs);
-    BindAction("mnuViewAcc", [this] { OnViewTrace(kAccShown, "mnuViewAcc"); });
-    BindAction("mnuViewVel", [this] { OnViewTrace(kVelShown, "mnuViewVel"); });
-    BindAction("mnuViewDisp", [this] { OnViewTrace(kDispShown, "mnuViewDisp"); });
+    BindAction(names::mnuViewXaxisIn, [this] { Zoom(ZoomCommand::XIn); });
+    BindAction(names::mnuViewXaxisOut, [this] { Zoom(ZoomCommand::XOut); });
+    BindAction(names::mnuViewYaxisIn, [this] { Zoom(ZoomCommand::YIn); });
+    BindAction(names::mnuViewYaxisOut, [this] { Zoom(ZoomCommand::YOut); });
+    Bind(names::mnuViewTest, &TessaltWindow::OnViewTest);
+    Bind(names::mnuViewSRS, &TessaltWindow::OnViewSrs);
+    BindAction(names::mnuViewAcc, [this] { OnViewTrace(kAccShown, names::mnuViewAcc); });
+    BindAction(names::mnuViewVel, [this] { OnViewTrace(kVelShown, names::mnuViewVel); });
+    BindAction(names::mnuViewDisp, [this] { OnViewTrace(kDispShown, names::mnuViewDisp); });
     BindSetupCommands();
 }
 

@@ -96,6 +96,9 @@ TEST_F(MorvaneTest, MenuTreeAsWrittenAfterStartUp) {
         "  mnuHelpFormulas|Vibration Formulas",
     };
     EXPECT_EQ(testing::WalkMenus(w()), expected);
+    // Every item has its command but those written without one.
+    EXPECT_EQ(w().UnboundItems(),
+              (std::vector<std::string>{"mnuToolsCopyClipboard", "mnuViewResponse"}));
 }
 
 TEST_F(MorvaneTest, StartUpShowsAMaximisedWindowWithResults) {

@@ -209,7 +209,7 @@ TEST_F(FilesTest, WaveshapeOfOnesBecomesTheWholePulse) {
         "All Waveshapes (QTRWaveC.*)|QTRWaveC.*|All WaveFiles (*.dat)|*.dat|All Files (*.*)|*.*");
     EXPECT_EQ(t.files.opened[0].filterIndex, 1);
     EXPECT_EQ(t.files.opened[0].fileName, "QTRWaveC.*");
-    EXPECT_EQ(s().P[param::kShape], kCustom);
+    EXPECT_EQ(s().P[param::kShape], CodeOf(Shape::Custom));
     for (int i = 0; i < 1024; ++i) ASSERT_EQ(s().W[i], 80.0f) << i;
     EXPECT_EQ(s().W[1024], 0.0f);
     EXPECT_EQ(s().WaveFileName, "QTRWaveC.001");
@@ -222,7 +222,7 @@ TEST_F(FilesTest, CancelledOrShortWaveshapeLeavesTheCustomShapeSelected) {
     const SampleArray pulse = s().W;
     Choose(std::nullopt);
     Trigger("mnuShockShapeCustom");
-    EXPECT_EQ(s().P[param::kShape], kCustom);
+    EXPECT_EQ(s().P[param::kShape], CodeOf(Shape::Custom));
     EXPECT_TRUE(w().Checked("mnuShockShapeCustom"));
     EXPECT_FALSE(w().Checked("mnuShockShapeHalfsine"));
     EXPECT_EQ(s().W, pulse);  // rebuilt only at the next recompute

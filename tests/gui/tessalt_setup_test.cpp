@@ -183,7 +183,7 @@ TEST_F(SetupTest, AcceptingTheOfferedFrequencyKeepsTheDuration) {
 TEST_F(SetupTest, SineBurstFromAFrequencyIsTwiceAsFast) {
     Trigger("mnuShockShapeSineBurst");
     Answer("mnuShockDurationFreq", "100");
-    EXPECT_EQ(P(param::kShape), kSineBurst);
+    EXPECT_EQ(P(param::kShape), CodeOf(Shape::SineBurst));
     EXPECT_EQ(P(param::kDurationMs), 5.0f);  // one cycle of a 200 Hz sine
     EXPECT_EQ(P(param::kRateIndex), 3.0f);
 }
@@ -201,7 +201,7 @@ TEST_F(SetupTest, ShapesAreRadioItemsAndCustomStandsApart) {
         EXPECT_EQ(P(param::kShape), shape.code);
         for (const auto& other : shapes)
             EXPECT_EQ(w().Checked(other.item), &other == &shape) << other.item;
-        EXPECT_EQ(s().CompLevel, AutoCompLevel(shape.code));
+        EXPECT_EQ(s().CompLevel, AutoCompLevel(ShapeOf(shape.code)));
     }
     t.files.answers = {std::nullopt};
     Trigger("mnuShockShapeCustom");

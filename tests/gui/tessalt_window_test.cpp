@@ -98,6 +98,8 @@ TEST_F(TessaltTest, MenuTreeAsWrittenAfterStartUp) {
         "  mnuHelpFormulas|Vibration Formulas",
     };
     EXPECT_EQ(testing::WalkMenus(w()), expected);
+    // Every item has its command but those written without one.
+    EXPECT_EQ(w().UnboundItems(), (std::vector<std::string>{"mnuToolsCopyData"}));
 }
 
 TEST_F(TessaltTest, StartUpWindowLabelsTimerAndPeaks) {

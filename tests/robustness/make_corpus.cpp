@@ -147,11 +147,11 @@ void ShockCorpus() {
     Put("shock", "ok-no-trailer.prf", Lines(good, 100));
 
     shock::ShockState trap = s;
-    trap.P[shock::param::kShape] = shock::kTrapezoid;
+    trap.P[shock::param::kShape] = shock::CodeOf(shock::Shape::Trapezoid);
     trap.P[shock::param::kPolarity] = 2;
     trap.P[shock::param::kCompMode] = 1;
     trap.P[shock::param::kPreLevel] = 12.5f;
-    trap.P[shock::param::kUnits] = shock::kUnitsMetric;
+    trap.P[shock::param::kUnits] = CodeOf(Units::Metric);
     trap.ProfileCol3[40] = -7.25e-3f;
     trap.ProfileNote[12] = "kept note";
     trap.TestTitle = "TRAPEZOID 200 m/s² 11 ms";

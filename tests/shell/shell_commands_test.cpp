@@ -1,6 +1,8 @@
 // The shell's commands against a minimal program window whose hooks only count.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -59,6 +61,9 @@ class FakeProgram : public ShellWindow {
     }
 
     void Trigger(const char* name) { Action(name)->trigger(); }
+    void BindNothing(const char* name) {
+        BindAction(name, [] {});
+    }
 
     std::array<float, 101> params{};
     std::string sub1, sub2;
@@ -99,12 +104,17 @@ class ShellCommands : public ::testing::Test {
     FakeProgram w{t.services};
 };
 
+TEST_F(ShellCommands, BindingAnItemTheMenuLacksFailsLoudly) {
+    for (const char* name : {"mnuNoSuchItem", "mnuFile", "lblTestTitle"})
+        EXPECT_THROW(w.BindNothing(name), std::logic_error) << name;
+}
+
 TEST_F(ShellCommands, UnitSwitchConvertsLimitsAndRefreshesOnce) {
     w.Trigger("mnuSystemUnitsMetric");
     EXPECT_FLOAT_EQ(w.params[17], 980.7f);
     EXPECT_FLOAT_EQ(w.params[18], 25.4f);
     EXPECT_FLOAT_EQ(w.params[19], 254.0f);
-    EXPECT_EQ(w.params[kUnitsIndex], 1.0f);
+    EXPECT_EQ(w.params[slot::kUnits], 1.0f);
     EXPECT_EQ(w.lastAsdFactor, 96.16);
     EXPECT_EQ(w.unitRefreshes, 1);
     EXPECT_TRUE(w.Checked("mnuSystemUnitsMetric"));
@@ -135,7 +145,7 @@ TEST_F(ShellCommands, UnitSwitchThatWouldOverflowChangesNothing) {
                           Case{19, 2e38f, "mnuSystemUnitsHybrid"},    // MaxV x 2.54
                           Case{0, 1e37f, "mnuSystemUnitsMetric"}}) {  // own value x 96.16
         t.box.shown.clear();
-        w.params[kUnitsIndex] = 0;
+        w.params[slot::kUnits] = 0;
         w.params[17] = 100;
         w.params[19] = 100;
         w.own = 1;
@@ -165,12 +175,12 @@ TEST_F(ShellCommands, SeparatorBoxOnlyForReversedAndEveryTime) {
               " Numbers may be displayed differently depending on Windows Regional Settings");
     EXPECT_EQ(t.box.shown[0].title, " Information");
     EXPECT_EQ(t.box.shown[0].icon, BoxIcon::Information);
-    EXPECT_EQ(w.params[kSeparatorMode], 1.0f);
+    EXPECT_EQ(w.params[slot::kSeparatorMode], 1.0f);
     EXPECT_TRUE(w.Checked("mnuSystemSepsReversed"));
     EXPECT_FALSE(w.Checked("mnuSystemSepsEnglish"));
     w.Trigger("mnuSystemSepsEnglish");
     EXPECT_EQ(t.box.shown.size(), 2u);
-    EXPECT_EQ(w.params[kSeparatorMode], 0.0f);
+    EXPECT_EQ(w.params[slot::kSeparatorMode], 0.0f);
     EXPECT_TRUE(w.Checked("mnuSystemSepsEnglish"));
 }
 
@@ -190,9 +200,9 @@ TEST_F(ShellCommands, LimitsTakeOnlyNumbersAboveOne) {
 }
 
 TEST_F(ShellCommands, LimitPromptsFollowTheUnitSystemIncludingHybrid) {
-    w.params[kUnitsIndex] = 1;
+    w.params[slot::kUnits] = 1;
     w.Trigger("mnuSystemMaxD");
-    w.params[kUnitsIndex] = 2;
+    w.params[slot::kUnits] = 2;
     w.params[18] = 25.4f;
     t.input.answers = {std::nullopt, "30"};
     w.Trigger("mnuSystemMaxD");
@@ -260,13 +270,13 @@ TEST_F(ShellCommands, PrintColourMarksSwapAndModeFollowsThem) {
 
 TEST_F(ShellCommands, BackgroundAbortAndRefresh) {
     w.Trigger("mnuViewPlotColorWhite");
-    EXPECT_EQ(w.params[kPlotBackground], 1.0f);
+    EXPECT_EQ(w.params[slot::kPlotBackground], 1.0f);
     EXPECT_EQ(w.Plot().Picture().BackColor(), (Rgb{255, 255, 255}));
     EXPECT_TRUE(w.Checked("mnuViewPlotColorWhite"));
     EXPECT_FALSE(w.Checked("mnuViewPlotColorBlack"));
     w.Trigger("mnuViewPlotColorBlack");
     EXPECT_EQ(w.Plot().Picture().BackColor(), (Rgb{0, 0, 0}));
-    EXPECT_EQ(w.params[kPlotBackground], 0.0f);
+    EXPECT_EQ(w.params[slot::kPlotBackground], 0.0f);
     w.Trigger("mnuViewAbort");
     EXPECT_FALSE(w.Checked("mnuViewAbort"));
     w.Trigger("mnuViewAbort");

@@ -77,7 +77,7 @@ TEST(ShockIntegration, StartUpPulseEndsNearlyAtRest) {
 TEST(ShockIntegration, MetricAmplitudeIsConvertedToG) {
     ShockState s;
     InitDefaults(s);
-    s.P[param::kUnits] = kUnitsMetric;
+    s.P[param::kUnits] = CodeOf(Units::Metric);
     s.P[param::kAmplitude] = 100;
     RecomputePulse(s);
     EXPECT_EQ(s.Aeff, static_cast<float>(100 * 0.102));
@@ -108,10 +108,10 @@ ShockState WithPeaks(float units, float acc, float vel, float disp) {
 }
 
 TEST(ShockChecks, EnglishComparesPeakToPeakDisplacementStrictly) {
-    EXPECT_TRUE(CheckTestLimits(WithPeaks(kUnitsEnglish, 100, 100, 50)).empty());
-    EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsEnglish, 100, 100, 50.01f)),
+    EXPECT_TRUE(CheckTestLimits(WithPeaks(CodeOf(Units::English), 100, 100, 50)).empty());
+    EXPECT_EQ(CheckTestLimits(WithPeaks(CodeOf(Units::English), 100, 100, 50.01f)),
               std::vector<std::string>{" Test Displacement > System D Limit "});
-    EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsEnglish, 101, 101, 51)),
+    EXPECT_EQ(CheckTestLimits(WithPeaks(CodeOf(Units::English), 101, 101, 51)),
               (std::vector<std::string>{" Test Displacement > System D Limit ",
                                         " Test Velocity > System V Limit ",
                                         " Test Acceleration > System A Limit "}));
@@ -119,19 +119,19 @@ TEST(ShockChecks, EnglishComparesPeakToPeakDisplacementStrictly) {
 
 TEST(ShockChecks, MetricConvertsEachPeak) {
     // 11 G is 107.9 m/s^2; 40 in/s is 101.6 cm/s; 2000 mils is 101.6 mm.
-    EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsMetric, 11, 1, 1)),
+    EXPECT_EQ(CheckTestLimits(WithPeaks(CodeOf(Units::Metric), 11, 1, 1)),
               std::vector<std::string>{" Test Acceleration > System A Limit "});
-    EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsMetric, 1, 40, 1)),
+    EXPECT_EQ(CheckTestLimits(WithPeaks(CodeOf(Units::Metric), 1, 40, 1)),
               std::vector<std::string>{" Test Velocity > System V Limit "});
-    EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsMetric, 1, 1, 2000)),
+    EXPECT_EQ(CheckTestLimits(WithPeaks(CodeOf(Units::Metric), 1, 1, 2000)),
               std::vector<std::string>{" Test Displacement > System D Limit "});
-    EXPECT_TRUE(CheckTestLimits(WithPeaks(kUnitsMetric, 10, 39, 1968)).empty());
+    EXPECT_TRUE(CheckTestLimits(WithPeaks(CodeOf(Units::Metric), 10, 39, 1968)).empty());
 }
 
 TEST(ShockChecks, HybridComparesInMillimetresCentimetresAndG) {
     // The acceleration stays in G: 50 G is under a 100 G limit (it would not be in m/s^2).
-    EXPECT_TRUE(CheckTestLimits(WithPeaks(kUnitsHybrid, 50, 39, 1968)).empty());
-    EXPECT_EQ(CheckTestLimits(WithPeaks(kUnitsHybrid, 101, 40, 2000)),
+    EXPECT_TRUE(CheckTestLimits(WithPeaks(CodeOf(Units::Hybrid), 50, 39, 1968)).empty());
+    EXPECT_EQ(CheckTestLimits(WithPeaks(CodeOf(Units::Hybrid), 101, 40, 2000)),
               (std::vector<std::string>{" Test Displacement > System D Limit ",
                                         " Test Velocity > System V Limit ",
                                         " Test Acceleration > System A Limit "}));

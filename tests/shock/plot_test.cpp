@@ -79,7 +79,7 @@ TEST(ShockTestPass, DrawsTheIntegratorsOwnValuesAndLeavesItsPeaks) {
 }
 
 TEST(ShockTestPass, HiddenTracesAndTheDisplacementColourInEveryUnitSystem) {
-    for (float units : {kUnitsEnglish, kUnitsMetric, kUnitsHybrid}) {
+    for (float units : {CodeOf(Units::English), CodeOf(Units::Metric), CodeOf(Units::Hybrid)}) {
         ShockState s = StartUp();
         ToggleTrace(s, kAccShown);
         s.P[param::kUnits] = units;
@@ -92,7 +92,7 @@ TEST(ShockTestPass, HiddenTracesAndTheDisplacementColourInEveryUnitSystem) {
         // Only the title of the trace takes colour 5 under Metric and Hybrid.
         RecordingCanvas titles(kW, kH);
         DrawValueAxisLabels(s, titles, '.');
-        EXPECT_EQ(titles.texts[2].color, ConsoleColor(units == kUnitsEnglish ? 13 : 5));
+        EXPECT_EQ(titles.texts[2].color, ConsoleColor(units == CodeOf(Units::English) ? 13 : 5));
     }
 }
 

@@ -209,9 +209,10 @@ TEST_F(ShockFiles, WaveshapeReadsTheFirst1024Numbers) {
     for (int j = 0; j < kWaveValues; ++j) ASSERT_EQ(state_.CustomWave[j], 1.0f) << j;
     EXPECT_EQ(state_.CustomWave[1024], 0.0f);
     EXPECT_EQ(state_.WaveFileName, path);
-    EXPECT_EQ(state_.P[param::kShape], kHalfSine);  // selecting it is the command's step
+    EXPECT_EQ(state_.P[param::kShape],
+              CodeOf(Shape::HalfSine));  // selecting it is the command's step
 
-    state_.P[param::kShape] = kCustom;
+    state_.P[param::kShape] = CodeOf(Shape::Custom);
     SynthesizePulse(state_);
     for (int i = 0; i < kWaveValues; ++i) ASSERT_EQ(state_.W[i], 80.0f) << i;
     EXPECT_EQ(state_.W[1024], 0.0f);

@@ -45,11 +45,11 @@ TEST(ShockAxisLabels, ValueLabelsAndTitlesByView) {
         const char* velTitle;
         bool white;
     } table[] = {
-        {kUnitsEnglish, false, 0.25f, "25", "-15", "VELOCITY- IPS-Peak", true},
-        {kUnitsEnglish, false, 0.01f, "1", "-0,6", "VELOCITY- IPS-Peak", false},
-        {kUnitsMetric, false, 0.25f, "250", "-150", "VELOCITY- CM/Sec.", true},
-        {kUnitsHybrid, false, 0.25f, "25", "-15", "VELOCITY- CM/Sec.", false},
-        {kUnitsMetric, true, 0.25f, "50", "10", "                       ", true},
+        {CodeOf(Units::English), false, 0.25f, "25", "-15", "VELOCITY- IPS-Peak", true},
+        {CodeOf(Units::English), false, 0.01f, "1", "-0,6", "VELOCITY- IPS-Peak", false},
+        {CodeOf(Units::Metric), false, 0.25f, "250", "-150", "VELOCITY- CM/Sec.", true},
+        {CodeOf(Units::Hybrid), false, 0.25f, "25", "-15", "VELOCITY- CM/Sec.", false},
+        {CodeOf(Units::Metric), true, 0.25f, "50", "10", "                       ", true},
     };
     for (const auto& row : table) {
         ShockState s = StartUp();
@@ -88,12 +88,12 @@ TEST(ShockResultLabels, MasksAndUnitsPerSystem) {
     EXPECT_EQ(ShowResultLabels(s, in).profile, "rüfung-Übersicht.prf");
     EXPECT_EQ(r.caption, "banner");
     EXPECT_TRUE(r.hideCursor);
-    s.P[param::kUnits] = kUnitsMetric;
+    s.P[param::kUnits] = CodeOf(Units::Metric);
     r = ShowResultLabels(s, in);
     EXPECT_EQ(r.dref, " Dref = 0.63 MM    ");
     EXPECT_EQ(r.vref, " Vref = 14.42 CM/S");
     EXPECT_EQ(r.aref, " Gref = 147.1 M/S^2 ");
-    s.P[param::kUnits] = kUnitsHybrid;
+    s.P[param::kUnits] = CodeOf(Units::Hybrid);
     s.BrandingMode = 0;
     r = ShowResultLabels(s, in);
     EXPECT_EQ(r.dref, " Dref = 0.6 MM    ");
@@ -103,7 +103,7 @@ TEST(ShockResultLabels, MasksAndUnitsPerSystem) {
 
 TEST(ShockRedraw, MetricAmplitudeIsConvertedBeforeThePasses) {
     ShockState s = StartUp();
-    s.P[param::kUnits] = kUnitsMetric;
+    s.P[param::kUnits] = CodeOf(Units::Metric);
     s.P[param::kAmplitude] = 100;  // m/s^2
     RecordingCanvas c(7000, 4455);
     const RedrawOutput out = RedrawPlot(s, c, {});
@@ -157,7 +157,7 @@ TEST(ShockLimitBoxes, ShownAgainOnlyWhenAPeakTheUnitsOrALimitChanged) {
         [](ShockState& c) { c.PeakAcc += 1; },
         [](ShockState& c) { c.PeakVel += 1; },
         [](ShockState& c) { c.PeakDisp += 1; },
-        [](ShockState& c) { c.P[param::kUnits] = kUnitsMetric; },
+        [](ShockState& c) { c.P[param::kUnits] = CodeOf(Units::Metric); },
         [](ShockState& c) { c.P[param::kMaxD] += 1; },
         [](ShockState& c) { c.P[param::kMaxV] += 1; },
         [](ShockState& c) { c.P[param::kMaxA] += 1; },

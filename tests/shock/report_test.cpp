@@ -23,7 +23,7 @@ constexpr double W = 11000, H = 8500;
 const Rgb kBlack = ConsoleColor(0);
 
 // The state right after a screen redraw, which the report always follows.
-ShockState Redrawn(float units = kUnitsEnglish, bool srs = false) {
+ShockState Redrawn(float units = CodeOf(Units::English), bool srs = false) {
     ShockState s;
     InitDefaults(s);
     s.P[param::kUnits] = units;
@@ -106,7 +106,7 @@ TEST(TessaltReport, TextTableByViewAndUnits) {
         std::vector<std::pair<std::string, Rgb>> present;
         std::vector<std::string> absent;
     } cases[] = {
-        {kUnitsEnglish,
+        {CodeOf(Units::English),
          false,
          {{"MSEC", kBlack},
           {"ACCELERATION- G-Peak", ConsoleColor(4)},
@@ -116,7 +116,7 @@ TEST(TessaltReport, TextTableByViewAndUnits) {
           {"-20", kBlack},
           {"-25", kBlack}},
          {" HZ."}},
-        {kUnitsMetric,
+        {CodeOf(Units::Metric),
          false,
          {{"ACCELERATION- M/Sec.^2", ConsoleColor(4)},
           {"VELOCITY- CM/Sec.", ConsoleColor(14)},
@@ -124,11 +124,11 @@ TEST(TessaltReport, TextTableByViewAndUnits) {
           {"-200", kBlack},
           {"-250", kBlack}},
          {"ACCELERATION- G-Peak"}},
-        {kUnitsHybrid,
+        {CodeOf(Units::Hybrid),
          false,
          {{"MSEC", kBlack}, {" TEST PROFILE ", ConsoleColor(4)}},
          {"ACCELERATION- G-Peak", "VELOCITY- CM/Sec.", "-20", "-25"}},
-        {kUnitsEnglish,
+        {CodeOf(Units::English),
          true,
          {{" HZ.", kBlack},
           {" SHOCK RESPONSE SPECTRUM ", ConsoleColor(4)},
@@ -182,7 +182,7 @@ TEST(TessaltReport, TextTableByViewAndUnits) {
 
 TEST(TessaltReport, MonochromeUnlessColourMode) {
     for (bool srs : {false, true}) {
-        ShockState s = Redrawn(kUnitsEnglish, srs);
+        ShockState s = Redrawn(CodeOf(Units::English), srs);
         s.View.abort = true;
         for (int mode : {0, 1}) {
             s.PrintColorMode = mode;
@@ -286,7 +286,7 @@ TEST(TessaltReportContent, BandAlongEverySampleAroundTheTraceOfEitherPolarity) {
 }
 
 TEST(TessaltReportContent, SpectrumIsAConnectedCurveThroughTheScreenBars) {
-    ShockState s = Redrawn(kUnitsEnglish, true);
+    ShockState s = Redrawn(CodeOf(Units::English), true);
     const BarValues bars = BarValuesOf(s);
     const std::vector<PageTrace> curve = SpectrumOnPage(s);
     ASSERT_FALSE(curve.empty());

@@ -81,9 +81,13 @@ TEST(ShockSynthesis, CompensationNearlyCancelsTheMainPulse) {
     const struct {
         float shape;
         double maxShare;
-    } cases[] = {{kHalfSine, 0.01},  {kTerminalSawtooth, 0.035}, {kInitialSawtooth, 0.035},
-                 {kTriangle, 0.035}, {kTrapezoid, 0.035},        {kQuarterSine, 0.035},
-                 {kCusp, 0.035}};
+    } cases[] = {{CodeOf(Shape::HalfSine), 0.01},
+                 {CodeOf(Shape::TerminalSawtooth), 0.035},
+                 {CodeOf(Shape::InitialSawtooth), 0.035},
+                 {CodeOf(Shape::Triangle), 0.035},
+                 {CodeOf(Shape::Trapezoid), 0.035},
+                 {CodeOf(Shape::QuarterSine), 0.035},
+                 {CodeOf(Shape::Cusp), 0.035}};
     for (const auto& c : cases) {
         const ShockState s = WithShape(c.shape);
         double total = 0.0, main = 0.0;
@@ -95,7 +99,7 @@ TEST(ShockSynthesis, CompensationNearlyCancelsTheMainPulse) {
         EXPECT_LT(std::fabs(total) / main, c.maxShare) << "shape " << c.shape;
     }
     // The trapezoid's compensation falls short by about 3 %.
-    const ShockState t = WithShape(kTrapezoid);
+    const ShockState t = WithShape(CodeOf(Shape::Trapezoid));
     double total = 0.0, main = 0.0;
     for (int i = 0; i <= kLastSample; ++i) {
         total += t.W[i];
@@ -105,12 +109,12 @@ TEST(ShockSynthesis, CompensationNearlyCancelsTheMainPulse) {
 }
 
 TEST(ShockSynthesis, AutomaticLevelByShape) {
-    EXPECT_EQ(WithShape(kQuarterSine).CompLevel, 0.167f);
-    EXPECT_EQ(WithShape(kTrapezoid).CompLevel, 0.2358f);
-    EXPECT_EQ(WithShape(kCusp).CompLevel, 0.085f);
-    EXPECT_EQ(WithShape(kTriangle).CompLevel, 0.131f);
-    EXPECT_EQ(WithShape(kCustom).CompLevel, 0.131f);
-    EXPECT_FLOAT_EQ(WithShape(kTriangle).W[120], -80 * 0.131f);
+    EXPECT_EQ(WithShape(CodeOf(Shape::QuarterSine)).CompLevel, 0.167f);
+    EXPECT_EQ(WithShape(CodeOf(Shape::Trapezoid)).CompLevel, 0.2358f);
+    EXPECT_EQ(WithShape(CodeOf(Shape::Cusp)).CompLevel, 0.085f);
+    EXPECT_EQ(WithShape(CodeOf(Shape::Triangle)).CompLevel, 0.131f);
+    EXPECT_EQ(WithShape(CodeOf(Shape::Custom)).CompLevel, 0.131f);
+    EXPECT_FLOAT_EQ(WithShape(CodeOf(Shape::Triangle)).W[120], -80 * 0.131f);
 }
 
 TEST(ShockSynthesis, ManualLevelsPerSide) {
@@ -138,7 +142,7 @@ TEST(ShockSynthesis, OtherCompensationModeLimitsNothing) {
 }
 
 TEST(ShockSynthesis, TriangleBreaksAtFourAndAHalfN) {
-    const ShockState s = WithShape(kTriangle);
+    const ShockState s = WithShape(CodeOf(Shape::Triangle));
     // Rise 205..230 (4.5 N = 230.4), fall 231..255.
     EXPECT_NEAR(s.W[230], 80.0 * 2 * (230 - 204.8) / 51.2, 1e-3);
     EXPECT_NEAR(s.W[231], 80.0 * 2 * (256 - 231) / 51.2, 1e-3);
@@ -147,7 +151,7 @@ TEST(ShockSynthesis, TriangleBreaksAtFourAndAHalfN) {
 }
 
 TEST(ShockSynthesis, TrapezoidBreaks) {
-    const ShockState s = WithShape(kTrapezoid);
+    const ShockState s = WithShape(CodeOf(Shape::Trapezoid));
     // 4.1 N = 209.92, 4.9 N = 250.88.
     EXPECT_NEAR(s.W[209], 80.0 * 10 * (209 - 204.8) / 51.2, 1e-3);
     for (int i = 210; i <= 250; ++i) EXPECT_EQ(s.W[i], 80.0f) << i;
@@ -165,7 +169,7 @@ TEST(ShockSynthesis, WholeMultipleBoundariesAreRoundedToSingle) {
 }
 
 TEST(ShockSynthesis, SineBurstHasNoCompensation) {
-    const ShockState s = WithShape(kSineBurst);
+    const ShockState s = WithShape(CodeOf(Shape::SineBurst));
     EXPECT_EQ(s.CompLevel, 0.131f);
     for (int i = 410; i <= kLastSample; ++i) EXPECT_EQ(s.W[i], 0.0f) << i;
     EXPECT_NE(s.W[409], 0.0f);
@@ -180,7 +184,7 @@ TEST(ShockSynthesis, CustomShapeFillsTheWholeArray) {
     ShockState s;
     InitDefaults(s);
     for (int j = 0; j < kWaveValues; ++j) s.CustomWave[j] = 1.0f;
-    s.P[param::kShape] = kCustom;
+    s.P[param::kShape] = CodeOf(Shape::Custom);
     s.P[param::kCompMode] = 1;
     s.P[param::kDurationMs] = 2;
     SynthesizePulse(s);
@@ -215,7 +219,7 @@ TEST(ShockSynthesis, PolarityDoesNotChangeThePulse) {
 TEST(ShockSynthesis, EachSynthesisStartsFromSilence) {
     // A shape code the commands never set writes no main pulse; neither it nor sample 0
     // may keep, and rescale, what the previous synthesis left.
-    ShockState s = WithShape(kCustom);
+    ShockState s = WithShape(CodeOf(Shape::Custom));
     s.CustomWave.fill(0.5f);
     SynthesizePulse(s);
     EXPECT_EQ(s.W[0], 40.0f);
@@ -227,7 +231,7 @@ TEST(ShockSynthesis, EachSynthesisStartsFromSilence) {
     EXPECT_NEAR(s.W[26], 80.0, 0.05);  // the bumps are still built
 
     // Shapes 1 to 9 give the same samples 1..1024 whatever ran before.
-    ShockState fresh = WithShape(kTriangle);
+    ShockState fresh = WithShape(CodeOf(Shape::Triangle));
     s.P = fresh.P;
     SynthesizePulse(s);
     EXPECT_EQ(s.W, fresh.W);

@@ -63,9 +63,9 @@ TEST(ShockCursor, ReadoutTimeIsTheSameNumberInEveryUnitSystem) {
     InitDefaults(s);  // XScale 1, YScale 0.25
     EXPECT_EQ(ShowCursorReadout(s, 3500, 0, 100.0, 7000, 4455, '.'), "  Time = 50 Msec. , G = 25");
     EXPECT_EQ(s.CursorTime, 100.0f);
-    s.P[param::kUnits] = kUnitsMetric;
+    s.P[param::kUnits] = CodeOf(Units::Metric);
     EXPECT_EQ(CursorReadoutText(s, 7000, 4455, ','), "  Time = 50 Msec. , Acc = 240,5");
-    s.P[param::kUnits] = kUnitsHybrid;
+    s.P[param::kUnits] = CodeOf(Units::Hybrid);
     s.CursorY = 4455;
     EXPECT_EQ(CursorReadoutText(s, 7000, 4455, '.'), "  Time = 50 Msec. , G = -25");
 }
