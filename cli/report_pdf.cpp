@@ -56,17 +56,9 @@ FileError PrintRandomReportPdf(random::RandomState& s, std::string& pdf) {
     // The layout and labels the window's redraw leaves for the report.
     random::ApplyPlotLayout(s);
     random::AxisCaptions(s);
-    random::ReportInputs in;
-    in.testTitle = s.TestTitle.empty() ? random::kStartTitle : s.TestTitle;
-    if (const auto r = random::ResultLabels(s, '.')) {
-        in.dref = r->dref;
-        in.vref = r->vref;
-        in.aref = r->aref;
-        in.profile = r->profile;
-    }
-    // Morvane's redraw blanks its time and date labels.
-    in.time = in.date = " ";
-    in.town = shell::kMakerTown;
+    random::Screen screen = random::ScreenOf(s, '.', {});
+    if (screen.title.empty()) screen.title = random::kStartTitle;
+    const random::ReportInputs in = random::ReportInputsOf(s, screen, shell::kMakerTown);
     QtPrinter printer;
     printer.SetOutputToMemory();
     FirstError failure;

@@ -109,4 +109,13 @@ std::string LastCharacters(std::string_view utf8, std::size_t count) {
     return std::string(utf8.substr(pos));
 }
 
+std::string FirstCharacters(std::string_view utf8, std::size_t count) {
+    std::size_t pos = 0;
+    for (std::size_t seen = 0; pos < utf8.size() && seen < count; ++seen) {
+        ++pos;
+        while (pos < utf8.size() && (static_cast<unsigned char>(utf8[pos]) & 0xC0) == 0x80) ++pos;
+    }
+    return std::string(utf8.substr(0, pos));
+}
+
 }  // namespace vib

@@ -84,6 +84,11 @@ struct RandomState {
     std::string FileText2;
     std::array<std::string, 21> PlotLabels;
 
+    // Settings of the window that the report follows: the print colour (2: colour) and
+    // View > Abort Limits.
+    int PrintColorMode = 0;
+    bool AbortLines = true;
+
     // The plot's own state: its layout and the last click in the picture (twips), with
     // the clock reading (seconds since midnight) when its readout was computed.
     PlotLayout Layout;

@@ -219,6 +219,21 @@ std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal) {
     return t;
 }
 
+Screen ScreenOf(const RandomState& s, char decimal, Screen previous) {
+    Screen screen = std::move(previous);
+    screen.title = s.TestTitle;
+    screen.time = screen.date = " ";
+    if (const auto row = FrequencyRowCaption(s.Param(prm::XAxisSetting)))
+        screen.frequencyRow = *row;
+    if (const auto texts = ResultLabels(s, decimal)) {
+        screen.dref = texts->dref;
+        screen.vref = texts->vref;
+        screen.aref = texts->aref;
+        screen.profile = texts->profile;
+    }
+    return screen;
+}
+
 bool CursorReadoutExpired(float cursorTime, double now) {
     double elapsed = now - cursorTime;
     if (elapsed < 0 && elapsed > -86400.0) elapsed += 86400.0;  // the clock passed midnight

@@ -76,6 +76,18 @@ struct ResultTexts {
 // nothing for a unit code that is none of the three (the labels then stay as they are).
 std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal);
 
+// What the window shows in its labels, as plain data filled from the state: the window
+// renders it, the report and vibcalc read it, so none of them reads a widget.
+struct Screen {
+    std::string title;                      // lblTestTitle
+    std::string dref, vref, aref, profile;  // the result row
+    std::string time = " ", date = " ";     // blank in this program
+    std::string frequencyRow;               // Label14
+};
+// The screen after a redraw of `s`: what the state leaves undetermined (a unit or axis
+// code that is none) keeps what `previous` showed.
+Screen ScreenOf(const RandomState& s, char decimal, Screen previous);
+
 // True when a readout computed at `cursorTime` is older than 3 seconds at `now`
 // (seconds since midnight; a readout from before midnight counts across it).
 bool CursorReadoutExpired(float cursorTime, double now);

@@ -122,6 +122,21 @@ std::vector<PageSegment> PageTracePath(const RandomState& s, Trace trace) {
     return path;
 }
 
+ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const std::string& town) {
+    ReportInputs in;
+    in.testTitle = screen.title;
+    in.dref = screen.dref;
+    in.vref = screen.vref;
+    in.aref = screen.aref;
+    in.profile = screen.profile;
+    in.time = screen.time;
+    in.date = screen.date;
+    in.abortLines = s.AbortLines;
+    in.printColorMode = s.PrintColorMode;
+    in.town = town;
+    return in;
+}
+
 std::string ReportBanner(const std::string& town) {
     return "RANDOM VIBRATION CALCULATOR         ORVANTIS         " + town;
 }

@@ -14,7 +14,7 @@
 
 namespace vib::random {
 
-// What the page repeats from the window: its label captions and two settings.
+// What the page repeats from the window: its label texts and two settings.
 struct ReportInputs {
     std::string testTitle;  // lblTestTitle
     std::string dref, vref, aref, profile, time, date;
@@ -22,6 +22,9 @@ struct ReportInputs {
     int printColorMode = 0;
     std::string town;  // ends the banner
 };
+
+// The page's inputs from the state and what the window shows.
+ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const std::string& town);
 
 // The plot box on the page, as fractions of the page.
 inline constexpr double kBoxLeft = 0.15, kBoxRight = 0.9, kBoxTop = 0.1, kBoxBottom = 0.7;

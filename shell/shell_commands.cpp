@@ -17,30 +17,23 @@ void ShellWindow::OnExit() {
     services_.end.EndNow();
 }
 
-// Each print-colour command swaps both marks; the mode then follows the mark that ends
-// up checked, so the printout always matches what the menu shows.
-void ShellWindow::OnColorsColors() {
-    SetChecked(names::mnuFileColorsColors, !Checked(names::mnuFileColorsColors));
-    SetChecked(names::mnuFileColorsMono, !Checked(names::mnuFileColorsMono));
-    PrintColorMode() = Checked(names::mnuFileColorsColors) ? 2 : 1;
-}
-
-void ShellWindow::OnColorsMono() {
-    SetChecked(names::mnuFileColorsColors, !Checked(names::mnuFileColorsColors));
-    SetChecked(names::mnuFileColorsMono, !Checked(names::mnuFileColorsMono));
-    PrintColorMode() = Checked(names::mnuFileColorsMono) ? 1 : 2;
+// Either print-colour item swaps both marks: each click toggles the mode, so the
+// printout always matches what the menu shows.
+void ShellWindow::OnPrintColor() {
+    TogglePrintColor(Model());
+    ShowShellSettings();
 }
 
 void ShellWindow::OnPlotBackground(int setting) {
     Plot().Picture().SetBackColor(ConsoleColor(setting == 1 ? 15 : 0));
-    Param(slot::kPlotBackground) = static_cast<float>(setting);
+    SetPlotBackground(Model(), setting);
     RedrawPlot();
-    SetChecked(names::mnuViewPlotColorBlack, setting == 0);
-    SetChecked(names::mnuViewPlotColorWhite, setting == 1);
+    ShowShellSettings();
 }
 
 void ShellWindow::OnViewAbort() {
-    SetChecked(names::mnuViewAbort, !Checked(names::mnuViewAbort));
+    ToggleAbortLines(Model());
+    ShowShellSettings();
     RedrawPlot();
 }
 

@@ -17,11 +17,10 @@
 namespace vib::shell {
 
 ShellWindow::ShellWindow(const char* objectName, Services& services, ShellTexts texts,
-                         ParamSlots paramSlots, QSize designTwips, QWidget* parent)
+                         QSize designTwips, QWidget* parent)
     : QMainWindow(parent),
       services_(services),
       texts_(std::move(texts)),
-      slots_(paramSlots),
       surface_(new FormSurface(designTwips, this)),
       plot_(new PictureWidget(surface_)) {
     setObjectName(objectName);
@@ -149,18 +148,18 @@ std::vector<std::string> ShellWindow::UnboundItems() const {
 
 void ShellWindow::BindShellCommands() {
     Bind(names::mnuExit, &ShellWindow::OnExit);
-    Bind(names::mnuFileColorsColors, &ShellWindow::OnColorsColors);
-    Bind(names::mnuFileColorsMono, &ShellWindow::OnColorsMono);
+    Bind(names::mnuFileColorsColors, &ShellWindow::OnPrintColor);
+    Bind(names::mnuFileColorsMono, &ShellWindow::OnPrintColor);
     Bind(names::mnuFilePrinterSetup, &ShellWindow::OnPrinterSetup);
     BindAction(names::mnuFilePrint, [this] { PrintReport(); });
     BindAction(names::mnuSystemUnitsEnglish, [this] { SwitchUnits(Units::English); });
     BindAction(names::mnuSystemUnitsMetric, [this] { SwitchUnits(Units::Metric); });
     BindAction(names::mnuSystemUnitsHybrid, [this] { SwitchUnits(Units::Hybrid); });
-    Bind(names::mnuSystemSepsEnglish, &ShellWindow::OnSepsEnglish);
-    Bind(names::mnuSystemSepsReversed, &ShellWindow::OnSepsReversed);
-    BindAction(names::mnuSystemMaxA, [this] { AskLimit(texts_.maxA, slots_.maxA); });
-    BindAction(names::mnuSystemMaxD, [this] { AskLimit(texts_.maxD, slots_.maxD); });
-    BindAction(names::mnuSystemMaxV, [this] { AskLimit(texts_.maxV, slots_.maxV); });
+    BindAction(names::mnuSystemSepsEnglish, [this] { OnSeparators(false); });
+    BindAction(names::mnuSystemSepsReversed, [this] { OnSeparators(true); });
+    BindAction(names::mnuSystemMaxA, [this] { AskLimit(texts_.maxA, Model().limits.maxA); });
+    BindAction(names::mnuSystemMaxD, [this] { AskLimit(texts_.maxD, Model().limits.maxD); });
+    BindAction(names::mnuSystemMaxV, [this] { AskLimit(texts_.maxV, Model().limits.maxV); });
     Bind(names::mnuTestTitle, &ShellWindow::OnTitle);
     BindAction(names::mnuTestSubTitle1, [this] { OnSubTitle(1); });
     BindAction(names::mnuTestSubTitle2, [this] { OnSubTitle(2); });

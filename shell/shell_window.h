@@ -22,6 +22,7 @@
 #include "menu_tree.h"
 #include "platform/reentry.h"
 #include "services.h"
+#include "shell_model.h"
 #include "texts.h"
 #include "units.h"
 
@@ -29,19 +30,11 @@ class QLabel;
 
 namespace vib::shell {
 
-// Where the limits sit in a program's parameter block. Units, separators and plot
-// background sit in the same entries in both programs (platform/param_block.h).
-struct ParamSlots {
-    int maxA;
-    int maxD;
-    int maxV;
-};
-
 class ShellWindow : public QMainWindow {
     Q_OBJECT
   public:
-    ShellWindow(const char* objectName, Services& services, ShellTexts texts, ParamSlots paramSlots,
-                QSize designTwips, QWidget* parent = nullptr);
+    ShellWindow(const char* objectName, Services& services, ShellTexts texts, QSize designTwips,
+                QWidget* parent = nullptr);
     ~ShellWindow() override;
 
     // The load handler: maximised window state, printer font size remembered.
@@ -81,9 +74,8 @@ class ShellWindow : public QMainWindow {
 
   protected:
     // --- hooks each program supplies ---
-    virtual float& Param(int index) = 0;
-    virtual std::string& SubTitle(int which) = 0;  // 1 or 2
-    virtual int& PrintColorMode() = 0;
+    // The shared settings where the program's state holds them.
+    virtual ShellModel Model() = 0;
     // The program's own unit-bound values (ASD levels, pulse amplitude) with their
     // factors, for the shell to convert together with the limits.
     virtual void AddUnitValues(const UnitFactors& factors, std::vector<UnitBound>& values) = 0;
@@ -98,6 +90,8 @@ class ShellWindow : public QMainWindow {
     virtual void PlotResized() {}
 
     // --- building blocks for the program windows ---
+    // The marks of the shared settings and the test title, as the model has them.
+    void ShowShellSettings();
     void BuildMenus(const std::vector<MenuItem>& tree);
     QLabel* AddLabel(const char* name, const QString& caption, QRect design,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
@@ -120,15 +114,13 @@ class ShellWindow : public QMainWindow {
     void HandleKey(char key);
     // System menu
     void SwitchUnits(Units target);
-    void OnSepsEnglish();
-    void OnSepsReversed();
+    void OnSeparators(bool reversed);
     void AskLimit(const LimitTexts& texts, int slot);
     void OnTitle();
     void OnSubTitle(int which);
     // File, View, Tools, Help
     void OnExit();
-    void OnColorsColors();
-    void OnColorsMono();
+    void OnPrintColor();
     void OnPlotBackground(int setting);
     void OnViewAbort();
     void OnCopyPlot();
@@ -137,7 +129,6 @@ class ShellWindow : public QMainWindow {
 
     Services& services_;
     ShellTexts texts_;
-    ParamSlots slots_;
     FormSurface* surface_;
     PictureWidget* plot_;
     ReentryGuard guard_;

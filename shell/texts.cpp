@@ -89,7 +89,6 @@ ShellTexts MorvaneTexts() {
     t.subTitle1Prompt = "Enter a new Test SubTitle #1, below the test title";
     t.subTitle2Prompt = "Enter a new Test SubTitle #2, below SubTitle #1";
     t.cutTitle = true;
-    t.printColorStart = 0;
     return t;
 }
 
@@ -127,7 +126,6 @@ ShellTexts TessaltTexts() {
     t.subTitle1Prompt = "Enter a new Test SubTitle1, below the test title";
     t.subTitle2Prompt = "Enter a new Test SubTitle2, below SubTitle1";
     t.cutTitle = false;
-    t.printColorStart = 1;
     return t;
 }
 

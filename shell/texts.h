@@ -29,7 +29,6 @@ struct ShellTexts {
     std::string subTitle1Prompt;
     std::string subTitle2Prompt;
     bool cutTitle = true;  // the test title keeps only its first 65 characters
-    int printColorStart = 0;
 };
 
 ShellTexts MorvaneTexts();

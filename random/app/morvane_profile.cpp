@@ -88,13 +88,11 @@ void MorvaneWindow::OpenProfile() {
     const std::string name = Svc().files.ShowOpen(ProfileDialog("QTR-8 Open Profile"));
     // A cancelled dialog changes nothing, the profile's name included.
     if (Cancelled(name)) return;
-    QLabel* title = Label(names::lblTestTitle);
-    const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
+    const std::string caption = state_.TestTitle;
     // Nothing of a file that was not read whole reaches the model, its name included.
     if (!RunWithRetry([&] { return OpenRandomProfile(Svc().fileSystem, name, caption, state_); }))
         return;
     state_.ProfileName = name;
-    if (title) title->setText(QString::fromStdString(state_.TestTitle));
     Recompute();
 }
 
@@ -105,8 +103,7 @@ void MorvaneWindow::SaveProfile() {
         Svc().box.Show(kExeQuestion, BoxButtons::YesNo, BoxIcon::Stop, "") == BoxAnswer::No)
         return;
     if (Cancelled(name)) return;
-    QLabel* title = Label(names::lblTestTitle);
-    const std::string caption = title ? title->text().toStdString() : state_.TestTitle;
+    const std::string caption = state_.TestTitle;
     if (!RunWithRetry([&] { return SaveRandomProfile(Svc().fileSystem, name, caption, state_); }))
         return;
     // The label names the file saved at once, not at the next redraw.

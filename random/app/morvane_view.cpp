@@ -43,7 +43,7 @@ void MorvaneWindow::DrawSpectrum() {
     const Rgb trace = TraceColor(state_);
     for (const auto& p : TracePath(state_, w, h, Trace::Spectrum))
         canvas.Line(p.x1, p.y1, p.x2, p.y2, trace);
-    if (Checked(names::mnuViewAbort)) {
+    if (state_.AbortLines) {
         for (Trace t : {Trace::UpperAbort, Trace::LowerAbort})
             for (const auto& p : TracePath(state_, w, h, t))
                 canvas.Line(p.x1, p.y1, p.x2, p.y2, kAbortColor);
@@ -111,20 +111,21 @@ void MorvaneWindow::DrawFrequencyRow() {
 }
 
 void MorvaneWindow::ShowResultLabels() {
+    screen_ = ScreenOf(state_, Svc().locale.decimal, std::move(screen_));
     auto set = [this](const char* name, const std::string& text) {
         if (QLabel* label = Label(name)) label->setText(QString::fromStdString(text));
     };
-    set(names::lblTime, " ");
-    set(names::lblDate, " ");
-    if (const auto row = FrequencyRowCaption(state_.Param(prm::XAxisSetting)))
-        set(names::Label14, *row);
-    if (const auto texts = ResultLabels(state_, Svc().locale.decimal)) {
-        set(names::lblDref, texts->dref);
-        set(names::lblVref, texts->vref);
-        set(names::lblAref, texts->aref);
-        set(names::lblProfile, texts->profile);
+    set(names::lblTestTitle, screen_.title);
+    set(names::lblTime, screen_.time);
+    set(names::lblDate, screen_.date);
+    set(names::Label14, screen_.frequencyRow);
+    set(names::lblDref, screen_.dref);
+    set(names::lblVref, screen_.vref);
+    set(names::lblAref, screen_.aref);
+    set(names::lblProfile, screen_.profile);
+    // The result row's unit text is also the legend's, as the report prints it.
+    if (const auto texts = ResultLabels(state_, Svc().locale.decimal))
         state_.PlotLabels[17] = texts->unitText;
-    }
     if (CursorReadoutExpired(state_.CursorTime, Svc().clock.SecondsSinceMidnight()))
         if (QLabel* cursor = Label(names::lblCursor)) cursor->setVisible(false);
     setWindowTitle(QString::fromStdString(Texts().banner));

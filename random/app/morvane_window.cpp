@@ -23,10 +23,7 @@ QLabel* Boxed(QLabel* label) {
 }  // namespace
 
 MorvaneWindow::MorvaneWindow(RandomState& state, shell::Services& services, QWidget* parent)
-    : ShellWindow(names::frmMVR, services, shell::MorvaneTexts(),
-                  shell::ParamSlots{prm::MaxA, prm::MaxD, prm::MaxV}, kDesign, parent),
-      state_(state),
-      printColorMode_(Texts().printColorStart) {
+    : ShellWindow(names::frmMVR, services, shell::MorvaneTexts(), kDesign, parent), state_(state) {
     setWindowTitle("RANDOM VIBRATION CALCULATOR ");
     setWindowIcon(shell::ProgramIcon(false));
     BuildMenus(MorvaneMenuTree());
@@ -105,14 +102,9 @@ void MorvaneWindow::SyncMenuChecks() {
     group(state_.Param(prm::RangeIndex),
           {names::mnuProfileFreq250, names::mnuProfileFreq500, names::mnuProfileFreq1000,
            names::mnuProfileFreq2000, names::mnuProfileFreq4000});
-    group(state_.Param(prm::UnitsIndex),
-          {names::mnuSystemUnitsEnglish, names::mnuSystemUnitsMetric, names::mnuSystemUnitsHybrid});
-    group(state_.Param(prm::PlotBackground),
-          {names::mnuViewPlotColorBlack, names::mnuViewPlotColorWhite});
-    SetChecked(names::mnuSystemSepsEnglish, state_.Param(prm::SeparatorMode) == 0.0f);
-    SetChecked(names::mnuSystemSepsReversed, state_.Param(prm::SeparatorMode) == 1.0f);
     group(state_.Param(prm::LinesIndex), {names::mnuProfileLines200, names::mnuProfileLines400,
                                           names::mnuProfileLines800, names::mnuProfileLines1600});
+    ShowShellSettings();
 }
 
 void MorvaneWindow::Recompute() {

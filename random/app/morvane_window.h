@@ -6,6 +6,7 @@
 
 #include "platform/files.h"
 #include "random/model.h"
+#include "random/plot.h"
 #include "shell/shell_window.h"
 
 namespace vib::random::app {
@@ -67,11 +68,12 @@ class MorvaneWindow : public shell::ShellWindow {
     RandomState& State() { return state_; }
 
   protected:
-    float& Param(int index) override { return state_.Param(index); }
-    std::string& SubTitle(int which) override {
-        return which == 1 ? state_.SubTitle1 : state_.SubTitle2;
+    shell::ShellModel Model() override {
+        return {state_.Params,    {prm::MaxA, prm::MaxD, prm::MaxV},
+                state_.TestTitle, state_.SubTitle1,
+                state_.SubTitle2, state_.PrintColorMode,
+                state_.AbortLines};
     }
-    int& PrintColorMode() override { return printColorMode_; }
     void AddUnitValues(const shell::UnitFactors& factors,
                        std::vector<shell::UnitBound>& values) override;
     void RefreshAfterUnitChange() override;
@@ -87,8 +89,8 @@ class MorvaneWindow : public shell::ShellWindow {
     void AfterZoom(bool axisTextFirst);
 
     RandomState& state_;
+    Screen screen_;  // what the labels show, for the report
     std::unique_ptr<ProfileEditor> editor_;
-    int printColorMode_;
 };
 
 }  // namespace vib::random::app

@@ -10,6 +10,7 @@ MorvaneProgram::~MorvaneProgram() = default;
 
 void MorvaneProgram::Start() {
     InitDefaults(state_);
+    state_.TestTitle = kStartTitle;
     // The printer's orientation as found now is what the exit puts back.
     const float orientation = static_cast<float>(services_.printer.Orientation());
     SetupLines(state_);

@@ -22,25 +22,14 @@ FileDialogRequest ProfileRequest(const char* title) {
 
 }  // namespace
 
-std::string TessaltWindow::TitleCaption() const {
-    const QLabel* title = Label(names::lblTestTitle);
-    return title ? title->text().toStdString() : state_.TestTitle;
-}
-
 void TessaltWindow::OnOpenProfile() {
     const std::string name = Svc().files.ShowOpen(ProfileRequest("QTR-8 Open Profile"));
     // A cancelled dialog changes nothing, the profile's name included.
     if (name.empty() || name == kProfilePattern) return;
-    // A file without the title lines keeps the title on screen.
-    const std::string oldTitle = state_.TestTitle;
-    state_.TestTitle = TitleCaption();
-    if (!RunWithRetry([&] { return OpenShockProfile(Svc().fileSystem, name, state_); })) {
-        state_.TestTitle = oldTitle;  // a failed open changes nothing
-        return;
-    }
+    // A file without the title lines keeps the title on screen; a failed open changes
+    // nothing.
+    if (!RunWithRetry([&] { return OpenShockProfile(Svc().fileSystem, name, state_); })) return;
     state_.ProfileName = name;
-    if (QLabel* title = Label(names::lblTestTitle))
-        title->setText(QString::fromStdString(state_.TestTitle));
     // The rate index comes from the file as it stands, not chosen again.
     Recompute();
 }
@@ -54,13 +43,13 @@ void TessaltWindow::OnSaveProfile() {
             BoxButtons::YesNo, BoxIcon::Stop, "") == BoxAnswer::No)
         return;
     if (name.empty() || name == kProfilePattern) return;
-    state_.TestTitle = TitleCaption();
     // A failed save leaves the old file and the old name.
     if (!RunWithRetry([&] { return SaveShockProfile(Svc().fileSystem, name, state_); })) return;
     state_.ProfileName = name;
     // The label names the file saved at once, not at the next redraw.
+    screen_.profile = ShowResultLabels(state_, Inputs()).profile;
     if (QLabel* label = Label(names::lblProfile))
-        label->setText(QString::fromStdString(ShowResultLabels(state_, Inputs()).profile));
+        label->setText(QString::fromStdString(screen_.profile));
 }
 
 void TessaltWindow::OnCustomShape() {

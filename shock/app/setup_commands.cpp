@@ -52,9 +52,8 @@ void TessaltWindow::OnAmplitude() {
     if (stored < range.low || stored > range.high) return OutOfBounds(range.message);
     amplitude = stored;
     // The amplitude enters only the drawing, so the pulse stays as synthesised.
-    ShockView view = ViewFromMenu();
-    ShowTestAfterRecompute(view);
-    ShowView(view);
+    ShowTestAfterRecompute(state_.View);
+    ShowView();
     Redraw();
 }
 

@@ -32,46 +32,24 @@ void TessaltWindow::SyncMenuChecks() {
         SetChecked(names::mnuShockCompAuto, P[param::kCompMode] == 0.0f);
         SetChecked(names::mnuShockCompManual, P[param::kCompMode] == 1.0f);
     }
-    const char* const units[] = {names::mnuSystemUnitsEnglish, names::mnuSystemUnitsMetric,
-                                 names::mnuSystemUnitsHybrid};
-    for (int u = 0; u < 3; ++u) {
-        if (P[param::kUnits] != static_cast<float>(u)) continue;
-        for (int other = 0; other < 3; ++other) SetChecked(units[other], other == u);
-    }
     SetChecked(names::mnuViewDisp, TraceShown(state_, kDispShown));
     SetChecked(names::mnuViewVel, TraceShown(state_, kVelShown));
     SetChecked(names::mnuViewAcc, TraceShown(state_, kAccShown));
-    if (P[slot::kPlotBackground] == 0.0f) {
-        SetChecked(names::mnuViewPlotColorBlack, true);
-        SetChecked(names::mnuViewPlotColorWhite, false);
-    }
-    if (P[slot::kPlotBackground] == 1.0f) {
-        SetChecked(names::mnuViewPlotColorWhite, true);
-        SetChecked(names::mnuViewPlotColorBlack, false);
-    }
-    SetChecked(names::mnuSystemSepsEnglish, P[slot::kSeparatorMode] == 0.0f);
-    SetChecked(names::mnuSystemSepsReversed, P[slot::kSeparatorMode] == 1.0f);
+    ShowShellSettings();
 }
 
 void TessaltWindow::Recompute() {
     SyncMenuChecks();
     SynthesizePulse(state_);
-    ShockView view = ViewFromMenu();
-    ShowTestAfterRecompute(view);
-    ShowView(view);
+    ShowTestAfterRecompute(state_.View);
+    ShowView();
     Redraw();
 }
 
-// The menu's marks are what the user sees, so the passes follow them; the shell's abort
-// command changes its mark directly.
-ShockView TessaltWindow::ViewFromMenu() const {
-    return {Checked(names::mnuViewTest), Checked(names::mnuViewSRS), Checked(names::mnuViewAbort)};
-}
-
-void TessaltWindow::ShowView(const ShockView& view) {
-    SetChecked(names::mnuViewTest, view.test);
-    SetChecked(names::mnuViewSRS, view.srs);
-    SetChecked(names::mnuViewAbort, view.abort);
+void TessaltWindow::ShowView() {
+    SetChecked(names::mnuViewTest, state_.View.test);
+    SetChecked(names::mnuViewSRS, state_.View.srs);
+    SetChecked(names::mnuViewAbort, state_.View.abort);
 }
 
 RedrawInputs TessaltWindow::Inputs() {
@@ -101,11 +79,11 @@ void TessaltWindow::PlotResized() {
 }
 
 std::vector<std::string> TessaltWindow::DrawPicture() {
-    state_.View = ViewFromMenu();
     shell::TwipsPicture& picture = Plot().Picture();
     picture.SetBackColor(PlotBackgroundColor(state_));  // also clears
     shell::PictureCanvas canvas(picture);
     const RedrawOutput out = shock::RedrawPlot(state_, canvas, Inputs());
+    screen_ = CaptionsFromRedraw(out, state_.TestTitle, shell::kMakerTown, Svc().locale.decimal);
     ShowLabels(out);
     Plot().update();
     return out.limitMessages;
@@ -121,6 +99,7 @@ void TessaltWindow::ShowLabels(const RedrawOutput& out) {
         spin->setVisible(out.time.spinVisible);
     for (int k = 0; k < 9; ++k) set("lblY" + std::to_string(k), out.values[k]);
 
+    set(names::lblTestTitle, state_.TestTitle);
     const ResultLabels& r = out.results;
     set(names::lblTime, r.time);
     set(names::lblDate, r.date);
@@ -134,16 +113,14 @@ void TessaltWindow::ShowLabels(const RedrawOutput& out) {
 }
 
 void TessaltWindow::OnViewTest() {
-    ShockView view = ViewFromMenu();
-    ToggleTestView(view);
-    ShowView(view);
+    ToggleTestView(state_.View);
+    ShowView();
     Redraw();
 }
 
 void TessaltWindow::OnViewSrs() {
-    ShockView view = ViewFromMenu();
-    ToggleSrsView(view);
-    ShowView(view);
+    ToggleSrsView(state_.View);
+    ShowView();
     Redraw();
 }
 

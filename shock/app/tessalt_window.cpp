@@ -26,8 +26,7 @@ QLabel* Boxed(QLabel* label) {
 }  // namespace
 
 TessaltWindow::TessaltWindow(ShockState& state, shell::Services& services, QWidget* parent)
-    : ShellWindow(names::frmTSL, services, shell::TessaltTexts(),
-                  shell::ParamSlots{param::kMaxA, param::kMaxD, param::kMaxV}, kDesign, parent),
+    : ShellWindow(names::frmTSL, services, shell::TessaltTexts(), kDesign, parent),
       state_(state),
       timer_(services.timers.New(names::Timer1)) {
     setWindowIcon(shell::ProgramIcon(true));

@@ -9,6 +9,7 @@
 
 #include "shell/shell_window.h"
 #include "shock/redraw.h"
+#include "shock/report.h"
 #include "shock/state.h"
 #include "shock/view.h"
 
@@ -33,11 +34,12 @@ class TessaltWindow : public shell::ShellWindow {
     ShockState& State() { return state_; }
 
   protected:
-    float& Param(int index) override { return state_.P[static_cast<std::size_t>(index)]; }
-    std::string& SubTitle(int which) override {
-        return which == 1 ? state_.SubTitle1 : state_.SubTitle2;
+    shell::ShellModel Model() override {
+        return {state_.P,         {param::kMaxA, param::kMaxD, param::kMaxV},
+                state_.TestTitle, state_.SubTitle1,
+                state_.SubTitle2, state_.PrintColorMode,
+                state_.View.abort};
     }
-    int& PrintColorMode() override { return state_.PrintColorMode; }
     void AddUnitValues(const shell::UnitFactors& factors,
                        std::vector<shell::UnitBound>& values) override;
     void RefreshAfterUnitChange() override { Recompute(); }
@@ -52,8 +54,8 @@ class TessaltWindow : public shell::ShellWindow {
     void BindProgramCommands();
 
     // View menu and zoom (tessalt_view.cpp).
-    ShockView ViewFromMenu() const;
-    void ShowView(const ShockView& view);
+    // The View menu's marks as the state has them.
+    void ShowView();
     RedrawInputs Inputs();
     // Picture and labels of a redraw; returns the limit warnings for the caller to show.
     std::vector<std::string> DrawPicture();
@@ -87,7 +89,6 @@ class TessaltWindow : public shell::ShellWindow {
     void OnManualSteps();
 
     // Profiles and the custom waveshape (file_commands.cpp).
-    std::string TitleCaption() const;
     void OnOpenProfile();
     void OnSaveProfile();
     void OnCustomShape();
@@ -95,6 +96,7 @@ class TessaltWindow : public shell::ShellWindow {
     ShockState& state_;
     std::unique_ptr<PeriodicTimer> timer_;  // Timer1
     LimitBoxes limitBoxes_;
+    ReportCaptions screen_;  // what the labels show, for the report
 };
 
 }  // namespace vib::shock::app

@@ -242,7 +242,7 @@ TEST_F(MorvaneEditorTest, SaveAndOpenThroughTheCommands) {
     s().Params[prm::UnitsIndex] = 1;
     s().Params[prm::RangeIndex] = 2;
     s().Asd[2] = 9.616f;
-    w().Label("lblTestTitle")->setText("Bracket test 7");
+    s().TestTitle = "Bracket test 7";
     t.files.answers = {"/p/test.prf"};
     Trigger("mnuFileSaveProfile");
     ASSERT_EQ(t.files.saved.size(), 1u);

@@ -80,7 +80,6 @@ class PropertyTest : public TessaltTest, public ::testing::WithParamInterface<in
     void Restart() {
         InitDefaults(s());
         for (int entry : {kAccShown, kVelShown, kDispShown}) s().P[entry] = 1;
-        Label("lblTestTitle")->setText(kStartTitle);
         for (const char* item : {"mnuViewSRS", "mnuViewAbort", "mnuShockShapeCustom"})
             w().SetChecked(item, false);
         w().SetChecked("mnuViewTest", true);

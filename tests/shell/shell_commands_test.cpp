@@ -23,8 +23,7 @@ char* argv[] = {arg0, nullptr};
 class FakeProgram : public ShellWindow {
   public:
     explicit FakeProgram(Services& services)
-        : ShellWindow("frmFake", services, MorvaneTexts(), ParamSlots{17, 18, 19},
-                      QSize(9600, 7200)) {
+        : ShellWindow("frmFake", services, MorvaneTexts(), QSize(9600, 7200)) {
         params.fill(0);
         params[17] = 100;
         params[18] = 1000;
@@ -66,7 +65,8 @@ class FakeProgram : public ShellWindow {
     }
 
     std::array<float, 101> params{};
-    std::string sub1, sub2;
+    std::string title = "OLD TITLE", sub1, sub2;
+    bool abortLines = true;
     int printColor = 0;
     int redraws = 0, unitRefreshes = 0, reports = 0, clicks = 0;
     std::string zoomKeys;
@@ -75,9 +75,9 @@ class FakeProgram : public ShellWindow {
     std::function<void()> onRedraw;
 
   protected:
-    float& Param(int index) override { return params[static_cast<std::size_t>(index)]; }
-    std::string& SubTitle(int which) override { return which == 1 ? sub1 : sub2; }
-    int& PrintColorMode() override { return printColor; }
+    ShellModel Model() override {
+        return {params, {17, 18, 19}, title, sub1, sub2, printColor, abortLines};
+    }
     void AddUnitValues(const UnitFactors& f, std::vector<UnitBound>& values) override {
         lastAsdFactor = f.asd;
         values.push_back({&own, f.asd});

@@ -1,4 +1,4 @@
-#include "scripted_services.h"
+#include "scripted_dialogs.h"
 
 #include <sstream>
 

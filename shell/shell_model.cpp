@@ -1,0 +1,101 @@
+#include "shell_model.h"
+
+#include "names.h"
+#include "platform/codepage.h"
+#include "platform/page_steps.h"
+
+namespace vib::shell {
+
+UnitSwitch SwitchUnits(
+    const ShellModel& m, Units target,
+    const std::function<void(const UnitFactors&, std::vector<UnitBound>&)>& programValues) {
+    float& units = m.Param(slot::kUnits);
+    if (units == CodeOf(target)) return UnitSwitch::Unchanged;
+    const UnitFactors factors = FactorsBetween(UnitsOf(units), target);
+    std::vector<UnitBound> values{{&m.Param(m.limits.maxA), factors.acceleration},
+                                  {&m.Param(m.limits.maxV), factors.velocity},
+                                  {&m.Param(m.limits.maxD), factors.displacement}};
+    programValues(factors, values);
+    // A value that would be infinite could never be saved or compared again: the switch
+    // is refused whole.
+    if (!ConvertAll(values)) return UnitSwitch::Refused;
+    units = CodeOf(target);
+    return UnitSwitch::Switched;
+}
+
+FileError UnitOverflowError() {
+    return FileError::Make(err::kOverflow,
+                           "a value converted to the new units would be too large for a "
+                           "single-precision number; nothing was changed");
+}
+
+void SetSeparators(const ShellModel& m, bool reversed) {
+    m.Param(slot::kSeparatorMode) = reversed ? 1.0f : 0.0f;
+}
+
+void ExplainReversedSeparators(MessageBox& box) {
+    box.Show(" Numbers may be displayed differently depending on Windows Regional Settings",
+             BoxButtons::Ok, BoxIcon::Information, " Information");
+}
+
+void AskLimit(const ShellModel& m, const LimitTexts& texts, int slot, InputBox& input,
+              const NumberLocale& locale) {
+    const auto units = UnitsOf(m.Param(slot::kUnits));
+    if (!units) return;
+    float& limit = m.Param(slot);
+    const std::string answer = input.Ask(texts.prompts[static_cast<std::size_t>(*units)],
+                                         texts.title, FormatGeneral(limit, locale.decimal));
+    const auto value = ParseStorableNumber(answer, locale);
+    if (value && *value > 1.0) limit = StoreSingle(*value);
+}
+
+void AskTitle(const ShellModel& m, const ShellTexts& texts, InputBox& input) {
+    std::string answer = input.Ask("Enter a new Test title", "Test Title", m.testTitle);
+    if (texts.cutTitle) answer = FirstCharacters(answer, kTitleCut);
+    if (!answer.empty()) m.testTitle = answer;
+}
+
+void AskSubTitle(const ShellModel& m, int which, const ShellTexts& texts, InputBox& input) {
+    std::string& subtitle = which == 1 ? m.subTitle1 : m.subTitle2;
+    const std::string& prompt = which == 1 ? texts.subTitle1Prompt : texts.subTitle2Prompt;
+    const std::string answer =
+        FirstCharacters(input.Ask(prompt, "Test Title", subtitle), kTitleCut);
+    if (!answer.empty()) subtitle = answer;
+}
+
+void TogglePrintColor(const ShellModel& m) {
+    m.printColorMode = m.printColorMode == kPrintInColor ? 1 : kPrintInColor;
+}
+
+void SetPlotBackground(const ShellModel& m, int setting) {
+    m.Param(slot::kPlotBackground) = static_cast<float>(setting);
+}
+
+void ToggleAbortLines(const ShellModel& m) {
+    m.abortLines = !m.abortLines;
+}
+
+std::vector<std::pair<const char*, bool>> ShellMarks(std::span<const float> params,
+                                                     int printColorMode, bool abortLines) {
+    auto param = [&](int i) { return params[static_cast<std::size_t>(i)]; };
+    std::vector<std::pair<const char*, bool>> marks;
+    if (const auto units = UnitsOf(param(slot::kUnits))) {
+        marks.emplace_back(names::mnuSystemUnitsEnglish, *units == Units::English);
+        marks.emplace_back(names::mnuSystemUnitsMetric, *units == Units::Metric);
+        marks.emplace_back(names::mnuSystemUnitsHybrid, *units == Units::Hybrid);
+    }
+    const float seps = param(slot::kSeparatorMode);
+    marks.emplace_back(names::mnuSystemSepsEnglish, seps == 0.0f);
+    marks.emplace_back(names::mnuSystemSepsReversed, seps == 1.0f);
+    const float back = param(slot::kPlotBackground);
+    if (back == 0.0f || back == 1.0f) {
+        marks.emplace_back(names::mnuViewPlotColorBlack, back == 0.0f);
+        marks.emplace_back(names::mnuViewPlotColorWhite, back == 1.0f);
+    }
+    marks.emplace_back(names::mnuFileColorsColors, printColorMode == kPrintInColor);
+    marks.emplace_back(names::mnuFileColorsMono, printColorMode != kPrintInColor);
+    marks.emplace_back(names::mnuViewAbort, abortLines);
+    return marks;
+}
+
+}  // namespace vib::shell
