@@ -134,9 +134,20 @@ Rgb TraceColor(const RandomState& s) {
 }
 
 void DrawAsdPlot(const RandomState& s, bool abortLines, Canvas& canvas) {
+    DrawGridLines(s, canvas);
+    DrawTraces(s, abortLines, canvas);
+    DrawSubtitles(s, canvas);
+}
+
+void DrawGridLines(const RandomState& s, Canvas& canvas) {
     const double w = Whole(canvas.Width());
     const double h = Whole(canvas.Height());
     for (const auto& g : GridLines(s.Layout, w, h)) canvas.Line(g.x1, g.y1, g.x2, g.y2, kGridColor);
+}
+
+void DrawTraces(const RandomState& s, bool abortLines, Canvas& canvas) {
+    const double w = Whole(canvas.Width());
+    const double h = Whole(canvas.Height());
     const Rgb trace = TraceColor(s);
     for (const auto& p : TracePath(s, w, h, Trace::Spectrum))
         canvas.Line(p.x1, p.y1, p.x2, p.y2, trace);
@@ -145,9 +156,14 @@ void DrawAsdPlot(const RandomState& s, bool abortLines, Canvas& canvas) {
             for (const auto& p : TracePath(s, w, h, t))
                 canvas.Line(p.x1, p.y1, p.x2, p.y2, kAbortColor);
     }
-    // Subtitles in the trace's colour, so they stay readable on a white background too.
-    canvas.Text(0.2 * w, 0.01 * h, s.SubTitle1, trace);
-    canvas.Text(0.2 * w, 0.05 * h, s.SubTitle2, trace);
+}
+
+void DrawSubtitles(const RandomState& s, Canvas& canvas) {
+    const double w = canvas.Width();
+    const double h = canvas.Height();
+    // In the trace's colour, so they stay readable on a white background too.
+    canvas.Text(0.2 * w, 0.01 * h, s.SubTitle1, TraceColor(s));
+    canvas.Text(0.2 * w, 0.05 * h, s.SubTitle2, TraceColor(s));
 }
 
 std::vector<PlacedText> DecadeLabels(const RandomState& s) {

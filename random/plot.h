@@ -37,8 +37,12 @@ enum class Trace { Spectrum, UpperAbort, LowerAbort };
 std::vector<PlotSegment> TracePath(const RandomState& s, double w, double h, Trace trace);
 
 // The whole picture: grid, spectrum, abort lines when `abortLines`, subtitles. The
-// caller clears the canvas to the background colour first.
+// caller clears the canvas to the background colour first. The window runs the three
+// steps on their own, as its start-up and zoom steps order them.
 void DrawAsdPlot(const RandomState& s, bool abortLines, Canvas& canvas);
+void DrawGridLines(const RandomState& s, Canvas& canvas);
+void DrawTraces(const RandomState& s, bool abortLines, Canvas& canvas);
+void DrawSubtitles(const RandomState& s, Canvas& canvas);
 
 inline constexpr Rgb kGridColor{0, 128, 128};
 inline constexpr Rgb kAbortColor{255, 255, 0};

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/qt/painter_canvas.h"
 
 namespace vib::shell {
 
@@ -47,7 +48,7 @@ class TwipsPicture {
 
   private:
     void EnsureImage();
-    QPointF ToPixel(double x, double y) const;
+    QRectF Area() const { return QRectF(QPointF(0, 0), QSizeF(pixels_)); }
 
     QImage image_;
     QSize pixels_{1, 1};

@@ -1,5 +1,7 @@
 #include "qt_printer.h"
 
+#include "painter_canvas.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QDialogButtonBox>
@@ -16,10 +18,6 @@
 
 namespace vib {
 namespace {
-
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 QPageLayout::Orientation ToQt(int orientation) {
     return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;

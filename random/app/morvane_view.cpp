@@ -29,35 +29,20 @@ void MorvaneWindow::Redraw() {
 
 void MorvaneWindow::DrawGrid() {
     ApplyPlotLayout(state_);
-    shell::TwipsPicture& picture = Plot().Picture();
-    for (const auto& g : GridLines(state_.Layout, RoundToInt16(picture.ScaleWidth()),
-                                   RoundToInt16(picture.ScaleHeight())))
-        picture.Line(g.x1, g.y1, g.x2, g.y2, kGridColor);
+    shell::PictureCanvas canvas(Plot().Picture());
+    DrawGridLines(state_, canvas);
     Plot().update();
 }
 
 void MorvaneWindow::DrawSpectrum() {
     shell::PictureCanvas canvas(Plot().Picture());
-    const double w = RoundToInt16(canvas.Width());
-    const double h = RoundToInt16(canvas.Height());
-    const Rgb trace = TraceColor(state_);
-    for (const auto& p : TracePath(state_, w, h, Trace::Spectrum))
-        canvas.Line(p.x1, p.y1, p.x2, p.y2, trace);
-    if (state_.AbortLines) {
-        for (Trace t : {Trace::UpperAbort, Trace::LowerAbort})
-            for (const auto& p : TracePath(state_, w, h, t))
-                canvas.Line(p.x1, p.y1, p.x2, p.y2, kAbortColor);
-    }
+    DrawTraces(state_, state_.AbortLines, canvas);
     Plot().update();
 }
 
 void MorvaneWindow::DrawAxisText() {
     shell::PictureCanvas canvas(Plot().Picture());
-    const double w = canvas.Width();
-    const double h = canvas.Height();
-    const Rgb color = TraceColor(state_);  // readable on either background
-    canvas.Text(0.2 * w, 0.01 * h, state_.SubTitle1, color);
-    canvas.Text(0.2 * w, 0.05 * h, state_.SubTitle2, color);
+    DrawSubtitles(state_, canvas);
     Plot().update();
     DrawDecadeLabels();
 }
