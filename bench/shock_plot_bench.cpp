@@ -43,7 +43,7 @@ void BM_FullRedrawIntoImage(benchmark::State& bench) {
     ShockState s = EverythingShown();
     QImage image(467, 297, QImage::Format_RGB32);  // the picture's design size at 96 dpi
     for (auto _ : bench) {
-        vib::cli::ImageCanvas canvas(image, QRectF(0, 0, image.width(), image.height()));
+        vib::PainterCanvas canvas(image, QRectF(0, 0, image.width(), image.height()));
         canvas.Fill(vib::shock::PlotBackgroundColor(s));
         benchmark::DoNotOptimize(vib::shock::RedrawPlot(s, canvas, {}));
     }

@@ -9,47 +9,6 @@
 #include <memory>
 
 namespace vib::cli {
-namespace {
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-}  // namespace
-
-ImageCanvas::ImageCanvas(QImage& image, QRectF pixelArea) : painter_(&image), area_(pixelArea) {
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setClipRect(area_);
-}
-
-ImageCanvas::~ImageCanvas() {
-    painter_.end();
-}
-
-QPointF ImageCanvas::ToPixel(double x, double y) const {
-    return {area_.left() + x / kTwipsPerPixel, area_.top() + y / kTwipsPerPixel};
-}
-
-void ImageCanvas::Line(double x1, double y1, double x2, double y2, Rgb color) {
-    // Far-off points (a line running out of the picture) are clipped, not overflowed.
-    auto finite = [](double v) { return std::isfinite(v) && std::fabs(v) < 1e7; };
-    if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2)) return;
-    painter_.setPen(QPen(ToQColor(color), 1));
-    painter_.drawLine(ToPixel(x1, y1), ToPixel(x2, y2));
-}
-
-void ImageCanvas::Text(double x, double y, const std::string& text, Rgb color) {
-    painter_.setPen(ToQColor(color));
-    QFont font = painter_.font();
-    font.setPointSize(8);
-    painter_.setFont(font);
-    const QPointF p = ToPixel(x, y);
-    painter_.drawText(QRectF(p, QSizeF(4000, 100)), Qt::AlignLeft | Qt::AlignTop,
-                      QString::fromStdString(text));
-}
-
-void ImageCanvas::Fill(Rgb color) {
-    painter_.fillRect(area_, ToQColor(color));
-}
-
 void DrawLabel(QImage& image, QPointF topLeft, const std::string& text, Rgb color, int pointSize,
                bool centred, bool bold) {
     QPainter p(&image);

@@ -1,35 +1,14 @@
 #pragma once
-// A Canvas over a QImage, for rendering plots to PNG files without a display. The
-// picture maps twips to pixels at a fixed 15 twips per pixel, as a 96-dpi screen does.
+// What rendering plots to PNG files without a display needs beside the painter canvas
+// (platform/qt/painter_canvas.h), which draws the plot itself at 15 twips per pixel, as
+// a 96-dpi screen does.
 
 #include <QImage>
-#include <QPainter>
 #include <string>
 
-#include "platform/canvas.h"
+#include "platform/qt/painter_canvas.h"
 
 namespace vib::cli {
-
-class ImageCanvas : public Canvas {
-  public:
-    // The image and the twips rectangle (in twips of the image) the canvas draws into.
-    ImageCanvas(QImage& image, QRectF pixelArea);
-    ~ImageCanvas() override;
-
-    double Width() const override { return area_.width() * kTwipsPerPixel; }
-    double Height() const override { return area_.height() * kTwipsPerPixel; }
-    void Line(double x1, double y1, double x2, double y2, Rgb color) override;
-    void Text(double x, double y, const std::string& text, Rgb color) override;
-
-    void Fill(Rgb color);
-
-    static constexpr double kTwipsPerPixel = 15.0;
-
-  private:
-    QPointF ToPixel(double x, double y) const;
-    QPainter painter_;
-    QRectF area_;
-};
 
 // Text drawn outside the picture area (labels around the plot), in image pixels. With
 // `centred`, the text is centred on topLeft.x() but kept inside the image.

@@ -46,7 +46,7 @@ std::string RenderRandomPlot(random::RandomState& s, int width, int height, std:
 
     const RandomPlotTexts texts = PlotTexts(s);
     {
-        ImageCanvas canvas(image, plot);
+        PainterCanvas canvas(image, plot);
         canvas.Fill(s.Param(random::prm::PlotBackground) == 1.0f ? ConsoleColor(15)
                                                                  : ConsoleColor(0));
         random::DrawAsdPlot(s, true, canvas);

@@ -76,7 +76,7 @@ std::string RenderShockPlot(shock::ShockState& s, int width, int height, std::st
 
     shock::RedrawOutput out;
     {
-        ImageCanvas canvas(image, plot);
+        PainterCanvas canvas(image, plot);
         canvas.Fill(shock::PlotBackgroundColor(s));
         // No clock in a batch image: the same input gives the same picture.
         out = shock::RedrawPlot(s, canvas, {});
