@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kBoxWidth = kBoxRight - kBoxLeft;   // 0.75 of the page
 constexpr double kBoxHeight = kBoxBottom - kBoxTop;  // 0.6 of the page
-constexpr double kAbortExponent = 0.1501;            // as on screen
-constexpr double kLnHundredSquared = 9.21;           // ln a = 2 ln v - 9.21, v = 100 sqrt(a)
 constexpr double kTextY = 0.71;                      // frequency numbers under the box
 
 struct FreqNumber {
@@ -32,31 +30,48 @@ const std::vector<FreqNumber>& FreqNumbers(int setting) {
     return setting >= 1 && setting <= 4 ? kRows[setting - 1] : kNone;
 }
 
-// A y on the page limited to the box: above the top is the top, below the bottom (or no
-// number at all, as the logarithm of an empty line gives) is the bottom.
-double LimitToBox(double y) {
-    if (!(y <= kBoxBottom)) return kBoxBottom;
-    return std::max(y, kBoxTop);
+// The window's picture at its design size; the page maps it into the box, so the grid
+// and the traces are the screen's own geometry.
+constexpr double kPictureWidth = 8350, kPictureHeight = 5160;
+
+PageSegment ToBox(const PlotSegment& p) {
+    auto x = [](double v) { return kBoxLeft + v / kPictureWidth * kBoxWidth; };
+    auto y = [](double v) { return kBoxTop + v / kPictureHeight * kBoxHeight; };
+    return {x(p.x1), y(p.y1), x(p.x2), y(p.y2)};
 }
 
-// The part of a segment between the box's left and right edges.
-std::optional<PageSegment> CutToBoxWidth(PageSegment s) {
-    if (s.x1 > s.x2) std::swap(s.x1, s.x2), std::swap(s.y1, s.y2);
-    if (!(s.x2 >= kBoxLeft) || !(s.x1 <= kBoxRight)) return std::nullopt;
-    auto yAt = [&s](double x) { return s.y1 + (s.y2 - s.y1) * (x - s.x1) / (s.x2 - s.x1); };
-    if (s.x1 < kBoxLeft) s = {kBoxLeft, yAt(kBoxLeft), s.x2, s.y2};
-    if (s.x2 > kBoxRight) s = {s.x1, s.y1, kBoxRight, yAt(kBoxRight)};
-    return s;
+// The part of a segment inside the box, as the window's picture cuts what leaves it.
+std::optional<PageSegment> CutToBox(const PageSegment& s) {
+    double t0 = 0, t1 = 1;
+    const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {s.x1 - kBoxLeft, kBoxRight - s.x1, s.y1 - kBoxTop, kBoxBottom - s.y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0) return std::nullopt;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (!(t0 <= t1)) return std::nullopt;
+    // A cut end lies on the edge exactly, whatever the rounding of the cut.
+    auto x = [](double v) { return std::clamp(v, kBoxLeft, kBoxRight); };
+    auto y = [](double v) { return std::clamp(v, kBoxTop, kBoxBottom); };
+    return PageSegment{x(s.x1 + t0 * dx), y(s.y1 + t0 * dy), x(s.x1 + t1 * dx), y(s.y1 + t1 * dy)};
 }
 
 }  // namespace
 
 double PageFreqX(const PlotLayout& l, double freq) {
-    return kBoxLeft + kBoxWidth * l.FreqAxisScale * (std::log(freq) - l.FreqLogMin);
+    return kBoxLeft + kBoxWidth * FreqToX(l, 1.0, freq);
 }
 
 double PageAsdY(const PlotLayout& l, double asd) {
-    return kBoxBottom - kBoxHeight * l.AsdAxisScale * (std::log(asd) - l.AsdLogMin);
+    return kBoxTop + kBoxHeight * AsdToY(l, 1.0, asd);
 }
 
 std::vector<PageSegment> PlotBoxSegments() {
@@ -65,22 +80,8 @@ std::vector<PageSegment> PlotBoxSegments() {
 
 std::vector<PageSegment> PageGridSegments(const PlotLayout& l) {
     std::vector<PageSegment> out;
-    // The screen's rules in the box; lines that would leave it stay on its edge.
-    for (int d = 0; d < l.DecadeCount; ++d) {
-        for (int m = 1; m <= 10; ++m) {
-            const double up =
-                std::min(kBoxHeight * l.AsdAxisScale * std::log(m * std::pow(10.0, d)), kBoxHeight);
-            out.push_back({kBoxLeft, kBoxBottom - up, kBoxRight, kBoxBottom - up});
-        }
-    }
-    for (int d = 0; d <= 3; ++d) {
-        for (int m = 1; m <= 10; ++m) {
-            const double f = m * std::pow(10.0, d);
-            if (f < l.FreqMin || f > l.FreqMax) continue;
-            const double x = std::min(PageFreqX(l, f), kBoxRight);
-            out.push_back({x, kBoxTop, x, kBoxBottom});
-        }
-    }
+    for (const PlotSegment& g : GridLines(l, kPictureWidth, kPictureHeight))
+        out.push_back(ToBox(g));
     return out;
 }
 
@@ -96,29 +97,8 @@ std::vector<PageSegment> ResultBoxSegments() {
 
 std::vector<PageSegment> PageTracePath(const RandomState& s, Trace trace) {
     std::vector<PageSegment> path;
-    const PlotLayout& l = s.Layout;
-    const float df = s.LineSpacing();
-    const int first = std::max<int>(s.StartLine, 1);
-    const int last = std::min<int>(s.LineCount - 1, int(s.Spectrum.size()) - 1);
-    if (first > last) return path;
-    const float f1 = s.Freq[1];
-    double penX = std::isfinite(f1) && f1 > 0 ? PageFreqX(l, f1) : PageFreqX(l, double(first) * df);
-    double penY = kBoxBottom;
-    for (int i = first; i <= last; ++i) {
-        const double f = StoreSingle(double(i) * df);
-        double v = s.Spectrum[i];
-        if (trace != Trace::Spectrum) {
-            const double factor = std::exp(kAbortExponent * s.LineAbortDb[i]);
-            v = trace == Trace::UpperAbort ? v * factor : v / factor;
-        }
-        const double x = PageFreqX(l, f);
-        const double y =
-            LimitToBox(kBoxBottom - kBoxHeight * l.AsdAxisScale *
-                                        (2.0 * std::log(v) - l.AsdLogMin - kLnHundredSquared));
-        if (const auto cut = CutToBoxWidth({penX, penY, x, y})) path.push_back(*cut);
-        penX = x;
-        penY = y;
-    }
+    for (const PlotSegment& p : TracePath(s, kPictureWidth, kPictureHeight, trace))
+        if (const auto cut = CutToBox(ToBox(p))) path.push_back(*cut);
     return path;
 }
 

@@ -41,8 +41,9 @@ std::vector<PageSegment> PlotBoxSegments();
 std::vector<PageSegment> PageGridSegments(const PlotLayout& l);
 std::vector<PageSegment> ResultBoxSegments();
 
-// The spectrum or an abort line on the page: limited to the box's height, and cut at
-// its left and right edges so a zoomed frequency axis keeps the curve inside the box.
+// The screen's grid, and its spectrum or an abort line, mapped into the box; the traces
+// are cut at the box's edges as the window's picture cuts them, so a zoomed axis keeps
+// the curve inside the box.
 std::vector<PageSegment> PageTracePath(const RandomState& s, Trace trace);
 
 std::string ReportBanner(const std::string& town);
