@@ -23,19 +23,6 @@ struct FirstError {
     }
 };
 
-// A canvas that only takes sizes: the shock redraw run for its labels and spectrum.
-class SizeOnlyCanvas : public Canvas {
-  public:
-    SizeOnlyCanvas(double w, double h) : w_(w), h_(h) {}
-    double Width() const override { return w_; }
-    double Height() const override { return h_; }
-    void Line(double, double, double, double, Rgb) override {}
-    void Text(double, double, const std::string&, Rgb) override {}
-
-  private:
-    double w_, h_;
-};
-
 FileError NoDrawingSystem() {
     return FileError::Make(err::kPrinterError, "cannot start the drawing system");
 }
@@ -53,9 +40,7 @@ FileError TakePage(QtPrinter& printer, const FirstError& failure, bool done, std
 
 FileError PrintRandomReportPdf(random::RandomState& s, std::string& pdf) {
     if (!EnsureGuiApplication()) return NoDrawingSystem();
-    // The layout and labels the window's redraw leaves for the report.
-    random::ApplyPlotLayout(s);
-    random::AxisCaptions(s);
+    random::RedrawWithoutPicture(s);
     random::Screen screen = random::ScreenOf(s, '.', {});
     if (screen.title.empty()) screen.title = random::kStartTitle;
     const random::ReportInputs in = random::ReportInputsOf(s, screen, shell::kMakerTown);
@@ -68,13 +53,11 @@ FileError PrintRandomReportPdf(random::RandomState& s, std::string& pdf) {
 
 FileError PrintShockReportPdf(shock::ShockState& s, const Clock& clock, std::string& pdf) {
     if (!EnsureGuiApplication()) return NoDrawingSystem();
-    // The window's picture at its design size gives the labels and the last spectrum.
-    SizeOnlyCanvas canvas(7000, 4455);
     shock::RedrawInputs in;
     in.timeText = clock.TimeText();
     in.dateText = clock.DateText();
     in.now = clock.SecondsSinceMidnight();
-    const shock::RedrawOutput out = shock::RedrawPlot(s, canvas, in);
+    const shock::RedrawOutput out = shock::RedrawWithoutPicture(s, in);
     const std::string title = s.TestTitle.empty() ? shock::kStartTitle : s.TestTitle;
     const shock::ReportCaptions captions =
         shock::CaptionsFromRedraw(out, title, shell::kMakerTown, '.');

@@ -194,6 +194,11 @@ std::vector<PlacedText> AxisCaptions(RandomState& s) {
     };
 }
 
+void RedrawWithoutPicture(RandomState& s) {
+    ApplyPlotLayout(s);
+    AxisCaptions(s);
+}
+
 std::optional<std::string> FrequencyRowCaption(float xAxisSetting) {
     if (const FreqAxisRow* row = RowFor(xAxisSetting)) return std::string(row->caption);
     return std::nullopt;

@@ -62,6 +62,10 @@ std::vector<PlacedText> DecadeLabels(const RandomState& s);
 // the drawing does.
 std::vector<PlacedText> AxisCaptions(RandomState& s);
 
+// What the window's start-up redraw leaves in the state (the layout and the legend
+// texts), for a report made where no window drew.
+void RedrawWithoutPicture(RandomState& s);
+
 // The frequency row under the plot for an axis setting of 1..4; nothing for others.
 std::optional<std::string> FrequencyRowCaption(float xAxisSetting);
 

@@ -46,6 +46,17 @@ RedrawOutput RedrawPlot(ShockState& s, Canvas& c, const RedrawInputs& in) {
     return out;
 }
 
+RedrawOutput RedrawWithoutPicture(ShockState& s, const RedrawInputs& in) {
+    class Unkept final : public Canvas {
+      public:
+        double Width() const override { return 7000; }
+        double Height() const override { return 4455; }
+        void Line(double, double, double, double, Rgb) override {}
+        void Text(double, double, const std::string&, Rgb) override {}
+    } picture;
+    return RedrawPlot(s, picture, in);
+}
+
 CheckedValues CheckedValuesOf(const ShockState& s) {
     const auto& P = s.P;
     return {s.PeakAcc,       s.PeakVel,       s.PeakDisp,     P[param::kUnits],

@@ -44,6 +44,9 @@ struct RedrawOutput {
 // Aeff, grid, axis labels, the passes and the result labels, into a canvas the caller has
 // cleared to PlotBackgroundColor.
 RedrawOutput RedrawPlot(ShockState& s, Canvas& c, const RedrawInputs& in);
+// The same redraw where no window draws (a report made in a batch): the passes run on a
+// picture of the window's design size that keeps nothing.
+RedrawOutput RedrawWithoutPicture(ShockState& s, const RedrawInputs& in);
 
 // What the limit checks compare: the peaks of the test pass, the unit system and the
 // three limits.
