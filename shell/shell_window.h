@@ -1,16 +1,28 @@
 #pragma once
 // ShellWindow: the main-window base that both calculators share.
 //
-// It does: build the menu bar from a tree and route each shell command (units,
-// separators, limits, titles, print colour, plot background, abort lines, refresh,
-// clipboard copy, printer set-up, print, help, exit) and the keyboard to its handler;
-// hold the client surface with its proportional layout, the twips picture picPlot and
-// the labels by name; run every handler through one guard, so no handler starts while
-// another (or one of its modal boxes) is still open; restore the printer settings on
-// unload; show the "Error # ... Occured" Retry/Cancel box for printer and file steps.
+// It does: build the menu bar from a tree (every item bound to its command, or the start
+// stops) and route each shell command (units, separators, limits, titles, print colour,
+// plot background, abort lines, refresh, clipboard copy, printer set-up, print, help,
+// exit) and the keyboard to its handler; run the shared settings' commands on the
+// program's ShellModel (shell_model.h, no Qt) and show the marks and title that model
+// gives; hold the client surface with its proportional layout, the twips picture picPlot
+// and the labels by name; run every handler through one guard, so no handler starts
+// while another (or one of its modal boxes) is still open; restore the printer settings
+// on unload; show the "Error # ... Occured" Retry/Cancel box for printer and file steps.
+//
+// It holds no setting of its own: what a mark, a label or the report shows comes from the
+// program's state, and a widget is only ever written, never read back.
 //
 // It does not: compute, draw the plot, read or write files, or know what a program's
-// zoom steps, cursor readout and report do; those are the hooks below.
+// zoom steps, cursor readout and report do. A program supplies the hooks below:
+//   Model()                 where its state keeps the shared settings;
+//   AddUnitValues()         its own unit-bound values, converted with the limits;
+//   RefreshAfterUnitChange(), RedrawPlot(), PlotResized()   its redraws;
+//   ZoomKey(), CursorClicked(), PrintReport()               its keys, clicks and page.
+// It builds its window with BuildMenus, AddLabel, PlacePlot and PlaceControl, binds its
+// own commands with Bind/BindAction, and calls ShowShellSettings after changing the
+// shared settings itself (opening a profile, say).
 
 #include <QMainWindow>
 #include <functional>
