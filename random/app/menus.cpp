@@ -1,4 +1,7 @@
 #include "menus.h"
+
+#include <span>
+
 #include "names.h"
 
 #include "shell/shell_menus.h"
@@ -63,6 +66,25 @@ std::vector<shell::MenuItem> MorvaneMenuTree() {
         shell::ToolsMenu(names::mnuToolsCopyClipboard),
         shell::HelpMenu("About"),
     };
+}
+
+const char* const kRangeItems[5] = {names::mnuProfileFreq250, names::mnuProfileFreq500,
+                                    names::mnuProfileFreq1000, names::mnuProfileFreq2000,
+                                    names::mnuProfileFreq4000};
+const char* const kLinesItems[4] = {names::mnuProfileLines200, names::mnuProfileLines400,
+                                    names::mnuProfileLines800, names::mnuProfileLines1600};
+
+std::vector<std::pair<const char*, bool>> MorvaneMarks(const RandomState& s) {
+    std::vector<std::pair<const char*, bool>> marks;
+    auto group = [&marks](float setting, std::span<const char* const> items) {
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (setting != static_cast<float>(i)) continue;
+            for (std::size_t j = 0; j < items.size(); ++j) marks.emplace_back(items[j], i == j);
+        }
+    };
+    group(s.Param(prm::RangeIndex), kRangeItems);
+    group(s.Param(prm::LinesIndex), kLinesItems);
+    return marks;
 }
 
 }  // namespace vib::random::app

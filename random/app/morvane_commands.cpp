@@ -1,4 +1,5 @@
 // Morvane's range, resolution and uniform abort-limit commands.
+#include "menus.h"
 #include "morvane_window.h"
 #include "names.h"
 #include "platform/numbers.h"
@@ -6,13 +7,8 @@
 namespace vib::random::app {
 namespace {
 
-const char* const kRangeItems[] = {names::mnuProfileFreq250, names::mnuProfileFreq500,
-                                   names::mnuProfileFreq1000, names::mnuProfileFreq2000,
-                                   names::mnuProfileFreq4000};
 // The plot's frequency span for each range: 250 Hz shares the 500 Hz view.
 constexpr float kRangeAxis[] = {1, 1, 2, 3, 4};
-const char* const kLinesItems[] = {names::mnuProfileLines200, names::mnuProfileLines400,
-                                   names::mnuProfileLines800, names::mnuProfileLines1600};
 
 constexpr const char* kAbortTitle = " Test Abort Limits";
 constexpr const char* kAbortPrompt =

@@ -88,22 +88,7 @@ void MorvaneWindow::BindProgramCommands() {
 }
 
 void MorvaneWindow::SyncMenuChecks() {
-    // The item whose position equals the setting is checked, the others cleared; a
-    // setting that matches no item leaves the group as it is.
-    auto group = [this](float setting, std::initializer_list<const char*> items) {
-        const int count = static_cast<int>(items.size());
-        int match = -1;
-        for (int i = 0; i < count; ++i)
-            if (setting == static_cast<float>(i)) match = i;
-        if (match < 0) return;
-        int i = 0;
-        for (const char* name : items) SetChecked(name, i++ == match);
-    };
-    group(state_.Param(prm::RangeIndex),
-          {names::mnuProfileFreq250, names::mnuProfileFreq500, names::mnuProfileFreq1000,
-           names::mnuProfileFreq2000, names::mnuProfileFreq4000});
-    group(state_.Param(prm::LinesIndex), {names::mnuProfileLines200, names::mnuProfileLines400,
-                                          names::mnuProfileLines800, names::mnuProfileLines1600});
+    for (const auto& [name, checked] : MorvaneMarks(state_)) SetChecked(name, checked);
     ShowShellSettings();
 }
 

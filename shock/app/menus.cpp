@@ -2,6 +2,7 @@
 #include "names.h"
 
 #include "shell/shell_menus.h"
+#include "shock/view.h"
 
 namespace vib::shock::app {
 
@@ -71,6 +72,33 @@ std::vector<shell::MenuItem> TessaltMenuTree() {
         shell::ToolsMenu(names::mnuToolsCopyData),
         shell::HelpMenu("&About Software"),
     };
+}
+
+std::vector<std::pair<const char*, bool>> TessaltMarks(const ShockState& s) {
+    std::vector<std::pair<const char*, bool>> marks;
+    // The custom shape's mark is its command's alone: the standard items follow codes
+    // 1 to 8, and code 9 leaves them as they are.
+    if (const auto shape = s.PulseShape(); shape && shape != Shape::Custom) {
+        for (int code = 1; code <= 8; ++code)
+            marks.emplace_back(kShapeItems[code - 1], static_cast<int>(*shape) == code);
+    }
+    const float polarity = s.P[param::kPolarity];
+    if (polarity == 1.0f || polarity == 2.0f) {
+        marks.emplace_back(names::mnuShockPolarityPos, polarity == 1.0f);
+        marks.emplace_back(names::mnuShockPolarityNeg, polarity == 2.0f);
+    }
+    // A profile saved with manual compensation opens with its mode ticked.
+    const float mode = s.P[param::kCompMode];
+    if (mode == 0.0f || mode == 1.0f) {
+        marks.emplace_back(names::mnuShockCompAuto, mode == 0.0f);
+        marks.emplace_back(names::mnuShockCompManual, mode == 1.0f);
+    }
+    marks.emplace_back(names::mnuViewDisp, TraceShown(s, kDispShown));
+    marks.emplace_back(names::mnuViewVel, TraceShown(s, kVelShown));
+    marks.emplace_back(names::mnuViewAcc, TraceShown(s, kAccShown));
+    marks.emplace_back(names::mnuViewTest, s.View.test);
+    marks.emplace_back(names::mnuViewSRS, s.View.srs);
+    return marks;
 }
 
 }  // namespace vib::shock::app

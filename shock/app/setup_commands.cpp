@@ -32,7 +32,6 @@ void TessaltWindow::OutOfBounds(const std::string& text) {
 }
 
 void TessaltWindow::OnShape(int code) {
-    for (int other = 1; other <= 8; ++other) SetChecked(kShapeItems[other - 1], other == code);
     SetChecked(names::mnuShockShapeCustom, false);
     state_.P[param::kShape] = static_cast<float>(code);
     Recompute();
@@ -53,7 +52,7 @@ void TessaltWindow::OnAmplitude() {
     amplitude = stored;
     // The amplitude enters only the drawing, so the pulse stays as synthesised.
     ShowTestAfterRecompute(state_.View);
-    ShowView();
+    SyncMenuChecks();
     Redraw();
 }
 

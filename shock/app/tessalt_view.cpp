@@ -14,42 +14,15 @@
 namespace vib::shock::app {
 
 void TessaltWindow::SyncMenuChecks() {
-    const auto& P = state_.P;
-    for (int code = 1; code <= 8; ++code) {
-        if (P[param::kShape] != static_cast<float>(code)) continue;
-        for (int other = 1; other <= 8; ++other) SetChecked(kShapeItems[other - 1], other == code);
-    }
-    if (P[param::kPolarity] == 2.0f) {
-        SetChecked(names::mnuShockPolarityNeg, true);
-        SetChecked(names::mnuShockPolarityPos, false);
-    }
-    if (P[param::kPolarity] == 1.0f) {
-        SetChecked(names::mnuShockPolarityPos, true);
-        SetChecked(names::mnuShockPolarityNeg, false);
-    }
-    // A profile saved with manual compensation opens with its mode ticked.
-    if (P[param::kCompMode] == 0.0f || P[param::kCompMode] == 1.0f) {
-        SetChecked(names::mnuShockCompAuto, P[param::kCompMode] == 0.0f);
-        SetChecked(names::mnuShockCompManual, P[param::kCompMode] == 1.0f);
-    }
-    SetChecked(names::mnuViewDisp, TraceShown(state_, kDispShown));
-    SetChecked(names::mnuViewVel, TraceShown(state_, kVelShown));
-    SetChecked(names::mnuViewAcc, TraceShown(state_, kAccShown));
+    for (const auto& [name, checked] : TessaltMarks(state_)) SetChecked(name, checked);
     ShowShellSettings();
 }
 
 void TessaltWindow::Recompute() {
-    SyncMenuChecks();
     SynthesizePulse(state_);
     ShowTestAfterRecompute(state_.View);
-    ShowView();
+    SyncMenuChecks();
     Redraw();
-}
-
-void TessaltWindow::ShowView() {
-    SetChecked(names::mnuViewTest, state_.View.test);
-    SetChecked(names::mnuViewSRS, state_.View.srs);
-    SetChecked(names::mnuViewAbort, state_.View.abort);
 }
 
 RedrawInputs TessaltWindow::Inputs() {
@@ -114,19 +87,19 @@ void TessaltWindow::ShowLabels(const RedrawOutput& out) {
 
 void TessaltWindow::OnViewTest() {
     ToggleTestView(state_.View);
-    ShowView();
+    SyncMenuChecks();
     Redraw();
 }
 
 void TessaltWindow::OnViewSrs() {
     ToggleSrsView(state_.View);
-    ShowView();
+    SyncMenuChecks();
     Redraw();
 }
 
-void TessaltWindow::OnViewTrace(int entry, const char* item) {
+void TessaltWindow::OnViewTrace(int entry) {
     ToggleTrace(state_, entry);
-    SetChecked(item, TraceShown(state_, entry));
+    SyncMenuChecks();
     Redraw();
 }
 

@@ -113,9 +113,9 @@ void TessaltWindow::BindProgramCommands() {
     BindAction(names::mnuViewYaxisOut, [this] { Zoom(ZoomCommand::YOut); });
     Bind(names::mnuViewTest, &TessaltWindow::OnViewTest);
     Bind(names::mnuViewSRS, &TessaltWindow::OnViewSrs);
-    BindAction(names::mnuViewAcc, [this] { OnViewTrace(kAccShown, names::mnuViewAcc); });
-    BindAction(names::mnuViewVel, [this] { OnViewTrace(kVelShown, names::mnuViewVel); });
-    BindAction(names::mnuViewDisp, [this] { OnViewTrace(kDispShown, names::mnuViewDisp); });
+    BindAction(names::mnuViewAcc, [this] { OnViewTrace(kAccShown); });
+    BindAction(names::mnuViewVel, [this] { OnViewTrace(kVelShown); });
+    BindAction(names::mnuViewDisp, [this] { OnViewTrace(kDispShown); });
     BindSetupCommands();
 }
 

@@ -54,15 +54,13 @@ class TessaltWindow : public shell::ShellWindow {
     void BindProgramCommands();
 
     // View menu and zoom (tessalt_view.cpp).
-    // The View menu's marks as the state has them.
-    void ShowView();
     RedrawInputs Inputs();
     // Picture and labels of a redraw; returns the limit warnings for the caller to show.
     std::vector<std::string> DrawPicture();
     void ShowLabels(const RedrawOutput& out);
     void OnViewTest();
     void OnViewSrs();
-    void OnViewTrace(int entry, const char* item);
+    void OnViewTrace(int entry);
     void Zoom(ZoomCommand command);
 
     // Shock Setup and Manual Mode Steps (setup_commands.cpp).
