@@ -202,6 +202,9 @@ Act Opening(const std::string& corpusName, const char* item) {
 }
 
 class RecordTest : public testing::ScratchDir {
+  public:
+    std::ostream& Record() { return record; }
+
   protected:
     static void SetUpTestSuite() {
         static int argc = 1;
@@ -211,6 +214,7 @@ class RecordTest : public testing::ScratchDir {
         ::setenv("SOURCE_DATE_EPOCH", "1258884000", 1);  // the batch tool's clock
     }
 
+  public:
     // The state's report page, its profile as saved, and that profile drawn by vibcalc.
     template <class Window>
     void RecordOutputs(Harness& h, Window& w, const State& state, const char* command) {
@@ -235,6 +239,7 @@ class RecordTest : public testing::ScratchDir {
                << "\n";
     }
 
+  protected:
     // Compares with the committed record, or writes it anew under VIB_RECORD=write.
     static void Compare(const std::string& name, const std::string& actual) {
         const std::string path = std::string(VIB_TEST_DATA) + "/records/" + name;
@@ -335,36 +340,31 @@ const std::vector<State>& TessaltStates() {
     return states;
 }
 
-TEST_F(RecordTest, Morvane) {
-    for (const State& state : MorvaneStates()) {
+// Each state from a fresh start of the program, recorded whole.
+template <class Program>
+void RecordStates(RecordTest& t, const std::vector<State>& states, const char* command) {
+    for (const State& state : states) {
         SCOPED_TRACE(state.name);
         Harness h;
-        random::app::MorvaneProgram program(h.services);
+        Program program(h.services);
         program.Start();
         auto& w = program.Window();
         state.act(h, w);
-        record << "# " << state.name << "\n";
-        RecordWindow(w, record);
-        RecordBoxes(h.box, record);
-        RecordOutputs(h, w, state, "random");
+        t.Record() << "# " << state.name << "\n";
+        RecordWindow(w, t.Record());
+        RecordBoxes(h.box, t.Record());
+        t.RecordOutputs(h, w, state, command);
     }
+}
+
+TEST_F(RecordTest, Morvane) {
+    RecordStates<random::app::MorvaneProgram>(*this, MorvaneStates(), "random");
     Compare("morvane.txt", record.str());
     ComparePixels("morvane-pixels.txt");
 }
 
 TEST_F(RecordTest, Tessalt) {
-    for (const State& state : TessaltStates()) {
-        SCOPED_TRACE(state.name);
-        Harness h;
-        shock::app::TessaltProgram program(h.services);
-        program.Start();
-        auto& w = program.Window();
-        state.act(h, w);
-        record << "# " << state.name << "\n";
-        RecordWindow(w, record);
-        RecordBoxes(h.box, record);
-        RecordOutputs(h, w, state, "shock");
-    }
+    RecordStates<shock::app::TessaltProgram>(*this, TessaltStates(), "shock");
     Compare("tessalt.txt", record.str());
     ComparePixels("tessalt-pixels.txt");
 }
