@@ -12,18 +12,31 @@ QColor ToQColor(Rgb c) {
 
 PainterCanvas::PainterCanvas(QImage& image, QRectF pixelArea, double twipsPerPixel,
                              double fontPoints)
-    : painter_(&image),
+    : own_(std::in_place, &image),
+      painter_(*own_),
       area_(pixelArea),
       twipsPerPixel_(twipsPerPixel > 0 ? twipsPerPixel : 15.0),
-      ratio_(image.devicePixelRatio() > 0 ? image.devicePixelRatio() : 1.0) {
+      ratio_(image.devicePixelRatio() > 0 ? image.devicePixelRatio() : 1.0),
+      picture_(true) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setClipRect(area_);
     SetFontSize(fontPoints);
 }
 
+PainterCanvas::PainterCanvas(QPainter& painter, QRectF pageArea, double fontPoints)
+    : painter_(painter), area_(pageArea), twipsPerPixel_(1.0), ratio_(1.0), picture_(false) {
+    SetFontSize(fontPoints);
+}
+
+void PainterCanvas::SetPen(double width, bool dotted) {
+    penWidth_ = width;
+    dotted_ = dotted;
+}
+
 QPointF PainterCanvas::ToPixel(double x, double y) const {
     // Logical pixels snapped to the device pixel grid, so a ratio of 1 keeps whole pixels
     // and a ratio of 2 draws curves at twice the resolution.
+    if (!picture_) return {area_.left() + x, area_.top() + y};
     auto px = [this](double v) {
         const double p = std::floor(v / twipsPerPixel_ * ratio_);
         if (!(p > -1e6)) return -1e6 / ratio_;
@@ -35,7 +48,10 @@ QPointF PainterCanvas::ToPixel(double x, double y) const {
 
 void PainterCanvas::Line(double x1, double y1, double x2, double y2, Rgb color) {
     if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return;
-    painter_.setPen(ToQColor(color));
+    QPen pen(ToQColor(color));
+    pen.setWidthF(penWidth_);
+    pen.setStyle(dotted_ ? Qt::DotLine : Qt::SolidLine);
+    painter_.setPen(pen);
     // A one-device-pixel pen is drawn right of and below its points; a wider one is
     // centred on them, so it goes through the middle of the logical pixels to cover them.
     const QPointF centre = ratio_ > 1.0 ? QPointF(0.5, 0.5) : QPointF();
@@ -48,15 +64,18 @@ void PainterCanvas::SetFontSize(double points) {
     painter_.setFont(font);
 }
 
+// A picture measures text as the screen does; a page as its device does.
 double PainterCanvas::LineHeight() const {
+    if (!picture_) return QFontMetricsF(painter_.font(), painter_.device()).height();
     return QFontMetrics(painter_.font()).height() * twipsPerPixel_;
 }
 
 void PainterCanvas::Text(double x, double y, const std::string& text, Rgb color) {
     painter_.setPen(ToQColor(color));
     const QPointF at = ToPixel(x, y);
-    painter_.drawText(QPointF(at.x(), at.y() + QFontMetrics(painter_.font()).ascent()),
-                      QString::fromStdString(text));
+    const double ascent = picture_ ? QFontMetrics(painter_.font()).ascent()
+                                   : QFontMetricsF(painter_.font(), painter_.device()).ascent();
+    painter_.drawText(QPointF(at.x(), at.y() + ascent), QString::fromStdString(text));
 }
 
 void PainterCanvas::Dot(double x, double y, Rgb color) {

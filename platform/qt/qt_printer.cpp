@@ -117,12 +117,10 @@ FileError QtPrinter::PageSize(double& width, double& height) {
 
 FileError QtPrinter::Line(double x1, double y1, double x2, double y2, Rgb color) {
     if (auto e = OpenPage()) return e;
-    QPen pen(ToQColor(color));
+    PainterCanvas page(*painter_, QRectF(0, 0, Target().width(), Target().height()), fontSize_);
     // Widths are in printer pixels of a 96 dpi screen, so lines look alike on any device.
-    pen.setWidthF(width_ * Resolution() / 96.0);
-    pen.setStyle(style_ == kDottedLine ? Qt::DotLine : Qt::SolidLine);
-    painter_->setPen(pen);
-    painter_->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    page.SetPen(width_ * Resolution() / 96.0, style_ == kDottedLine);
+    page.Line(x1, y1, x2, y2, color);
     x_ = x2;
     y_ = y2;
     return {};
@@ -130,14 +128,10 @@ FileError QtPrinter::Line(double x1, double y1, double x2, double y2, Rgb color)
 
 FileError QtPrinter::Print(const std::string& text) {
     if (auto e = OpenPage()) return e;
-    QFont font = painter_->font();
-    font.setPointSizeF(fontSize_);
-    painter_->setFont(font);
-    painter_->setPen(ToQColor(color_));
-    const QFontMetricsF metrics(font, &Target());
-    painter_->drawText(QPointF(x_, y_ + metrics.ascent()), QString::fromStdString(text));
+    PainterCanvas page(*painter_, QRectF(0, 0, Target().width(), Target().height()), fontSize_);
+    page.Text(x_, y_, text, color_);
     x_ = 0;
-    y_ += metrics.height();
+    y_ += page.LineHeight();
     return {};
 }
 
