@@ -78,6 +78,10 @@ QLabel* ShellWindow::Label(const std::string& name) const {
     return findChild<QLabel*>(QString::fromStdString(name));
 }
 
+void ShellWindow::ShowText(const std::string& name, const std::string& text) {
+    if (QLabel* label = Label(name)) label->setText(QString::fromStdString(text));
+}
+
 bool ShellWindow::Guarded(const std::function<void()>& handler) {
     return guard_.Run(handler);
 }

@@ -59,6 +59,8 @@ class ShellWindow : public QMainWindow {
     bool Checked(const std::string& name) const;
     void SetChecked(const std::string& name, bool checked);
     QLabel* Label(const std::string& name) const;
+    // Shows `text` in the label of that name, if the window has one.
+    void ShowText(const std::string& name, const std::string& text);
     PictureWidget& Plot() { return *plot_; }
     FormSurface& Surface() { return *surface_; }
     Services& Svc() { return services_; }

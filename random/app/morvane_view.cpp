@@ -97,17 +97,14 @@ void MorvaneWindow::DrawFrequencyRow() {
 
 void MorvaneWindow::ShowResultLabels() {
     screen_ = ScreenOf(state_, Svc().locale.decimal, std::move(screen_));
-    auto set = [this](const char* name, const std::string& text) {
-        if (QLabel* label = Label(name)) label->setText(QString::fromStdString(text));
-    };
-    set(names::lblTestTitle, screen_.title);
-    set(names::lblTime, screen_.time);
-    set(names::lblDate, screen_.date);
-    set(names::Label14, screen_.frequencyRow);
-    set(names::lblDref, screen_.dref);
-    set(names::lblVref, screen_.vref);
-    set(names::lblAref, screen_.aref);
-    set(names::lblProfile, screen_.profile);
+    ShowText(names::lblTestTitle, screen_.title);
+    ShowText(names::lblTime, screen_.time);
+    ShowText(names::lblDate, screen_.date);
+    ShowText(names::Label14, screen_.frequencyRow);
+    ShowText(names::lblDref, screen_.dref);
+    ShowText(names::lblVref, screen_.vref);
+    ShowText(names::lblAref, screen_.aref);
+    ShowText(names::lblProfile, screen_.profile);
     // The result row's unit text is also the legend's, as the report prints it.
     if (const auto texts = ResultLabels(state_, Svc().locale.decimal))
         state_.PlotLabels[17] = texts->unitText;

@@ -48,8 +48,7 @@ void TessaltWindow::OnSaveProfile() {
     state_.ProfileName = name;
     // The label names the file saved at once, not at the next redraw.
     screen_.profile = ShowResultLabels(state_, Inputs()).profile;
-    if (QLabel* label = Label(names::lblProfile))
-        label->setText(QString::fromStdString(screen_.profile));
+    ShowText(names::lblProfile, screen_.profile);
 }
 
 void TessaltWindow::OnCustomShape() {

@@ -63,23 +63,20 @@ std::vector<std::string> TessaltWindow::DrawPicture() {
 }
 
 void TessaltWindow::ShowLabels(const RedrawOutput& out) {
-    auto set = [this](const std::string& name, const std::string& text) {
-        if (QLabel* label = Label(name)) label->setText(QString::fromStdString(text));
-    };
-    for (int k = 0; k < 5; ++k) set("lblX" + std::to_string(k + 1), out.time.x[k]);
-    set(names::lblXaxis, out.time.unit);
+    for (int k = 0; k < 5; ++k) ShowText("lblX" + std::to_string(k + 1), out.time.x[k]);
+    ShowText(names::lblXaxis, out.time.unit);
     if (auto* spin = findChild<shell::SpinButton*>(names::spnXaxis))
         spin->setVisible(out.time.spinVisible);
-    for (int k = 0; k < 9; ++k) set("lblY" + std::to_string(k), out.values[k]);
+    for (int k = 0; k < 9; ++k) ShowText("lblY" + std::to_string(k), out.values[k]);
 
-    set(names::lblTestTitle, state_.TestTitle);
+    ShowText(names::lblTestTitle, state_.TestTitle);
     const ResultLabels& r = out.results;
-    set(names::lblTime, r.time);
-    set(names::lblDate, r.date);
-    set(names::lblDref, r.dref);
-    set(names::lblVref, r.vref);
-    set(names::lblAref, r.aref);
-    set(names::lblProfile, r.profile);
+    ShowText(names::lblTime, r.time);
+    ShowText(names::lblDate, r.date);
+    ShowText(names::lblDref, r.dref);
+    ShowText(names::lblVref, r.vref);
+    ShowText(names::lblAref, r.aref);
+    ShowText(names::lblProfile, r.profile);
     if (r.hideCursor)
         if (QLabel* cursor = Label(names::lblCursor)) cursor->setVisible(false);
     if (r.caption) setWindowTitle(QString::fromStdString(*r.caption));
