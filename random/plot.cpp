@@ -243,7 +243,6 @@ std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal) {
 Screen ScreenOf(const RandomState& s, char decimal, Screen previous) {
     Screen screen = std::move(previous);
     screen.title = s.TestTitle;
-    screen.time = screen.date = " ";
     if (const auto row = FrequencyRowCaption(s.Param(prm::XAxisSetting)))
         screen.frequencyRow = *row;
     if (const auto texts = ResultLabels(s, decimal)) {
