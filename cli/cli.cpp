@@ -1,9 +1,10 @@
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <ostream>
+#include <thread>
 
 #include "commands.h"
-#include "image_canvas.h"
 #include "messages.h"
 #include "platform/numbers.h"
 
@@ -12,14 +13,17 @@ namespace vib::cli {
 std::string UsageText() {
     return "Usage: vibcalc COMMAND [OPTIONS]\n"
            "\n"
-           "Runs the calculators' computations without a display and prints one JSON object.\n"
+           "Runs the calculators' computations without a display and prints one JSON object,\n"
+           "or one a line for many profiles.\n"
            "\n"
            "Commands:\n"
-           "  random [PROFILE]               random-vibration results: the start-up profile, or\n"
+           "  random [PROFILE...]            random-vibration results: the start-up profile, or\n"
            "                                 the random profile file PROFILE\n"
-           "  shock [PROFILE] [--wave FILE]  classical-shock pulse, peaks and spectrum: the\n"
+           "  shock [PROFILE...] [--wave FILE]\n"
+           "                                 classical-shock pulse, peaks and spectrum: the\n"
            "                                 start-up pulse, or the shock profile PROFILE;\n"
            "                                 --wave reads a custom waveshape and selects it\n"
+           "                                 (for every profile of the run)\n"
            "  --help                         this text\n"
            "  --version                      the version\n"
            "\n"
@@ -38,6 +42,20 @@ std::string UsageText() {
            "                     the View menu would (default test)\n"
            "  --report FILE.pdf  also print the one-page report to a PDF file\n"
            "\n"
+           "Options of both, for many profiles:\n"
+           "  --files-from LIST  also the profiles LIST names, one path a line (- reads the\n"
+           "                     list from standard input)\n"
+           "  --fields K1,K2,... print only these keys of the results (file is always kept)\n"
+           "  --jobs N           read and compute on N threads (default: the number of\n"
+           "                     processors); the output keeps the order of the input\n"
+           "\n"
+           "With more than one profile, --files-from or --fields, each profile gives one line\n"
+           "(JSON Lines) that starts with its \"file\"; a profile that cannot be read gives\n"
+           "{\"file\": ..., \"error\": {\"number\", \"description\", \"record\", \"field\"}} and "
+           "its\n"
+           "message on standard error, and the run goes on. --plot and --report then take a\n"
+           "pattern in which {} stands for the profile's base name, without its extension.\n"
+           "\n"
            "Each option may be given once. Images and reports are made in memory first, so a\n"
            "file that cannot be written is left as it was.\n"
            "\n"
@@ -46,7 +64,7 @@ std::string UsageText() {
            "print the same page.\n"
            "\n"
            "Exit status: 0 done; 1 a file could not be read or written (one line on standard\n"
-           "error, nothing on standard output); 2 bad usage.\n"
+           "error; for one profile, nothing on standard output); 2 bad usage.\n"
            "\n"
            "random prints: range_index, lines_index, units_index, line_count, spectrum_size,\n"
            "df, range_factor, start_line, gref (G rms), vref (in/s peak), dref (mils\n"
@@ -73,87 +91,97 @@ int UsageError(std::ostream& err, const std::string& command, const std::string&
     return kExitUsage;
 }
 
+bool KeySet::operator()(std::string_view key) const {
+    return keys.empty() || std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+namespace {
+
+// "--fields K1,K2": each a key of the command's results, none empty.
+std::optional<std::string> ReadFields(const std::string& text,
+                                      const std::vector<std::string_view>& known, KeySet& keep) {
+    std::size_t start = 0;
+    while (true) {
+        const auto comma = text.find(',', start);
+        std::string key = text.substr(start, comma - start);
+        if (std::find(known.begin(), known.end(), key) == known.end())
+            return "--fields: '" + SafeText(key, kExcerptLimit) + "' is not a key of the results";
+        keep.keys.push_back(std::move(key));
+        if (comma == std::string::npos) return std::nullopt;
+        start = comma + 1;
+    }
+}
+
+bool ReadJobs(const std::string& text, int& jobs) {
+    int n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc{} || end != text.data() + text.size() || n < 1 || n > 1024) return false;
+    jobs = n;
+    return true;
+}
+
+}  // namespace
+
 std::optional<int> ReadCommonOptions(const std::string& command,
                                      const std::vector<std::string>& args,
-                                     std::vector<std::string_view> valueOptions, std::ostream& out,
-                                     std::ostream& err, CommonOptions& o) {
-    valueOptions.insert(valueOptions.end(), {"--plot", "--size", "--report"});
+                                     std::vector<std::string_view> valueOptions,
+                                     const std::vector<std::string_view>& keys, Io& io,
+                                     CommonOptions& o) {
+    valueOptions.insert(valueOptions.end(),
+                        {"--plot", "--size", "--report", "--files-from", "--fields", "--jobs"});
     if (const auto problem = ParseCommandLine(args, valueOptions, o.line))
-        return UsageError(err, command, *problem);
+        return UsageError(io.err, command, *problem);
     if (o.line.help) {
-        out << UsageText();
+        io.out << UsageText();
         return kExitOk;
     }
     o.plotPath = o.line.Value("--plot");
     o.reportPath = o.line.Value("--report");
+    o.filesFrom = o.line.Value("--files-from");
     if (const std::string* size = o.line.Value("--size")) {
-        if (!o.plotPath) return UsageError(err, command, "--size needs --plot");
+        if (!o.plotPath) return UsageError(io.err, command, "--size needs --plot");
         if (!ParseImageSize(*size, o.width, o.height))
-            return UsageError(err, command,
+            return UsageError(io.err, command,
                               "--size takes WIDTHxHEIGHT in pixels, 200x150 to 8000x8000");
     }
-    // A pipe or device is refused before any work, and before it could block the tool.
-    for (const std::string* path : {o.plotPath, o.reportPath}) {
-        if (!path) continue;
-        if (FileError e = CheckSaveTarget(*path)) {
-            err << FileErrorLine(*path, e) << "\n";
-            return kExitFileError;
-        }
-    }
+    const std::string* fields = o.line.Value("--fields");
+    if (fields)
+        if (const auto problem = ReadFields(*fields, keys, o.keep))
+            return UsageError(io.err, command, *problem);
+    o.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    if (const std::string* jobs = o.line.Value("--jobs"); jobs && !ReadJobs(*jobs, o.jobs))
+        return UsageError(io.err, command, "--jobs takes a whole number from 1 to 1024");
+    o.lines = o.line.profiles.size() > 1 || o.filesFrom || fields;
+    if (o.lines && o.line.profiles.empty() && !o.filesFrom)
+        return UsageError(io.err, command, "--fields needs profiles (or --files-from)");
+    // Several profiles would write one file over another.
+    for (const std::string* path : {o.plotPath, o.reportPath})
+        if (path && o.lines && path->find("{}") == std::string::npos)
+            return UsageError(io.err, command,
+                              "with several profiles, --plot and --report take a pattern with {} "
+                              "for each profile's base name");
     return std::nullopt;
 }
 
-int MakeOutputs(std::ostream& err, FileSystem& files, const CommonOptions& o,
-                const std::function<std::string(std::string& png)>& plot,
-                const std::function<FileError(std::string& pdf)>& report) {
-    std::string png, pdf;
-    if (o.plotPath) {
-        if (const std::string problem = plot(png); !problem.empty()) {
-            err << ProblemLine(*o.plotPath, problem) << "\n";
-            return kExitFileError;
-        }
-    }
-    if (o.reportPath) {
-        if (FileError e = report(pdf)) {
-            err << FileErrorLine(*o.reportPath, e) << "\n";
-            return kExitFileError;
-        }
-    }
-    for (const auto& [path, bytes] : {std::pair{o.plotPath, &png}, std::pair{o.reportPath, &pdf}}) {
-        if (!path) continue;
-        if (FileError e = files.Write(*path, *bytes)) {
-            err << FileErrorLine(*path, e) << "\n";
-            return kExitFileError;
-        }
-    }
-    return kExitOk;
-}
-
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    LocalFileSystem files;
-    return Run(args, out, err, files);
-}
-
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        FileSystem& files) {
+int Run(const std::vector<std::string>& args, Io& io) {
     if (args.empty()) {
-        err << UsageText();
+        io.err << UsageText();
         return kExitUsage;
     }
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h" || command == "help") {
-        out << UsageText();
+        io.out << UsageText();
         return kExitOk;
     }
     if (command == "--version") {
-        out << "vibcalc " << VIB_VERSION << "\n";
+        io.out << "vibcalc " << VIB_VERSION << "\n";
         return kExitOk;
     }
-    if (command == "random") return RunRandom(rest, out, err, files);
-    if (command == "shock") return RunShock(rest, out, err, files);
-    err << "vibcalc: unknown command '" << SafeText(command, kExcerptLimit) << "'\n\n"
-        << UsageText();
+    if (command == "random") return RunRandom(rest, io);
+    if (command == "shock") return RunShock(rest, io);
+    io.err << "vibcalc: unknown command '" << SafeText(command, kExcerptLimit) << "'\n\n"
+           << UsageText();
     return kExitUsage;
 }
 

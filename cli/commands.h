@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,24 +13,33 @@
 
 #include "options.h"
 #include "platform/files.h"
+#include "renderer.h"
 
 namespace vib::cli {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsage = 2;
+// Never leaves the process: the command asks for images or reports and no renderer was
+// given, so the caller hands the whole command line to the renderer program.
+inline constexpr int kExitNeedsRenderer = -1;
 
-// `args` excludes the program name. Profiles, waveshapes, images and reports are read and
-// written through `files` (the local file system when not given).
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        FileSystem& files);
+// Where a run reads and writes. Profiles, waveshapes, images and reports go through
+// `files`; a list of files given as "-" is read from `in`.
+struct Io {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+    FileSystem& files;
+    Renderer* renderer = nullptr;
+};
+
+// `args` excludes the program name.
+int Run(const std::vector<std::string>& args, Io& io);
 
 // Each gets the arguments after its command word.
-int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              FileSystem& files);
-int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             FileSystem& files);
+int RunRandom(const std::vector<std::string>& args, Io& io);
+int RunShock(const std::vector<std::string>& args, Io& io);
 
 std::string UsageText();
 
@@ -44,30 +54,73 @@ nlohmann::json FloatArray(const Container& values) {
     return a;
 }
 
-// Shared steps of both commands. Each prints its one line (and the usage for bad usage)
-// and returns the exit status, or kExitOk when all is well.
+// Prints the problem and the usage; returns kExitUsage.
 int UsageError(std::ostream& err, const std::string& command, const std::string& problem);
 
-// The command line both commands read alike: `valueOptions` (beside --plot, --size and
-// --report, which both take), --help, the image size (--size only with --plot) and the
-// output paths, refused before any work when they cannot be written. Returns the exit
-// status when the command is to end here (help, bad usage, an output that is no file).
+// The top-level keys a run prints: all, or those --fields names.
+struct KeySet {
+    std::vector<std::string> keys;  // empty: all
+    bool operator()(std::string_view key) const;
+};
+
+// One input's work: read and compute, draw what is asked, then the results.
+class Job {
+  public:
+    virtual ~Job() = default;
+    // `path` empty: the start-up values. On failure `failedFile` names the file that
+    // failed, which may be another than `path` (a waveshape).
+    virtual FileError Load(FileSystem& files, const std::string& path, std::string& failedFile) = 0;
+    virtual std::string Plot(Renderer& r, int width, int height, std::string& png) = 0;
+    virtual FileError Report(Renderer& r, std::string& pdf) = 0;
+    virtual nlohmann::json Json(const KeySet& keep) const = 0;
+};
+
+// A command's results as a table, so --fields can name them and builds only those kept.
+template <class State>
+struct Field {
+    const char* key;
+    nlohmann::json (*value)(const State&);
+};
+
+template <class State, std::size_t N>
+nlohmann::json FieldsJson(const Field<State> (&table)[N], const State& s, const KeySet& keep) {
+    nlohmann::json j = nlohmann::json::object();
+    for (const auto& f : table)
+        if (keep(f.key)) j[f.key] = f.value(s);
+    return j;
+}
+
+template <class State, std::size_t N>
+std::vector<std::string_view> KeysOf(const Field<State> (&table)[N]) {
+    std::vector<std::string_view> keys;
+    for (const auto& f : table) keys.push_back(f.key);
+    return keys;
+}
+
+// The command line both commands read alike: `valueOptions` beside the shared ones
+// (--plot, --size, --report, --files-from, --fields, --jobs) and --help.
 struct CommonOptions {
     CommandLine line;
     const std::string* plotPath = nullptr;
     const std::string* reportPath = nullptr;
+    const std::string* filesFrom = nullptr;
     int width = 1200, height = 800;
+    KeySet keep;
+    int jobs = 1;
+    // One JSON object a line, each naming its file: several files, a list, or --fields.
+    bool lines = false;
 };
+// Returns the exit status when the command is to end here (help, bad usage).
 std::optional<int> ReadCommonOptions(const std::string& command,
                                      const std::vector<std::string>& args,
-                                     std::vector<std::string_view> valueOptions, std::ostream& out,
-                                     std::ostream& err, CommonOptions& o);
+                                     std::vector<std::string_view> valueOptions,
+                                     const std::vector<std::string_view>& keys, Io& io,
+                                     CommonOptions& o);
 
-// Makes the asked-for image (`plot` returns what went wrong, or nothing) and report in
-// memory, then writes them, the image first, so a failure leaves both old files; prints
-// the one line of a failure and returns the exit status.
-int MakeOutputs(std::ostream& err, FileSystem& files, const CommonOptions& o,
-                const std::function<std::string(std::string& png)>& plot,
-                const std::function<FileError(std::string& pdf)>& report);
+// Runs `makeJob`'s jobs over the inputs, prints their results (and failures) in input
+// order and returns the exit status. Hands off (kExitNeedsRenderer) before reading
+// anything when images or reports are asked for and `io` has no renderer.
+int RunJobs(const std::string& command, const CommonOptions& o, Io& io,
+            const std::function<std::unique_ptr<Job>()>& makeJob);
 
 }  // namespace vib::cli

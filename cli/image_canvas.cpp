@@ -43,24 +43,6 @@ bool EnsureGuiApplication() {
     return app != nullptr;
 }
 
-bool ParseImageSize(const std::string& text, int& width, int& height) {
-    const auto x = text.find_first_of("xX");
-    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
-    try {
-        std::size_t used = 0;
-        const int w = std::stoi(text.substr(0, x), &used);
-        if (used != x) return false;
-        const int h = std::stoi(text.substr(x + 1), &used);
-        if (used != text.size() - x - 1) return false;
-        if (w < 200 || h < 150 || w > 8000 || h > 8000) return false;
-        width = w;
-        height = h;
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
 std::string EncodePng(const QImage& image, std::string& png) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

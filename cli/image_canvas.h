@@ -22,7 +22,4 @@ std::string EncodePng(const QImage& image, std::string& png);
 // needs one; returns false when Qt could not start.
 bool EnsureGuiApplication();
 
-// Parses "WxH" (for example "1200x800"); nothing for malformed or out-of-range sizes.
-bool ParseImageSize(const std::string& text, int& width, int& height);
-
 }  // namespace vib::cli

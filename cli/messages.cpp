@@ -1,6 +1,7 @@
 #include "messages.h"
 
 #include <cctype>
+#include <charconv>
 #include <vector>
 
 namespace vib::cli {
@@ -120,15 +121,40 @@ std::string SafeText(std::string_view text, std::size_t limit) {
     return out;
 }
 
-std::string FileErrorLine(const std::string& path, const FileError& e) {
-    std::string line = "vibcalc: " + SafeText(path) + ": " + SafeText(e.description) + " (error " +
-                       std::to_string(e.number) + ")";
-    std::string_view detail = e.detail;
-    // The file writer and reader name the file again, which the line already does.
+namespace {
+
+// The file writer and reader name the file again, which the line already does.
+std::string_view DetailAfterPath(const std::string& path, std::string_view detail) {
     if (!path.empty() && detail.substr(0, path.size()) == path) {
         detail.remove_prefix(path.size());
         while (!detail.empty() && detail.front() == ' ') detail.remove_prefix(1);
     }
+    return detail;
+}
+
+int LeadingNumber(std::string_view text) {
+    int n = 0;
+    std::from_chars(text.data(), text.data() + text.size(), n);
+    return n;
+}
+
+}  // namespace
+
+ErrorPlace PlaceOf(const std::string& path, const FileError& e) {
+    const std::string_view detail = DetailAfterPath(path, e.detail);
+    ErrorPlace place;
+    if (detail.substr(0, 7) != "record ") return place;
+    place.record = LeadingNumber(detail.substr(7));
+    if (const auto field = detail.find(", field ");
+        field != std::string_view::npos && field == detail.find_first_not_of("0123456789", 7))
+        place.field = LeadingNumber(detail.substr(field + 8));
+    return place;
+}
+
+std::string FileErrorLine(const std::string& path, const FileError& e) {
+    std::string line = "vibcalc: " + SafeText(path) + ": " + SafeText(e.description) + " (error " +
+                       std::to_string(e.number) + ")";
+    const std::string_view detail = DetailAfterPath(path, e.detail);
     if (detail.empty()) return line;
     if (const std::size_t place = PlaceLength(detail))
         return line + ": " + std::string(detail.substr(0, place)) + ": " +

@@ -24,6 +24,13 @@ std::string SafeText(std::string_view text, std::size_t limit = kNoLimit);
 // the error does not have; the excerpt from the file is cut to kExcerptLimit.
 std::string FileErrorLine(const std::string& path, const FileError& e);
 
+// The record and field an error names ("record R, field F" at the start of its detail,
+// after the file's own name); 0 for what it does not name.
+struct ErrorPlace {
+    int record = 0, field = 0;
+};
+ErrorPlace PlaceOf(const std::string& path, const FileError& e);
+
 // "vibcalc: FILE: TEXT" for failures that carry no error number.
 std::string ProblemLine(const std::string& path, const std::string& text);
 

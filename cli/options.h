@@ -1,7 +1,7 @@
 #pragma once
 // The command line of both commands, read by one set of rules: an option that takes a
 // value takes exactly one, not empty, as "--name VALUE" or "--name=VALUE"; no option may
-// be given twice; at most one operand (the profile), and not an empty one.
+// be given twice; operands (the profiles) may not be empty.
 
 #include <map>
 #include <optional>
@@ -13,7 +13,7 @@ namespace vib::cli {
 
 struct CommandLine {
     bool help = false;
-    std::optional<std::string> profile;
+    std::vector<std::string> profiles;
     std::map<std::string, std::string, std::less<>> values;  // by option, e.g. "--plot"
 
     const std::string* Value(std::string_view option) const {
@@ -27,5 +27,8 @@ struct CommandLine {
 std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
                                             const std::vector<std::string_view>& valueOptions,
                                             CommandLine& line);
+
+// Parses "WxH" (for example "1200x800"); false for malformed or out-of-range sizes.
+bool ParseImageSize(const std::string& text, int& width, int& height);
 
 }  // namespace vib::cli

@@ -1,59 +1,63 @@
-#include <ostream>
+#include <memory>
 
 #include "commands.h"
-#include "image_canvas.h"
-#include "messages.h"
-#include "options.h"
 #include "random/checks.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
-#include "random_plot.h"
-#include "report_pdf.h"
 
 namespace vib::cli {
+namespace {
 
-int RunRandom(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              FileSystem& files) {
-    CommonOptions o;
-    if (const auto status = ReadCommonOptions("random", args, {}, out, err, o)) return *status;
-    const CommandLine& line = o.line;
+using random::RandomState;
+namespace prm = random::prm;
 
-    random::RandomState s;
-    random::InitDefaults(s);
-    if (!line.profile) {
-        random::RecomputeModel(s);
-    } else {
-        if (FileError e = random::OpenRandomProfile(files, *line.profile, s.TestTitle, s)) {
-            err << FileErrorLine(*line.profile, e) << "\n";
-            return kExitFileError;
+const Field<RandomState> kFields[] = {
+    {"range_index", [](const RandomState& s) { return FloatJson(s.Param(prm::RangeIndex)); }},
+    {"lines_index", [](const RandomState& s) { return FloatJson(s.Param(prm::LinesIndex)); }},
+    {"units_index", [](const RandomState& s) { return FloatJson(s.Param(prm::UnitsIndex)); }},
+    {"line_count", [](const RandomState& s) { return nlohmann::json(s.LineCount); }},
+    {"spectrum_size", [](const RandomState& s) { return nlohmann::json(s.SpectrumSize); }},
+    {"df", [](const RandomState& s) { return FloatJson(s.LineSpacing()); }},
+    {"range_factor", [](const RandomState& s) { return FloatJson(s.RangeFactor); }},
+    {"start_line", [](const RandomState& s) { return nlohmann::json(s.StartLine); }},
+    {"gref", [](const RandomState& s) { return FloatJson(s.Gref); }},
+    {"vref", [](const RandomState& s) { return FloatJson(s.Vref); }},
+    {"dref", [](const RandomState& s) { return FloatJson(s.Dref); }},
+    {"spectrum", [](const RandomState& s) { return FloatArray(s.Spectrum); }},
+    {"line_abort_db", [](const RandomState& s) { return FloatArray(s.LineAbortDb); }},
+    {"messages", [](const RandomState& s) { return nlohmann::json(random::CheckTestLevels(s)); }},
+};
+
+class RandomJob final : public Job {
+  public:
+    FileError Load(FileSystem& files, const std::string& path, std::string&) override {
+        random::InitDefaults(s_);
+        if (path.empty()) {
+            random::RecomputeModel(s_);
+            return {};
         }
+        if (FileError e = random::OpenRandomProfile(files, path, s_.TestTitle, s_)) return e;
         // As the window after opening it: the result row names the file.
-        s.ProfileName = *line.profile;
+        s_.ProfileName = path;
+        return {};
     }
+    std::string Plot(Renderer& r, int width, int height, std::string& png) override {
+        return r.RandomPlot(s_, width, height, png);
+    }
+    FileError Report(Renderer& r, std::string& pdf) override { return r.RandomReport(s_, pdf); }
+    nlohmann::json Json(const KeySet& keep) const override { return FieldsJson(kFields, s_, keep); }
 
-    if (int status = MakeOutputs(
-            err, files, o,
-            [&](std::string& png) { return RenderRandomPlot(s, o.width, o.height, png); },
-            [&](std::string& pdf) { return PrintRandomReportPdf(s, pdf); }))
-        return status;
+  private:
+    RandomState s_;
+};
 
-    nlohmann::json j;
-    j["range_index"] = FloatJson(s.Param(random::prm::RangeIndex));
-    j["lines_index"] = FloatJson(s.Param(random::prm::LinesIndex));
-    j["units_index"] = FloatJson(s.Param(random::prm::UnitsIndex));
-    j["line_count"] = s.LineCount;
-    j["spectrum_size"] = s.SpectrumSize;
-    j["df"] = FloatJson(s.LineSpacing());
-    j["range_factor"] = FloatJson(s.RangeFactor);
-    j["start_line"] = s.StartLine;
-    j["gref"] = FloatJson(s.Gref);
-    j["vref"] = FloatJson(s.Vref);
-    j["dref"] = FloatJson(s.Dref);
-    j["spectrum"] = FloatArray(s.Spectrum);
-    j["line_abort_db"] = FloatArray(s.LineAbortDb);
-    j["messages"] = random::CheckTestLevels(s);
-    out << j.dump() << "\n";
-    return kExitOk;
+}  // namespace
+
+int RunRandom(const std::vector<std::string>& args, Io& io) {
+    CommonOptions o;
+    if (const auto status = ReadCommonOptions("random", args, {}, KeysOf(kFields), io, o))
+        return *status;
+    return RunJobs("random", o, io, [] { return std::make_unique<RandomJob>(); });
 }
 
 }  // namespace vib::cli

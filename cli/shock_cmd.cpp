@@ -1,20 +1,13 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 
 #include "commands.h"
-#include "image_canvas.h"
-#include "messages.h"
-#include "options.h"
-#include "platform/qt/qt_services.h"
 #include "report_clock.h"
-#include "report_pdf.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
 #include "shock/recompute.h"
-#include "shock_plot.h"
 
 namespace vib::cli {
 namespace {
@@ -37,77 +30,98 @@ std::optional<shock::ShockView> ParseView(const std::string& text) {
     }
 }
 
+struct Computed {
+    shock::ShockState s;
+    shock::PulseResults r;
+};
+
+namespace param = shock::param;
+const Field<Computed> kFields[] = {
+    {"shape", [](const Computed& c) { return FloatJson(c.s.P[param::kShape]); }},
+    {"amplitude", [](const Computed& c) { return FloatJson(c.s.P[param::kAmplitude]); }},
+    {"duration_ms", [](const Computed& c) { return FloatJson(c.s.P[param::kDurationMs]); }},
+    {"units_index", [](const Computed& c) { return FloatJson(c.s.P[param::kUnits]); }},
+    {"rate_index", [](const Computed& c) { return FloatJson(c.s.P[param::kRateIndex]); }},
+    {"ratef", [](const Computed& c) { return FloatJson(c.s.RATEF); }},
+    {"n", [](const Computed& c) { return FloatJson(c.s.N); }},
+    {"comp_level", [](const Computed& c) { return FloatJson(c.s.CompLevel); }},
+    {"aeff", [](const Computed& c) { return FloatJson(c.s.Aeff); }},
+    {"w", [](const Computed& c) { return FloatArray(c.s.W); }},
+    {"peak_acc", [](const Computed& c) { return FloatJson(c.s.PeakAcc); }},
+    {"peak_vel", [](const Computed& c) { return FloatJson(c.s.PeakVel); }},
+    {"peak_disp", [](const Computed& c) { return FloatJson(c.s.PeakDisp); }},
+    {"srs", [](const Computed& c) { return FloatArray(c.r.srs); }},
+    {"messages", [](const Computed& c) { return nlohmann::json(c.r.messages); }},
+};
+
+// What every profile of the run shares: the waveshape, the plot's view, the report's clock.
+struct ShockRun {
+    const std::string* wave = nullptr;
+    shock::ShockView view;
+    std::optional<EpochClock> clock;
+};
+
+class ShockJob final : public Job {
+  public:
+    explicit ShockJob(const ShockRun& run) : run_(run) {}
+
+    FileError Load(FileSystem& files, const std::string& path, std::string& failedFile) override {
+        shock::ShockState& s = c_.s;
+        shock::InitDefaults(s);
+        if (!path.empty()) {
+            if (FileError e = shock::OpenShockProfile(files, path, s)) return e;
+            s.ProfileName = path;
+        }
+        if (run_.wave) {
+            if (FileError e = shock::ReadWaveshape(files, *run_.wave, s)) {
+                failedFile = *run_.wave;
+                return e;
+            }
+            s.P[param::kShape] = shock::CodeOf(shock::Shape::Custom);
+        }
+        c_.r = shock::RecomputeAll(s);
+        return {};
+    }
+    std::string Plot(Renderer& r, int width, int height, std::string& png) override {
+        // The redraw's own passes; the results printed are the same numbers.
+        c_.s.View = run_.view;
+        return r.ShockPlot(c_.s, width, height, png);
+    }
+    FileError Report(Renderer& r, std::string& pdf) override {
+        return r.ShockReport(c_.s, run_.clock ? &*run_.clock : nullptr, pdf);
+    }
+    nlohmann::json Json(const KeySet& keep) const override { return FieldsJson(kFields, c_, keep); }
+
+  private:
+    const ShockRun& run_;
+    Computed c_;
+};
+
 }  // namespace
 
-int RunShock(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             FileSystem& files) {
+int RunShock(const std::vector<std::string>& args, Io& io) {
     CommonOptions o;
-    if (const auto status = ReadCommonOptions("shock", args, {"--wave", "--view"}, out, err, o))
+    if (const auto status =
+            ReadCommonOptions("shock", args, {"--wave", "--view"}, KeysOf(kFields), io, o))
         return *status;
-    const CommandLine& line = o.line;
-    const std::string* wave = line.Value("--wave");
-    const std::string* view = line.Value("--view");
-    if (view && !o.plotPath) return UsageError(err, "shock", "--view needs --plot");
+    ShockRun run;
+    run.wave = o.line.Value("--wave");
+    const std::string* view = o.line.Value("--view");
+    if (view && !o.plotPath) return UsageError(io.err, "shock", "--view needs --plot");
     std::optional<shock::ShockView> shown = shock::ShockView{};
     if (view) shown = ParseView(*view);
     if (!shown)
-        return UsageError(err, "shock", "--view takes test, srs and abort, joined by commas");
-
+        return UsageError(io.err, "shock", "--view takes test, srs and abort, joined by commas");
+    run.view = *shown;
     // The report's time and date: the desktop clock, or SOURCE_DATE_EPOCH when it is set.
-    std::unique_ptr<Clock> clock = std::make_unique<QtClock>();
     if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); o.reportPath && epoch && *epoch) {
         const auto seconds = ParseSourceDateEpoch(epoch);
         if (!seconds)
-            return UsageError(err, "shock",
+            return UsageError(io.err, "shock",
                               "SOURCE_DATE_EPOCH must be whole seconds since 1970, before 10000");
-        clock = std::make_unique<EpochClock>(*seconds);
+        run.clock.emplace(*seconds);
     }
-
-    shock::ShockState s;
-    shock::InitDefaults(s);
-    if (line.profile) {
-        if (FileError e = shock::OpenShockProfile(files, *line.profile, s)) {
-            err << FileErrorLine(*line.profile, e) << "\n";
-            return kExitFileError;
-        }
-        s.ProfileName = *line.profile;
-    }
-    if (wave) {
-        if (FileError e = shock::ReadWaveshape(files, *wave, s)) {
-            err << FileErrorLine(*wave, e) << "\n";
-            return kExitFileError;
-        }
-        s.P[shock::param::kShape] = shock::CodeOf(shock::Shape::Custom);
-    }
-
-    const shock::PulseResults r = shock::RecomputeAll(s);
-    const auto plot = [&](std::string& png) {
-        // The redraw's own passes; the results printed below are the same numbers.
-        s.View = *shown;
-        return RenderShockPlot(s, o.width, o.height, png);
-    };
-    const auto report = [&](std::string& pdf) { return PrintShockReportPdf(s, *clock, pdf); };
-    if (int status = MakeOutputs(err, files, o, plot, report)) return status;
-
-    const auto& P = s.P;
-    nlohmann::json j;
-    j["shape"] = FloatJson(P[shock::param::kShape]);
-    j["amplitude"] = FloatJson(P[shock::param::kAmplitude]);
-    j["duration_ms"] = FloatJson(P[shock::param::kDurationMs]);
-    j["units_index"] = FloatJson(P[shock::param::kUnits]);
-    j["rate_index"] = FloatJson(P[shock::param::kRateIndex]);
-    j["ratef"] = FloatJson(s.RATEF);
-    j["n"] = FloatJson(s.N);
-    j["comp_level"] = FloatJson(s.CompLevel);
-    j["aeff"] = FloatJson(s.Aeff);
-    j["w"] = FloatArray(s.W);
-    j["peak_acc"] = FloatJson(s.PeakAcc);
-    j["peak_vel"] = FloatJson(s.PeakVel);
-    j["peak_disp"] = FloatJson(s.PeakDisp);
-    j["srs"] = FloatArray(r.srs);
-    j["messages"] = r.messages;
-    out << j.dump() << "\n";
-    return kExitOk;
+    return RunJobs("shock", o, io, [&run] { return std::make_unique<ShockJob>(run); });
 }
 
 }  // namespace vib::cli

@@ -96,8 +96,8 @@ TEST(VibcalcRandom, UnreadableProfileFailsWithOneLine) {
 }
 
 TEST(Vibcalc, UsageAndHelp) {
-    for (auto args : std::vector<std::vector<std::string>>{
-             {}, {"bogus"}, {"random", "a", "b"}, {"random", "--frobnicate"}}) {
+    for (auto args :
+         std::vector<std::vector<std::string>>{{}, {"bogus"}, {"random", "--frobnicate"}}) {
         const auto r = RunVibcalc(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
@@ -108,8 +108,8 @@ TEST(Vibcalc, UsageAndHelp) {
     EXPECT_EQ(version.out.rfind("vibcalc ", 0), 0u);
     const auto help = RunVibcalc({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("random [PROFILE]"), std::string::npos);
-    EXPECT_NE(help.out.find("shock [PROFILE]"), std::string::npos);
+    EXPECT_NE(help.out.find("random [PROFILE...]"), std::string::npos);
+    EXPECT_NE(help.out.find("shock [PROFILE...]"), std::string::npos);
 }
 
 }  // namespace

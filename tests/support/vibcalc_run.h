@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/qt_renderer.h"
 
 namespace vib::testing {
 
@@ -15,10 +16,15 @@ struct VibcalcResult {
 };
 
 // `files` stands in for the local file system (a fault hook, a memory file system).
-inline VibcalcResult RunVibcalc(const std::vector<std::string>& args, FileSystem* files = nullptr) {
+// `in` is what a list given as "-" reads.
+inline VibcalcResult RunVibcalc(const std::vector<std::string>& args, FileSystem* files = nullptr,
+                                const std::string& in = {}) {
+    std::istringstream input(in);
     std::ostringstream out, err;
     LocalFileSystem local;
-    const int status = cli::Run(args, out, err, files ? *files : local);
+    cli::QtRenderer renderer;
+    cli::Io io{input, out, err, files ? *files : local, &renderer};
+    const int status = cli::Run(args, io);
     return {status, out.str(), err.str()};
 }
 
