@@ -1,6 +1,7 @@
 #include "numbers.h"
 
 #include <cfloat>
+#include <cstdint>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -262,7 +263,63 @@ std::string FloatToText(float v) {
     return s;
 }
 
+namespace {
+
+// The form nearly every field has, "[+|-]digits[.digits][E[+|-]d[d[d]]]", read in place:
+// the same correctly rounded value as the canonical text, without building it. With at
+// most 15 digits and a power of ten up to 22, both are exact doubles and one multiply or
+// divide rounds correctly; otherwise from_chars reads it. Anything else (and any over- or
+// underflow) takes the general way.
+std::optional<double> PlainDecimal(std::string_view t) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* b = t.data();
+    const char* const e = b + t.size();
+    if (b < e && *b == '+') ++b;
+    const char* p = b;
+    const bool negative = p < e && *p == '-' && b == t.data();
+    if (negative) ++p;
+    std::uint64_t mantissa = 0;
+    int digits = 0, significant = 0, scale = 0;
+    auto digit = [&](char c) {
+        ++digits;
+        if (mantissa == 0 && c == '0') return;
+        mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+        ++significant;
+    };
+    while (p < e && IsDigit(*p)) digit(*p++);
+    if (p < e && *p == '.') {
+        ++p;
+        for (; p < e && IsDigit(*p); ++p, --scale) digit(*p);
+    }
+    if (digits == 0) return std::nullopt;
+    if (p < e && (*p == 'E' || *p == 'e')) {
+        ++p;
+        const bool down = p < e && *p == '-';
+        if (p < e && (*p == '+' || *p == '-')) ++p;
+        int exponent = 0, exponentDigits = 0;
+        for (; p < e && IsDigit(*p); ++p, ++exponentDigits) exponent = exponent * 10 + (*p - '0');
+        if (exponentDigits == 0 || exponentDigits > 3) return std::nullopt;
+        scale += down ? -exponent : exponent;
+    }
+    if (p != e) return std::nullopt;
+    if (significant <= 15 && scale >= -22 && scale <= 22) {
+        const double m = static_cast<double>(mantissa);
+        const double v = scale >= 0 ? m * kPowers[scale] : m / kPowers[-scale];
+        return negative ? -v : v;
+    }
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(b, e, v);
+    if (ec != std::errc{} || end != e) return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
 std::optional<float> ParseFieldNumber(std::string_view text) {
+    if (const auto v = PlainDecimal(text); v && std::fabs(*v) <= static_cast<double>(FLT_MAX))
+        return static_cast<float>(*v);
     std::size_t pos = 0;
     bool bad = false;
     const std::string canonical = ScanDecimal(text, pos, true, bad);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstring>
@@ -165,6 +166,15 @@ TEST(FieldNumber, StrictSyntax) {
     EXPECT_EQ(ParseFieldNumber("-2.5e+3"), -2500.0f);
     EXPECT_EQ(ParseFieldNumber("+3"), 3.0f);
     EXPECT_EQ(ParseFieldNumber("1E-50"), 0.0f);  // underflow is still a number
+    EXPECT_EQ(ParseFieldNumber("007.50"), 7.5f);
+    EXPECT_EQ(ParseFieldNumber("-0"), -0.0f);
+    EXPECT_EQ(ParseFieldNumber("3.4028235E+38"), 3.4028235e38f);
+    EXPECT_EQ(ParseFieldNumber("1D2"), 100.0f);
+    EXPECT_FALSE(ParseFieldNumber("+-5"));
+    EXPECT_FALSE(ParseFieldNumber("-+5"));
+    EXPECT_FALSE(ParseFieldNumber("--5"));
+    EXPECT_FALSE(ParseFieldNumber("."));
+    EXPECT_FALSE(ParseFieldNumber("1E+"));
     EXPECT_FALSE(ParseFieldNumber(""));
     EXPECT_FALSE(ParseFieldNumber("abc"));
     EXPECT_FALSE(ParseFieldNumber("5x"));
@@ -175,6 +185,31 @@ TEST(FieldNumber, StrictSyntax) {
     EXPECT_FALSE(ParseFieldNumber("inf"));
     EXPECT_FALSE(ParseFieldNumber("1e39"));
     EXPECT_FALSE(ParseFieldNumber("-1e39"));
+}
+
+// Every field is read to the correctly rounded value of its decimal text, checked against
+// the library's own reader on texts of 1 to 18 digits and exponents of -30 to 30.
+TEST(FieldNumber, CorrectlyRoundedOverASweepOfDecimals) {
+    unsigned x = 2024;
+    auto next = [&x](unsigned n) { return ((x = x * 1664525u + 1013904223u) >> 8) % n; };
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = next(3) == 0 ? "-" : "";
+        const unsigned digits = 1 + next(18), point = next(digits + 1);
+        for (unsigned d = 0; d < digits; ++d) {
+            if (d == point && d > 0) text += '.';
+            text += static_cast<char>('0' + next(10));
+        }
+        if (next(2)) text += "E" + std::to_string(static_cast<int>(next(61)) - 30);
+        double expected = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const auto got = ParseFieldNumber(text);
+        if (std::isinf(static_cast<float>(expected))) {
+            ASSERT_FALSE(got) << text;  // beyond single precision
+            continue;
+        }
+        ASSERT_TRUE(got) << text;
+        ASSERT_EQ(*got, static_cast<float>(expected)) << text;
+    }
 }
 
 // Zeros in front of an exponent's digits do not count towards its length.
