@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 #include <set>
+#include <thread>
 
 #include "batch.h"
 #include "commands.h"
@@ -148,7 +149,9 @@ int RunJobs(const std::string& command, const CommonOptions& o, Io& io,
     }
 
     // The renderer draws on one thread; reading and computing pay for more.
-    const int jobs = outputs ? 1 : o.jobs;
+    int jobs = outputs ? 1 : o.jobs;
+    if (jobs == 0 && inputs.size() > 1)
+        jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     bool anyFailed = false;
     ForEachInOrder<Outcome>(
         inputs.size(), jobs,

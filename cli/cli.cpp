@@ -2,7 +2,6 @@
 #include <charconv>
 #include <cmath>
 #include <ostream>
-#include <thread>
 
 #include "commands.h"
 #include "messages.h"
@@ -148,7 +147,6 @@ std::optional<int> ReadCommonOptions(const std::string& command,
     if (fields)
         if (const auto problem = ReadFields(*fields, keys, o.keep))
             return UsageError(io.err, command, *problem);
-    o.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     if (const std::string* jobs = o.line.Value("--jobs"); jobs && !ReadJobs(*jobs, o.jobs))
         return UsageError(io.err, command, "--jobs takes a whole number from 1 to 1024");
     o.lines = o.line.profiles.size() > 1 || o.filesFrom || fields;

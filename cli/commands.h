@@ -106,7 +106,7 @@ struct CommonOptions {
     const std::string* filesFrom = nullptr;
     int width = 1200, height = 800;
     KeySet keep;
-    int jobs = 1;
+    int jobs = 0;  // 0: one for each processor
     // One JSON object a line, each naming its file: several files, a list, or --fields.
     bool lines = false;
 };

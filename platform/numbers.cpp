@@ -1,9 +1,9 @@
 #include "numbers.h"
 
 #include <cfloat>
-#include <cstdint>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace vib {

@@ -1,0 +1,236 @@
+// Many profiles in one run: JSON Lines in input order, failures on their own line, the
+// list, the fields, the output patterns, and the Qt-free program handing off to its
+// renderer.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <sstream>
+#include <thread>
+
+#include "cli/batch.h"
+#include "cli/handoff.h"
+#include "cli/messages.h"
+#include "random/profile_file.h"
+#include "random/spectrum.h"
+#include "shock/model.h"
+#include "shock/profile_file.h"
+#include "tests/support/scratch_dir.h"
+#include "tests/support/vibcalc_run.h"
+
+namespace vib::cli {
+namespace {
+
+using testing::RunVibcalc;
+
+std::vector<nlohmann::json> Lines(const std::string& out) {
+    std::vector<nlohmann::json> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+    return lines;
+}
+
+std::string RunProgram(const std::string& command) {
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    ::pclose(pipe);
+    return out;
+}
+
+class Batch : public testing::ScratchDir {
+  protected:
+    // A random profile whose flat level gives G rms = sqrt(asd x 1980 Hz) on 20-2000 Hz.
+    std::string RandomProfile(const std::string& name, float asd) {
+        random::RandomState s;
+        random::InitDefaults(s);
+        s.Freq[1] = 20;
+        s.Freq[2] = 2000;
+        s.Freq[3] = 0;
+        s.Asd[1] = s.Asd[2] = asd;
+        LocalFileSystem files;
+        EXPECT_FALSE(random::SaveRandomProfile(files, Path(name), "t", s));
+        return Path(name);
+    }
+};
+
+TEST_F(Batch, DamagedFileInTheMiddleGivesItsErrorLineAndTheRunGoesOn) {
+    const std::string a = RandomProfile("a.prf", 0.01f), c = RandomProfile("c.prf", 0.04f);
+    const std::string bad = Put(Path("bad.prf"), "0,0,0,abc,0,0,\"\"\r\n");
+    const auto r = RunVibcalc({"random", a, bad, c, "--fields", "gref"});
+    EXPECT_EQ(r.status, kExitFileError);
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0]["file"], a);
+    EXPECT_NEAR(lines[0]["gref"].get<double>(), std::sqrt(0.01 * 1980), 0.05);
+    EXPECT_EQ(lines[1], nlohmann::json::parse(R"({"file": ")" + bad + R"(", "error": {
+        "number": 13, "description": "Type mismatch", "record": 1, "field": 4}})"));
+    EXPECT_EQ(lines[2]["file"], c);
+    EXPECT_NEAR(lines[2]["gref"].get<double>(), std::sqrt(0.04 * 1980), 0.05);
+    EXPECT_EQ(lines[2].size(), 2u);  // file and gref only
+    // One message line, for the damaged file.
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find("bad.prf: Type mismatch (error 13): record 1, field 4"),
+              std::string::npos);
+    // The line starts with the file, so a reader sees at once what it is about.
+    EXPECT_EQ(r.out.rfind("{\"file\":", 0), 0u);
+}
+
+TEST_F(Batch, ListsFromAFileOrStandardInputInOrderOnAnyNumberOfThreads) {
+    std::string list;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 60; ++i) {
+        const std::string p = RandomProfile("p" + std::to_string(i) + ".prf", 0.001f * (i + 1));
+        list += p + (i % 2 ? "\r\n" : "\n\n");  // CR line ends and blank lines are fine
+        expected.push_back(p);
+    }
+    Put(Path("list.txt"), list);
+    const auto one = RunVibcalc({"random", "--files-from", Path("list.txt"), "--jobs", "1"});
+    ASSERT_EQ(one.status, 0) << one.err;
+    for (const char* jobs : {"2", "7"}) {
+        const auto many =
+            RunVibcalc({"random", "--files-from", "-", "--jobs", jobs}, nullptr, list);
+        EXPECT_EQ(many.out, one.out) << jobs;
+    }
+    const auto lines = Lines(one.out);
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i]["file"], expected[i]);
+        EXPECT_NEAR(lines[i]["gref"].get<double>(), std::sqrt(0.001 * (i + 1) * 1980), 0.01);
+    }
+    // Each line carries the whole object of a single run, plus its file.
+    const auto single = nlohmann::json::parse(RunVibcalc({"random", expected[5]}).out);
+    nlohmann::json withFile = single;
+    withFile["file"] = expected[5];
+    EXPECT_EQ(lines[5], withFile);
+}
+
+TEST_F(Batch, UsageMistakesEndTheRunBeforeAnyWork) {
+    const std::string a = RandomProfile("a.prf", 0.01f);
+    const std::string b = RandomProfile("b.prf", 0.01f);
+    Put(Path("x.prf"), "");
+    const std::vector<std::vector<std::string>> cases = {
+        {"random", a, b, "--fields", "gref,bogus"},
+        {"random", a, b, "--fields", "gref,,vref"},
+        {"random", a, b, "--jobs", "0"},
+        {"random", a, b, "--jobs", "two"},
+        {"random", "--fields", "gref"},
+        {"random", a, b, "--plot", Path("same.png")},
+        {"random", a, b, "--report", Path("same.pdf")},
+        {"shock", a, b, "--fields", "gref"},
+        // Two inputs with one base name would write one image over the other.
+        {"random", a, Path("x.prf"), Path("sub/../a.prf"), "--plot", Path("{}.png")},
+    };
+    for (const auto& args : cases) {
+        const auto r = RunVibcalc(args);
+        EXPECT_EQ(r.status, kExitUsage) << ::testing::PrintToString(args);
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(RunVibcalc({"random", "--files-from", Path("missing.txt")}).status, kExitFileError);
+}
+
+TEST_F(Batch, PatternsNameEachProfilesImageAndReport) {
+    const std::string a = RandomProfile("alpha.prf", 0.01f), b = RandomProfile("beta.prf", 0.02f);
+    const auto r = RunVibcalc({"random", a, b, "--plot", Path("{}-plot.png"), "--report",
+                               Path("{}.pdf"), "--fields", "gref"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Names(), (std::vector<std::string>{"alpha-plot.png", "alpha.pdf", "alpha.prf",
+                                                 "beta-plot.png", "beta.pdf", "beta.prf"}));
+    EXPECT_EQ(Slurp(Path("beta.pdf")).rfind("%PDF", 0), 0u);
+}
+
+TEST_F(Batch, TheWaveshapeAppliesToEveryShockProfile) {
+    std::string wave;
+    for (int i = 0; i < 1024; ++i) wave += i < 100 ? "1\r\n" : "0\r\n";
+    Put(Path("w.dat"), wave);
+    std::vector<std::string> args = {"shock", "--wave", Path("w.dat"), "--fields", "shape"};
+    for (float amplitude : {10.0f, 20.0f}) {
+        shock::ShockState s;
+        shock::InitDefaults(s);
+        s.P[shock::param::kAmplitude] = amplitude;
+        const std::string path = Path("s" + std::to_string(int(amplitude)) + ".prf");
+        LocalFileSystem files;
+        ASSERT_FALSE(shock::SaveShockProfile(files, path, s));
+        args.push_back(path);
+    }
+    const auto r = RunVibcalc(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const auto& line : Lines(r.out))
+        EXPECT_EQ(line["shape"], shock::CodeOf(shock::Shape::Custom));
+    // A waveshape that can't be read names itself, on each profile's line.
+    args[2] = Path("missing.dat");
+    const auto bad = RunVibcalc(args);
+    EXPECT_EQ(bad.status, kExitFileError);
+    EXPECT_EQ(Lines(bad.out).size(), 2u);
+    EXPECT_NE(bad.err.find("missing.dat: File not found"), std::string::npos);
+}
+
+TEST(BatchParts, BaseNamesPatternsAndPlaces) {
+    EXPECT_EQ(OutputPath("out/{}.png", "/lab/navmat.prf"), "out/navmat.png");
+    EXPECT_EQ(OutputPath("{}/{}.pdf", "x.tar.prf"), "x.tar/x.tar.pdf");
+    EXPECT_EQ(OutputPath("plain.png", "a.prf"), "plain.png");
+    struct Case {
+        const char* detail;
+        int record, field;
+    };
+    for (const Case& c :
+         {Case{"record 12, field 3: \"x\" is not a number", 12, 3},
+          Case{"record 13 (sample-rate index) is 9", 13, 0}, Case{"/p.prf record 2, field 1", 2, 1},
+          Case{"value 7 (x) is out of range", 0, 0}, Case{"", 0, 0}}) {
+        FileError e = FileError::Make(err::kTypeMismatch, c.detail);
+        const ErrorPlace p = PlaceOf("/p.prf", e);
+        EXPECT_EQ(p.record, c.record) << c.detail;
+        EXPECT_EQ(p.field, c.field) << c.detail;
+    }
+    EXPECT_EQ(RendererCandidates("/usr/bin/vibcalc", "../libexec/vibcalc"),
+              (std::vector<std::string>{"/usr/bin/vibcalc-render",
+                                        "/usr/libexec/vibcalc/vibcalc-render"}));
+}
+
+TEST(BatchParts, ResultsComeInInputOrderHoweverLongEachTakes) {
+    std::atomic<int> running{0}, most{0};
+    std::vector<std::size_t> order;
+    ForEachInOrder<std::size_t>(
+        300, 4,
+        [&](std::size_t i) {
+            most = std::max(most.load(), ++running);
+            std::this_thread::sleep_for(std::chrono::microseconds((i * 7919) % 500));
+            --running;
+            return i;
+        },
+        [&](std::size_t& i) { order.push_back(i); });
+    ASSERT_EQ(order.size(), 300u);
+    for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(order[i], i);
+    EXPECT_GT(most.load(), 1);
+    EXPECT_LE(most.load(), 4);
+}
+
+// The program itself: it loads no Qt to compute, and hands images and reports to its
+// renderer with the whole command line.
+TEST_F(Batch, TheProgramComputesWithoutQtAndRendersThroughItsHelper) {
+    const std::string a = RandomProfile("a.prf", 0.01f);
+    // Linked statically it loads nothing at all; under the sanitizers, no Qt.
+    const std::string loaded =
+        RunProgram("LD_DEBUG=libs '" VIB_VIBCALC "' random '" + a + "' 2>&1 >/dev/null");
+    EXPECT_EQ(loaded.find("libQt6"), std::string::npos);
+
+    const std::string json = RunProgram("'" VIB_VIBCALC "' random '" + a + "' --plot '" +
+                                        Path("a.png") + "' --report '" + Path("a.pdf") + "'");
+    EXPECT_EQ(json, RunVibcalc({"random", a}).out);
+    EXPECT_EQ(Slurp(Path("a.png")).substr(1, 3), "PNG");
+    EXPECT_EQ(Slurp(Path("a.pdf")).rfind("%PDF", 0), 0u);
+    // The list on standard input reaches the renderer unread.
+    const std::string lines =
+        RunProgram("echo '" + a + "' | '" VIB_VIBCALC "' random --files-from - --fields gref " +
+                   "--plot '" + Path("{}-2.png") + "'");
+    EXPECT_EQ(Lines(lines).size(), 1u);
+    EXPECT_EQ(Slurp(Path("a-2.png")).substr(1, 3), "PNG");
+}
+
+}  // namespace
+}  // namespace vib::cli
