@@ -48,6 +48,16 @@ std::string UsageText() {
            "  --jobs N           read and compute on N threads (default: the number of\n"
            "                     processors); the output keeps the order of the input\n"
            "\n"
+           "Options of both, for the force check (in the profile's unit system: lb and lbf\n"
+           "with English units, kg and N with Metric and Hybrid):\n"
+           "  --mass A,F,I       the moving mass: armature, fixture and test item\n"
+           "  --rated-force F    the shaker's rated force (random: rms; shock: peak)\n"
+           "  Either replaces what the profile holds, for what-if runs. With a mass set, the\n"
+           "  results hold a force object (lb and lbf): armature_lb, fixture_lb,\n"
+           "  test_item_lb, required_lbf (random: rms, and required_peak_lbf at 3 sigma;\n"
+           "  shock: peak), and with a rated force rated_lbf, headroom_db and\n"
+           "  max_test_item_lb; a test that needs more than the rated force adds a message.\n"
+           "\n"
            "With more than one profile, --files-from or --fields, each profile gives one line\n"
            "(JSON Lines) that starts with its \"file\"; a profile that cannot be read gives\n"
            "{\"file\": ..., \"error\": {\"number\", \"description\", \"record\", \"field\"}} and "
@@ -111,6 +121,21 @@ std::optional<std::string> ReadFields(const std::string& text,
     }
 }
 
+// "A,F,I": three numbers, each at least 0 and storable in single precision.
+std::optional<std::array<double, 3>> ReadMasses(const std::string& text) {
+    std::array<double, 3> masses{};
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < masses.size(); ++i) {
+        const auto comma = text.find(',', start);
+        if ((comma == std::string::npos) != (i + 1 == masses.size())) return std::nullopt;
+        const auto v = ParseStorableNumber(text.substr(start, comma - start), kCLocale);
+        if (!v || *v < 0) return std::nullopt;
+        masses[i] = *v;
+        start = comma + 1;
+    }
+    return masses;
+}
+
 bool ReadJobs(const std::string& text, int& jobs) {
     int n = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
@@ -126,8 +151,8 @@ std::optional<int> ReadCommonOptions(const std::string& command,
                                      std::vector<std::string_view> valueOptions,
                                      const std::vector<std::string_view>& keys, Io& io,
                                      CommonOptions& o) {
-    valueOptions.insert(valueOptions.end(),
-                        {"--plot", "--size", "--report", "--files-from", "--fields", "--jobs"});
+    valueOptions.insert(valueOptions.end(), {"--plot", "--size", "--report", "--files-from",
+                                             "--fields", "--jobs", "--mass", "--rated-force"});
     if (const auto problem = ParseCommandLine(args, valueOptions, o.line))
         return UsageError(io.err, command, *problem);
     if (o.line.help) {
@@ -149,6 +174,15 @@ std::optional<int> ReadCommonOptions(const std::string& command,
             return UsageError(io.err, command, *problem);
     if (const std::string* jobs = o.line.Value("--jobs"); jobs && !ReadJobs(*jobs, o.jobs))
         return UsageError(io.err, command, "--jobs takes a whole number from 1 to 1024");
+    if (const std::string* mass = o.line.Value("--mass"))
+        if (!(o.force.masses = ReadMasses(*mass)))
+            return UsageError(io.err, command,
+                              "--mass takes ARMATURE,FIXTURE,ITEM: three numbers of 0 or more");
+    if (const std::string* rated = o.line.Value("--rated-force")) {
+        o.force.rated = ParseStorableNumber(*rated, kCLocale);
+        if (!o.force.rated || *o.force.rated < 0)
+            return UsageError(io.err, command, "--rated-force takes a number of 0 or more");
+    }
     o.lines = o.line.profiles.size() > 1 || o.filesFrom || fields;
     if (o.lines && o.line.profiles.empty() && !o.filesFrom)
         return UsageError(io.err, command, "--fields needs profiles (or --files-from)");
@@ -159,6 +193,33 @@ std::optional<int> ReadCommonOptions(const std::string& command,
                               "with several profiles, --plot and --report take a pattern with {} "
                               "for each profile's base name");
     return std::nullopt;
+}
+
+void ForceOverrides::ApplyTo(std::span<float> params) const {
+    const auto units = UnitsOf(params[slot::kUnits]).value_or(Units::English);
+    auto store = [&params](int entry, double v) { params[entry] = StoreSingle(v); };
+    if (masses)
+        for (int i = 0; i < 3; ++i)
+            store(force::kArmatureLb + i, (*masses)[i] / force::ShowMass(1.0, units));
+    if (rated) store(force::kRatedLbf, *rated / force::ShowForce(1.0, units));
+}
+
+nlohmann::json ForceJson(std::span<const float> params, double accelerationG, force::Kind kind) {
+    const auto r = force::Compute(params, accelerationG, kind);
+    if (!r) return Absent();
+    nlohmann::json j;
+    // As the check counts them: a damaged entry is 0.
+    j["armature_lb"] = FloatJson(static_cast<float>(r->settings.armatureLb));
+    j["fixture_lb"] = FloatJson(static_cast<float>(r->settings.fixtureLb));
+    j["test_item_lb"] = FloatJson(static_cast<float>(r->settings.testItemLb));
+    j["required_lbf"] = r->requiredLbf;
+    if (kind == force::Kind::RandomRms) j["required_peak_lbf"] = r->requiredPeakLbf;
+    if (r->headroomDb) {
+        j["rated_lbf"] = FloatJson(static_cast<float>(r->settings.ratedLbf));
+        j["headroom_db"] = *r->headroomDb;
+        j["max_test_item_lb"] = *r->maxTestItemLb;
+    }
+    return j;
 }
 
 int Run(const std::vector<std::string>& args, Io& io) {

@@ -1,10 +1,12 @@
 #pragma once
 // The batch tool's commands, callable in-process so tests need no subprocess.
 
+#include <array>
 #include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +15,7 @@
 
 #include "options.h"
 #include "platform/files.h"
+#include "platform/force.h"
 #include "renderer.h"
 
 namespace vib::cli {
@@ -82,13 +85,30 @@ struct Field {
     nlohmann::json (*value)(const State&);
 };
 
+// A field whose value is `Absent()` is left out (the force without a moving mass).
+inline nlohmann::json Absent() {
+    return nlohmann::json(nlohmann::json::value_t::discarded);
+}
+
 template <class State, std::size_t N>
 nlohmann::json FieldsJson(const Field<State> (&table)[N], const State& s, const KeySet& keep) {
     nlohmann::json j = nlohmann::json::object();
     for (const auto& f : table)
-        if (keep(f.key)) j[f.key] = f.value(s);
+        if (keep(f.key))
+            if (nlohmann::json v = f.value(s); !v.is_discarded()) j[f.key] = std::move(v);
     return j;
 }
+
+// What-if masses and rated force from the command line, in the profile's unit system.
+struct ForceOverrides {
+    std::optional<std::array<double, 3>> masses;  // armature, fixture, test item
+    std::optional<double> rated;
+    // Stores them, converted to lb and lbf, into the profile's parameter block.
+    void ApplyTo(std::span<float> params) const;
+};
+
+// The "force" object, or Absent() when no mass is set.
+nlohmann::json ForceJson(std::span<const float> params, double accelerationG, force::Kind kind);
 
 template <class State, std::size_t N>
 std::vector<std::string_view> KeysOf(const Field<State> (&table)[N]) {
@@ -98,7 +118,8 @@ std::vector<std::string_view> KeysOf(const Field<State> (&table)[N]) {
 }
 
 // The command line both commands read alike: `valueOptions` beside the shared ones
-// (--plot, --size, --report, --files-from, --fields, --jobs) and --help.
+// (--plot, --size, --report, --files-from, --fields, --jobs, --mass, --rated-force) and
+// --help.
 struct CommonOptions {
     CommandLine line;
     const std::string* plotPath = nullptr;
@@ -109,6 +130,7 @@ struct CommonOptions {
     int jobs = 0;  // 0: one for each processor
     // One JSON object a line, each naming its file: several files, a list, or --fields.
     bool lines = false;
+    ForceOverrides force;
 };
 // Returns the exit status when the command is to end here (help, bad usage).
 std::optional<int> ReadCommonOptions(const std::string& command,

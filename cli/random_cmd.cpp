@@ -26,19 +26,24 @@ const Field<RandomState> kFields[] = {
     {"spectrum", [](const RandomState& s) { return FloatArray(s.Spectrum); }},
     {"line_abort_db", [](const RandomState& s) { return FloatArray(s.LineAbortDb); }},
     {"messages", [](const RandomState& s) { return nlohmann::json(random::CheckTestLevels(s)); }},
+    {"force",
+     [](const RandomState& s) { return ForceJson(s.Params, s.Gref, force::Kind::RandomRms); }},
 };
 
 class RandomJob final : public Job {
   public:
+    explicit RandomJob(const ForceOverrides& force) : force_(force) {}
+
     FileError Load(FileSystem& files, const std::string& path, std::string&) override {
         random::InitDefaults(s_);
         if (path.empty()) {
             random::RecomputeModel(s_);
-            return {};
+        } else {
+            if (FileError e = random::OpenRandomProfile(files, path, s_.TestTitle, s_)) return e;
+            // As the window after opening it: the result row names the file.
+            s_.ProfileName = path;
         }
-        if (FileError e = random::OpenRandomProfile(files, path, s_.TestTitle, s_)) return e;
-        // As the window after opening it: the result row names the file.
-        s_.ProfileName = path;
+        force_.ApplyTo(s_.Params);
         return {};
     }
     std::string Plot(Renderer& r, int width, int height, std::string& png) override {
@@ -48,6 +53,7 @@ class RandomJob final : public Job {
     nlohmann::json Json(const KeySet& keep) const override { return FieldsJson(kFields, s_, keep); }
 
   private:
+    const ForceOverrides& force_;
     RandomState s_;
 };
 
@@ -57,7 +63,7 @@ int RunRandom(const std::vector<std::string>& args, Io& io) {
     CommonOptions o;
     if (const auto status = ReadCommonOptions("random", args, {}, KeysOf(kFields), io, o))
         return *status;
-    return RunJobs("random", o, io, [] { return std::make_unique<RandomJob>(); });
+    return RunJobs("random", o, io, [&o] { return std::make_unique<RandomJob>(o.force); });
 }
 
 }  // namespace vib::cli

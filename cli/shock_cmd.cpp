@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "report_clock.h"
+#include "shock/checks.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
 #include "shock/recompute.h"
@@ -52,11 +53,16 @@ const Field<Computed> kFields[] = {
     {"peak_disp", [](const Computed& c) { return FloatJson(c.s.PeakDisp); }},
     {"srs", [](const Computed& c) { return FloatArray(c.r.srs); }},
     {"messages", [](const Computed& c) { return nlohmann::json(c.r.messages); }},
+    {"force",
+     [](const Computed& c) {
+         return ForceJson(c.s.P, shock::TestPeakG(c.s), force::Kind::ShockPeak);
+     }},
 };
 
 // What every profile of the run shares: the waveshape, the plot's view, the report's clock.
 struct ShockRun {
     const std::string* wave = nullptr;
+    ForceOverrides force;
     shock::ShockView view;
     std::optional<EpochClock> clock;
 };
@@ -79,6 +85,7 @@ class ShockJob final : public Job {
             }
             s.P[param::kShape] = shock::CodeOf(shock::Shape::Custom);
         }
+        run_.force.ApplyTo(s.P);
         c_.r = shock::RecomputeAll(s);
         return {};
     }
@@ -106,6 +113,7 @@ int RunShock(const std::vector<std::string>& args, Io& io) {
         return *status;
     ShockRun run;
     run.wave = o.line.Value("--wave");
+    run.force = o.force;
     const std::string* view = o.line.Value("--view");
     if (view && !o.plotPath) return UsageError(io.err, "shock", "--view needs --plot");
     std::optional<shock::ShockView> shown = shock::ShockView{};

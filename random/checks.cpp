@@ -1,5 +1,6 @@
 #include "checks.h"
 
+#include "platform/force.h"
 #include "platform/numbers.h"
 
 namespace vib::random {
@@ -34,6 +35,9 @@ std::vector<std::string> CheckTestLevels(const RandomState& s) {
     if (d > s.Param(prm::MaxD)) messages.emplace_back(kMsgDispOverLimit);
     if (v > s.Param(prm::MaxV)) messages.emplace_back(kMsgVelOverLimit);
     if (a > s.Param(prm::MaxA)) messages.emplace_back(kMsgAccOverLimit);
+    // The rated random force against the whole moving weight at the test's G rms.
+    if (const auto f = force::Compute(s.Params, s.Gref, force::Kind::RandomRms); f && f->Exceeded())
+        messages.push_back(force::ExceededText(*f, *units, force::Kind::RandomRms));
     return messages;
 }
 

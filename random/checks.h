@@ -14,7 +14,8 @@ inline constexpr const char* kMsgVelOverLimit = " Test Velocity Level > System V
 inline constexpr const char* kMsgAccOverLimit = " Test Acceleration Level > System A Limit ";
 
 // The texts of the boxes the test-level check shows, in order: one per breakpoint outside
-// the range, then displacement, velocity and acceleration over the system limits. Hybrid
+// the range, then displacement, velocity and acceleration over the system limits, then
+// the force when a moving mass and a rated force are set and the test needs more. Hybrid
 // units compare too, in the units Hybrid shows (mm, cm/s, G), so a Hybrid user is warned
 // like everyone else.
 std::vector<std::string> CheckTestLevels(const RandomState& s);

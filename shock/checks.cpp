@@ -1,8 +1,18 @@
 #include "checks.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "model.h"
+#include "platform/force.h"
 
 namespace vib::shock {
+
+double TestPeakG(const ShockState& s) {
+    double peak = 0;
+    for (int i = 1; i < kLastSample; ++i) peak = std::max(peak, std::fabs(double(s.W[i])));
+    return peak * s.Aeff / 80.0;
+}
 
 std::vector<std::string> CheckTestLimits(const ShockState& s) {
     const auto& P = s.P;
@@ -34,6 +44,8 @@ std::vector<std::string> CheckTestLimits(const ShockState& s) {
     if (dispTest > P[param::kMaxD]) out.emplace_back(kDispLimitText);
     if (velTest > P[param::kMaxV]) out.emplace_back(kVelLimitText);
     if (accTest > P[param::kMaxA]) out.emplace_back(kAccLimitText);
+    if (const auto f = force::Compute(P, TestPeakG(s), force::Kind::ShockPeak); f && f->Exceeded())
+        out.push_back(force::ExceededText(*f, *units, force::Kind::ShockPeak));
     return out;
 }
 
