@@ -299,8 +299,11 @@ std::optional<double> PlainDecimal(std::string_view t) {
         const bool down = p < e && *p == '-';
         if (p < e && (*p == '+' || *p == '-')) ++p;
         int exponent = 0, exponentDigits = 0;
-        for (; p < e && IsDigit(*p); ++p, ++exponentDigits) exponent = exponent * 10 + (*p - '0');
-        if (exponentDigits == 0 || exponentDigits > 3) return std::nullopt;
+        for (; p < e && IsDigit(*p); ++p, ++exponentDigits) {
+            if (exponentDigits == 3) return std::nullopt;  // long exponents: the general way
+            exponent = exponent * 10 + (*p - '0');
+        }
+        if (exponentDigits == 0) return std::nullopt;
         scale += down ? -exponent : exponent;
     }
     if (p != e) return std::nullopt;

@@ -175,6 +175,8 @@ TEST(FieldNumber, StrictSyntax) {
     EXPECT_FALSE(ParseFieldNumber("--5"));
     EXPECT_FALSE(ParseFieldNumber("."));
     EXPECT_FALSE(ParseFieldNumber("1E+"));
+    EXPECT_FALSE(ParseFieldNumber("1E99999999999"));  // long exponents overflow nothing
+    EXPECT_EQ(ParseFieldNumber("1E-99999999999"), 0.0f);
     EXPECT_FALSE(ParseFieldNumber(""));
     EXPECT_FALSE(ParseFieldNumber("abc"));
     EXPECT_FALSE(ParseFieldNumber("5x"));
