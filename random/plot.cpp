@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/codepage.h"
+#include "platform/force.h"
 
 namespace vib::random {
 namespace {
@@ -250,6 +251,13 @@ Screen ScreenOf(const RandomState& s, char decimal, Screen previous) {
         screen.vref = texts->vref;
         screen.aref = texts->aref;
         screen.profile = texts->profile;
+    }
+    screen.force.clear();
+    screen.forceReport.clear();
+    const auto units = s.UnitSystem();
+    if (const auto f = force::Compute(s.Params, s.Gref, force::Kind::RandomRms); f && units) {
+        screen.force = force::LabelText(*f, *units, force::Kind::RandomRms);
+        screen.forceReport = force::ReportLine(*f, *units, force::Kind::RandomRms, decimal);
     }
     return screen;
 }

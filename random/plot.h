@@ -91,6 +91,8 @@ struct Screen {
     std::string dref, vref, aref, profile;  // the result row
     std::string time = " ", date = " ";     // blank in this program
     std::string frequencyRow;               // Label14
+    std::string force, forceReport;         // lblForce and the report's line; empty
+                                            // (and hidden) without a moving mass
 };
 // The screen after a redraw of `s`: what the state leaves undetermined (a unit or axis
 // code that is none) keeps what `previous` showed.

@@ -111,6 +111,7 @@ ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const st
     in.profile = screen.profile;
     in.time = screen.time;
     in.date = screen.date;
+    in.force = screen.forceReport;
     in.abortLines = s.AbortLines;
     in.printColorMode = s.PrintColorMode;
     in.town = town;
@@ -129,6 +130,7 @@ std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in) 
         {in.dref, 0.675, 0.755, black}, {in.profile, 0.175, 0.805, black},
         {in.time, 0.425, 0.805, black}, {in.date, 0.675, 0.805, black},
     };
+    if (!in.force.empty()) out.push_back({in.force, 0.175, 0.855, black});
 
     const int decades = std::max<int>(s.Layout.DecadeCount, 1);
     const double step = kBoxHeight / decades;

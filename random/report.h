@@ -18,6 +18,7 @@ namespace vib::random {
 struct ReportInputs {
     std::string testTitle;  // lblTestTitle
     std::string dref, vref, aref, profile, time, date;
+    std::string force;       // the force line, empty without a moving mass
     bool abortLines = true;  // View > Abort Limits
     int printColorMode = 0;
     std::string town;  // ends the banner

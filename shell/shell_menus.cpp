@@ -22,6 +22,14 @@ MenuItem SeparatorsMenu() {
                     Item(names::mnuSystemSepsReversed, "Reversed ( 1.000,00 )", Mark::Off)});
 }
 
+MenuItem MovingMassItem() {
+    return Item(names::mnuSystemMovingMass, "Moving Mass...");
+}
+
+MenuItem MaxForceItem() {
+    return Item(names::mnuSystemMaxForce, "Max. Force...");
+}
+
 MenuItem PlotBackgroundMenu() {
     return Submenu(names::mnuViewPlotColor, "Plot Background",
                    {Item(names::mnuViewPlotColorBlack, "Black", Mark::Off),

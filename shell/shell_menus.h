@@ -9,6 +9,9 @@ MenuItem PrintColorMenu();
 MenuItem UnitsMenu();
 MenuItem SeparatorsMenu();
 MenuItem PlotBackgroundMenu();
+// The force check's settings, after the System menu's closing separator.
+MenuItem MovingMassItem();
+MenuItem MaxForceItem();
 MenuItem XAxisMenu();
 // Tools: the plot copy, and the data copy that is not available (named per program).
 MenuItem ToolsMenu(const char* copyDataName);

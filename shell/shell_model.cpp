@@ -1,5 +1,7 @@
 #include "shell_model.h"
 
+#include <cmath>
+
 #include "names.h"
 #include "platform/codepage.h"
 #include "platform/page_steps.h"
@@ -47,6 +49,56 @@ void AskLimit(const ShellModel& m, const LimitTexts& texts, int slot, InputBox& 
                                          texts.title, FormatGeneral(limit, locale.decimal));
     const auto value = ParseStorableNumber(answer, locale);
     if (value && *value > 1.0) limit = StoreSingle(*value);
+}
+
+namespace {
+
+// An answer in the shown unit, converted to the stored one (`perStored` shown units for
+// one stored); nothing when it is refused.
+std::optional<float> AskForceSetting(InputBox& input, const std::string& prompt, const char* title,
+                                     double stored, double perStored, const NumberLocale& locale) {
+    const std::string answer =
+        input.Ask(prompt, title, FormatGeneral(stored * perStored, locale.decimal));
+    const auto value = ParseStorableNumber(answer, locale);
+    if (!value || *value < 0) return std::nullopt;
+    const float kept = StoreSingle(*value / perStored);
+    if (!std::isfinite(kept)) return std::nullopt;
+    return kept;
+}
+
+}  // namespace
+
+void AskMovingMass(const ShellModel& m, InputBox& input, const NumberLocale& locale) {
+    const auto units = UnitsOf(m.Param(slot::kUnits));
+    if (!units) return;
+    const force::Settings now = force::SettingsOf(m.params);
+    const double stored[] = {now.armatureLb, now.fixtureLb, now.testItemLb};
+    const char* const parts[] = {"the shaker's moving element (armature)", "the fixture",
+                                 "the test item"};
+    float answers[3];
+    for (int i = 0; i < 3; ++i) {
+        const auto answer = AskForceSetting(
+            input,
+            std::string(" Enter the mass of ") + parts[i] + " in " + force::MassUnit(*units) + ".",
+            " Setup Moving Mass", stored[i], force::ShowMass(1.0, *units), locale);
+        if (!answer) return;
+        answers[i] = *answer;
+    }
+    for (int i = 0; i < 3; ++i) m.Param(force::kArmatureLb + i) = answers[i];
+}
+
+void AskRatedForce(const ShellModel& m, force::Kind kind, InputBox& input,
+                   const NumberLocale& locale) {
+    const auto units = UnitsOf(m.Param(slot::kUnits));
+    if (!units) return;
+    const bool random = kind == force::Kind::RandomRms;
+    const std::string prompt = std::string(" Enter the shaker's rated ") +
+                               (random ? "random" : "shock") + " force in " +
+                               force::ForceUnit(*units) + (random ? "-rms." : "-peak.");
+    if (const auto answer = AskForceSetting(input, prompt, " Setup Maximum Force Limit",
+                                            force::SettingsOf(m.params).ratedLbf,
+                                            force::ShowForce(1.0, *units), locale))
+        m.Param(force::kRatedLbf) = *answer;
 }
 
 void AskTitle(const ShellModel& m, const ShellTexts& texts, InputBox& input) {

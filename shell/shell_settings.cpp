@@ -43,6 +43,16 @@ void ShellWindow::AskLimit(const LimitTexts& texts, int slot) {
     shell::AskLimit(Model(), texts, slot, services_.input, services_.locale);
 }
 
+void ShellWindow::OnMovingMass() {
+    AskMovingMass(Model(), services_.input, services_.locale);
+    RefreshResults();
+}
+
+void ShellWindow::OnMaxForce() {
+    AskRatedForce(Model(), texts_.forceKind, services_.input, services_.locale);
+    RefreshResults();
+}
+
 void ShellWindow::OnTitle() {
     AskTitle(Model(), texts_, services_.input);
     ShowShellSettings();

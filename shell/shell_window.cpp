@@ -164,6 +164,8 @@ void ShellWindow::BindShellCommands() {
     BindAction(names::mnuSystemMaxA, [this] { AskLimit(texts_.maxA, Model().limits.maxA); });
     BindAction(names::mnuSystemMaxD, [this] { AskLimit(texts_.maxD, Model().limits.maxD); });
     BindAction(names::mnuSystemMaxV, [this] { AskLimit(texts_.maxV, Model().limits.maxV); });
+    Bind(names::mnuSystemMovingMass, &ShellWindow::OnMovingMass);
+    Bind(names::mnuSystemMaxForce, &ShellWindow::OnMaxForce);
     Bind(names::mnuTestTitle, &ShellWindow::OnTitle);
     BindAction(names::mnuTestSubTitle1, [this] { OnSubTitle(1); });
     BindAction(names::mnuTestSubTitle2, [this] { OnSubTitle(2); });

@@ -99,6 +99,9 @@ class ShellWindow : public QMainWindow {
     virtual bool ZoomKey(char key) = 0;
     virtual void CursorClicked(int button, double xTwips, double yTwips) = 0;
     virtual void PrintReport() = 0;
+    // The result labels (the force among them) after a setting changed, without a redraw's
+    // limit boxes.
+    virtual void RefreshResults() = 0;
     // The plot area changed size (after the event, outside painting, not inside a
     // handler). Default: nothing; the old image is shown scaled until the next redraw.
     virtual void PlotResized() {}
@@ -130,6 +133,8 @@ class ShellWindow : public QMainWindow {
     void SwitchUnits(Units target);
     void OnSeparators(bool reversed);
     void AskLimit(const LimitTexts& texts, int slot);
+    void OnMovingMass();
+    void OnMaxForce();
     void OnTitle();
     void OnSubTitle(int which);
     // File, View, Tools, Help

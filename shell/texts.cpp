@@ -126,6 +126,7 @@ ShellTexts TessaltTexts() {
     t.subTitle1Prompt = "Enter a new Test SubTitle1, below the test title";
     t.subTitle2Prompt = "Enter a new Test SubTitle2, below SubTitle1";
     t.cutTitle = false;
+    t.forceKind = force::Kind::ShockPeak;
     return t;
 }
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "platform/force.h"
+
 namespace vib::shell {
 
 // Prompts of one limit command, by unit code (English, Metric, Hybrid).
@@ -29,6 +31,7 @@ struct ShellTexts {
     std::string subTitle1Prompt;
     std::string subTitle2Prompt;
     bool cutTitle = true;  // the test title keeps only its first 65 characters
+    force::Kind forceKind = force::Kind::RandomRms;  // what the rated force is
 };
 
 ShellTexts MorvaneTexts();

@@ -1,7 +1,9 @@
 #include "redraw.h"
 
+#include "checks.h"
 #include "model.h"
 #include "platform/codepage.h"
+#include "platform/force.h"
 #include "platform/numbers.h"
 #include "view.h"
 
@@ -30,6 +32,8 @@ ResultLabels ShowResultLabels(const ShockState& s, const RedrawInputs& in) {
         r.aref = " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK  ";
     }
     r.profile = LastCharacters(s.ProfileName, 20);
+    if (const auto f = force::Compute(s.P, TestPeakG(s), force::Kind::ShockPeak); f && units)
+        r.force = force::LabelText(*f, *units, force::Kind::ShockPeak);
     r.hideCursor = CursorReadoutExpired(s.CursorTime, in.now);
     if (s.BrandingMode == 9 || s.BrandingMode == 10) r.caption = in.banner;
     return r;

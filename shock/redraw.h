@@ -27,6 +27,7 @@ struct ResultLabels {
     std::string time, date;        // lblTime, lblDate
     std::string dref, vref, aref;  // lblDref, lblVref, lblAref
     std::string profile;           // lblProfile
+    std::string force;             // lblForce: empty (and hidden) without a moving mass
     bool hideCursor = false;       // lblCursor has lapsed
     std::optional<std::string> caption;
 };

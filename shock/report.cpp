@@ -47,6 +47,7 @@ ReportCaptions CaptionsFromRedraw(const RedrawOutput& r, const std::string& test
     c.vref = r.results.vref;
     c.aref = r.results.aref;
     c.profile = r.results.profile;
+    c.force = r.results.force;
     c.y = r.values;
     c.x = r.time.x;
     c.testTitle = testTitle;
@@ -97,6 +98,8 @@ std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c) {
         {c.dref, 0.518, 0.755, black},  {c.vref, 0.518, 0.805, black},
         {c.aref, 0.518, 0.855, black},  {c.profile, 0.518, 0.905, black},
     };
+    // The force, when a moving mass is set, in the table's empty box.
+    if (!c.force.empty()) out.push_back({c.force, 0.76, 0.755, black});
     for (int k = 0; k <= 8; ++k) {
         const double x = k <= 4 ? 0.108 : k == 5 ? 0.11 : 0.1;
         out.push_back({c.y[k], x, 0.09 + 0.06 * k, black});

@@ -19,6 +19,7 @@ namespace vib::shock {
 // The captions of the window's labels that the page repeats.
 struct ReportCaptions {
     std::string time, date, dref, vref, aref, profile;  // the results row
+    std::string force;                                  // lblForce, empty without a mass
     std::array<std::string, 9> y;                       // lblY0 .. lblY8
     std::array<std::string, 5> x;                       // lblX1 .. lblX5
     std::string testTitle;                              // lblTestTitle

@@ -105,6 +105,8 @@ void MorvaneWindow::ShowResultLabels() {
     ShowText(names::lblVref, screen_.vref);
     ShowText(names::lblAref, screen_.aref);
     ShowText(names::lblProfile, screen_.profile);
+    ShowText(names::lblForce, screen_.force);
+    if (QLabel* force = Label(names::lblForce)) force->setVisible(!screen_.force.empty());
     // The result row's unit text is also the legend's, as the report prints it.
     if (const auto texts = ResultLabels(state_, Svc().locale.decimal))
         state_.PlotLabels[17] = texts->unitText;

@@ -48,6 +48,9 @@ void MorvaneWindow::BuildControls() {
     Boxed(AddLabel(names::lblProfile, "", QRect(7110, 5820, 2200, 300)));
     AddLabel(names::lblTime, " ", QRect(960, 6200, 1300, 270));
     AddLabel(names::lblDate, " ", QRect(2310, 6200, 1300, 270));
+    // The required force, where this program's blank time and date stand, while a moving
+    // mass is set.
+    Boxed(AddLabel(names::lblForce, "", QRect(960, 6200, 2650, 270)))->setVisible(false);
     AddLabel(names::lblInst, QString::fromStdString(Texts().keyHint), QRect(3660, 6200, 5650, 270));
     AddLabel(names::lblComp, QString::fromStdString(Texts().credits), QRect(960, 6560, 7300, 270));
 

@@ -81,6 +81,7 @@ class MorvaneWindow : public shell::ShellWindow {
     bool ZoomKey(char key) override;
     void CursorClicked(int button, double xTwips, double yTwips) override;
     void PrintReport() override;
+    void RefreshResults() override { ShowResultLabels(); }
     void PlotResized() override { Redraw(); }
 
   private:

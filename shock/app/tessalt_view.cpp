@@ -45,6 +45,10 @@ void TessaltWindow::Redraw() {
     if (state_.View.test) limitBoxes_.Show(Svc().box, messages, CheckedValuesOf(state_));
 }
 
+void TessaltWindow::RefreshResults() {
+    if (!limitBoxes_.Busy()) DrawPicture();
+}
+
 void TessaltWindow::PlotResized() {
     // The picture takes its new size at the next clear. Only the drawing is renewed: a
     // change of window size is no reason to repeat the limit warnings.
@@ -77,6 +81,9 @@ void TessaltWindow::ShowLabels(const RedrawOutput& out) {
     ShowText(names::lblVref, r.vref);
     ShowText(names::lblAref, r.aref);
     ShowText(names::lblProfile, r.profile);
+    ShowText(names::lblForce, r.force);
+    if (QLabel* force = Label(names::lblForce)) force->setVisible(!r.force.empty());
+    if (QLabel* credits = Label(names::lblStatus)) credits->setVisible(r.force.empty());
     if (r.hideCursor)
         if (QLabel* cursor = Label(names::lblCursor)) cursor->setVisible(false);
     if (r.caption) setWindowTitle(QString::fromStdString(*r.caption));

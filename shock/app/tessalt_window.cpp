@@ -93,6 +93,8 @@ void TessaltWindow::BuildControls() {
              QRect(4220, 5570, 3480, 270));
     AddLabel(names::lblStatus, QString::fromStdString(Texts().credits),
              QRect(700, 5930, 5900, 270));
+    // The required force takes the credits' place while a moving mass is set.
+    Boxed(AddLabel(names::lblForce, "", QRect(700, 5930, 5900, 270)))->setVisible(false);
 
     auto* cursor = AddLabel(names::lblCursor, "Cursor", QRect(4300, 420, 3350, 270));
     cursor->setStyleSheet("QLabel { color: red; background: white; }");

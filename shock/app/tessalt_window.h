@@ -47,6 +47,7 @@ class TessaltWindow : public shell::ShellWindow {
     bool ZoomKey(char key) override;
     void CursorClicked(int button, double xTwips, double yTwips) override;
     void PrintReport() override;
+    void RefreshResults() override;
     void PlotResized() override;
 
   private:

@@ -41,6 +41,9 @@ TEST_F(MorvaneTest, MenuTreeAsWrittenAfterStartUp) {
         "  mnuSystemMaxV|Max. &Velocity",
         "  mnuSystemMaxA|Max. &Acceleration",
         "  -",
+        // The force check's items come after the written ones.
+        "  mnuSystemMovingMass|Moving Mass...",
+        "  mnuSystemMaxForce|Max. Force...",
         "mnuProfile|&Profile Setup",
         "  mnuProfileFreq|&Frequency Range",
         "    mnuProfileFreq250|.5-250 Hz.|unchecked|unavailable",

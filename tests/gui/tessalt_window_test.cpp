@@ -39,6 +39,9 @@ TEST_F(TessaltTest, MenuTreeAsWrittenAfterStartUp) {
         "  mnuSystemMaxV|Max. &Velocity",
         "  mnuSystemMaxA|Max. &Acceleration",
         "  -",
+        // The force check's items come after the written ones.
+        "  mnuSystemMovingMass|Moving Mass...",
+        "  mnuSystemMaxForce|Max. Force...",
         "mnuShock|&Shock Setup",
         "  mnuShockShape|&Pulse Shape",
         "    mnuShockShapeHalfsine|Half-Sine|checked",

@@ -41,7 +41,8 @@ class FakeProgram : public ShellWindow {
                       Item("mnuSystemUnitsHybrid", "&Hybrid ( MM And G )", Mark::Off),
                       Item("mnuSystemSepsEnglish", "E", Mark::On),
                       Item("mnuSystemSepsReversed", "R", Mark::Off), Item("mnuSystemMaxD", "D"),
-                      Item("mnuSystemMaxV", "V"), Item("mnuSystemMaxA", "A")}),
+                      Item("mnuSystemMaxV", "V"), Item("mnuSystemMaxA", "A"),
+                      Item("mnuSystemMovingMass", "M"), Item("mnuSystemMaxForce", "F")}),
              Submenu("mnuTest", "&Test Setup",
                      {Item("mnuTestTitle", "&Title"), Item("mnuTestSubTitle1", "1"),
                       Item("mnuTestSubTitle2", "2")}),
@@ -68,7 +69,7 @@ class FakeProgram : public ShellWindow {
     std::string title = "OLD TITLE", sub1, sub2;
     bool abortLines = true;
     int printColor = 0;
-    int redraws = 0, unitRefreshes = 0, reports = 0, clicks = 0;
+    int redraws = 0, unitRefreshes = 0, reports = 0, clicks = 0, resultRefreshes = 0;
     std::string zoomKeys;
     std::optional<double> lastAsdFactor;
     float own = 1;  // a unit-bound value of the program's own, converted like ASD levels
@@ -93,6 +94,7 @@ class FakeProgram : public ShellWindow {
     }
     void CursorClicked(int, double, double) override { ++clicks; }
     void PrintReport() override { ++reports; }
+    void RefreshResults() override { ++resultRefreshes; }
 };
 
 class ShellCommands : public ::testing::Test {
@@ -197,6 +199,52 @@ TEST_F(ShellCommands, LimitsTakeOnlyNumbersAboveOne) {
               " Enter the maximum allowable system acceleration in G-peak");
     EXPECT_EQ(t.input.asked[0].proposed, "100");
     EXPECT_EQ(w.redraws, 0);  // a new limit waits for the next comparison
+}
+
+// The moving mass is asked in a row and stored all or nothing, in lb whatever the unit
+// system; each command refreshes the results and shows no box.
+TEST_F(ShellCommands, MovingMassAndRatedForceStoreLbAndLbf) {
+    using Answers = std::vector<std::optional<std::string>>;
+    struct Case {
+        float units;
+        Answers answers;
+        std::array<float, 4> stored;  // entries 84..87 afterwards
+    };
+    const Case cases[] = {
+        {0, {"20", "10", "50", "600"}, {20, 10, 50, 600}},
+        // 9.072 kg = 20 lb, 4.536 kg = 10 lb, 0 = not set; 2668.8 N = 600 lbf.
+        {1, {"9.072", "4.536", "0", "2668.8"}, {20, 10, 0, 600}},
+        {2, {"9.072", "4.536", "0", "2668.8"}, {20, 10, 0, 600}},
+        // Cancel, a negative, text or 1E39 on any mass stores none of them.
+        {0, {"20", std::nullopt, "-1"}, {0, 0, 0, 0}},
+        {0, {"20", "10", "-1", "abc"}, {0, 0, 0, 0}},
+        {0, {"1E39", "1E39"}, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        w.params.fill(0);
+        w.params[slot::kUnits] = c.units;
+        t.input.answers.assign(c.answers.begin(), c.answers.end());
+        t.input.asked.clear();
+        w.Trigger("mnuSystemMovingMass");
+        if (!t.input.answers.empty()) w.Trigger("mnuSystemMaxForce");
+        for (int k = 0; k < 4; ++k)
+            EXPECT_NEAR(w.params[force::kArmatureLb + k], c.stored[k], 1e-3)
+                << c.units << " entry " << force::kArmatureLb + k;
+    }
+    EXPECT_EQ(t.box.shown.size(), 0u);
+    EXPECT_EQ(w.resultRefreshes, 12);
+    // The prompts say the unit; the current value is offered in it.
+    w.params[force::kArmatureLb] = 20;
+    w.params[slot::kUnits] = 1;
+    t.input.answers = {std::nullopt};
+    t.input.asked.clear();
+    w.Trigger("mnuSystemMovingMass");
+    EXPECT_EQ(t.input.asked[0].title, " Setup Moving Mass");
+    EXPECT_EQ(t.input.asked[0].prompt,
+              " Enter the mass of the shaker's moving element (armature) in kg.");
+    EXPECT_EQ(t.input.asked[0].proposed, "9.072");
+    EXPECT_EQ(t.input.asked.size(), 1u);
+    EXPECT_EQ(w.params[force::kArmatureLb], 20);
 }
 
 TEST_F(ShellCommands, LimitPromptsFollowTheUnitSystemIncludingHybrid) {
