@@ -12,7 +12,8 @@ namespace vib::random {
 
 // Record k holds Params[k], Freq[k], Reserved1[k], Asd[k], AbortDb[k], Reserved2[k] and
 // Comment[k]; the trailer holds `caption` (the title on screen), FileText1, FileText2,
-// SubTitle1 and SubTitle2.
+// SubTitle1 and SubTitle2. Params entries 84 to 87, which the original layout leaves at 0,
+// carry the force check's moving masses and rated force (platform/force.h).
 ProfileRecords ToRecords(const RandomState& s, const std::string& caption);
 
 // Takes records over; trailer strings the file did not hold keep their current values.

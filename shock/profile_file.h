@@ -16,6 +16,8 @@ namespace vib::shock {
 // Error number of a value that reads as a number but cannot be computed with.
 inline constexpr int kInvalidValue = 380;
 
+// P(84..87), which the original layout leaves at 0, carry the force check's moving masses
+// and rated force (platform/force.h).
 ProfileRecords ToRecords(const ShockState& s);
 // Takes over P(1..100), the carried columns and the trailer texts the file held.
 void FromRecords(const ProfileRecords& r, ShockState& s);

@@ -1,0 +1,111 @@
+// The force check through both windows with scripted boxes: the label, the box, the
+// report line and vibcalc's JSON say the same of one state. The hand calculation:
+// 20 + 10 + 50 lb at 8.00105 G rms need 640.1 lbf rms; 600 lbf rated is -0.56 dB.
+#include <QPushButton>
+
+#include <nlohmann/json.hpp>
+
+#include "morvane_fixture.h"
+#include "platform/force.h"
+#include "random/app/profile_editor.h"
+#include "random/profile_file.h"
+#include "shock/profile_file.h"
+#include "tessalt_fixture.h"
+#include "tests/support/vibcalc_run.h"
+
+namespace vib {
+namespace {
+
+bool Visible(QWidget& w, const char* name) {
+    return w.findChild<QLabel*>(name)->isVisible();
+}
+bool Printed(const testing::ScriptedPrinter& p, const std::string& text) {
+    return std::find(p.calls.begin(), p.calls.end(), "print:" + text) != p.calls.end();
+}
+// The leading number of a label such as "  Force = 2847 N rms ".
+double ForceIn(const std::string& label) {
+    return std::stod(label.substr(label.find('=') + 1));
+}
+
+class MorvaneForce : public random::app::MorvaneFixture {};
+
+TEST_F(MorvaneForce, LabelBoxReportAndJsonAgree) {
+    w().show();
+    EXPECT_FALSE(Visible(w(), "lblForce"));  // no mass: the window as it always was
+    t.input.answers = {"20", "10", "50", "600"};
+    Trigger("mnuSystemMovingMass");
+    Trigger("mnuSystemMaxForce");
+    EXPECT_TRUE(t.box.shown.empty());  // the commands refresh the label, no box
+    EXPECT_TRUE(Visible(w(), "lblForce"));
+    EXPECT_EQ(Text("lblForce"), "  Force = 640 lbf rms ");
+
+    // Update checks: the force box comes after the limit boxes.
+    Trigger("mnuProfileModify");
+    w().Editor()->findChild<QPushButton*>("cmdUpdate")->click();
+    const std::string exceeded = " Test Force 640 lbf rms > System Force Limit 600 lbf rms ";
+    ASSERT_FALSE(t.box.shown.empty());
+    EXPECT_EQ(t.box.shown.back().text, exceeded);
+
+    Trigger("mnuFilePrint");
+    EXPECT_TRUE(
+        Printed(t.printer, "Moving mass 20 + 10 + 50 lb, force 640 lbf rms of 600 (-0.56 dB)"));
+
+    ASSERT_FALSE(random::SaveRandomProfile(files, "force.prf", s().TestTitle, s()));
+    const auto j = nlohmann::json::parse(testing::RunVibcalc({"random", "force.prf"}, &files).out);
+    EXPECT_NEAR(j["force"]["required_lbf"].get<double>(), 80 * 8.00105, 0.01);
+    EXPECT_NEAR(j["force"]["headroom_db"].get<double>(), -0.5617, 1e-3);
+    EXPECT_EQ(j["messages"].back(), exceeded);
+
+    // The same test in Metric: N, within 0.1 % of 640.1 lbf x 4.448.
+    Trigger("mnuSystemUnitsMetric");
+    EXPECT_NEAR(ForceIn(Text("lblForce")), 80 * 8.00105 * 4.448, 0.001 * 2847);
+    EXPECT_NE(Text("lblForce").find(" N rms "), std::string::npos);
+}
+
+// The four entries are numbers in the written layout's param column and nothing else:
+// a build that knows nothing of them reads every written value as it was.
+TEST_F(MorvaneForce, MassesTouchOnlyTheirFourParameterEntries) {
+    ASSERT_FALSE(random::SaveRandomProfile(files, "plain.prf", s().TestTitle, s()));
+    t.input.answers = {"20", "10", "50", "600"};
+    Trigger("mnuSystemMovingMass");
+    Trigger("mnuSystemMaxForce");
+    ASSERT_FALSE(random::SaveRandomProfile(files, "mass.prf", s().TestTitle, s()));
+    ProfileRecords plain, mass;
+    ASSERT_FALSE(ReadRecordFile(files, "plain.prf", plain));
+    ASSERT_FALSE(ReadRecordFile(files, "mass.prf", mass));
+    for (int k = 1; k <= ProfileRecords::kRecords; ++k) {
+        auto expected = plain.numbers[k];
+        if (k >= force::kArmatureLb && k <= force::kRatedLbf)
+            expected[0] = std::array<float, 4>{20, 10, 50, 600}[k - force::kArmatureLb];
+        EXPECT_EQ(mass.numbers[k], expected) << "record " << k;
+        EXPECT_EQ(mass.notes[k], plain.notes[k]);
+    }
+}
+
+class TessaltForce : public shock::app::TessaltTest {};
+
+TEST_F(TessaltForce, LabelBoxAndReportOfThePeakForce) {
+    w().show();
+    EXPECT_FALSE(Visible(w(), "lblForce"));
+    EXPECT_TRUE(Visible(w(), "lblStatus"));
+    t.input.answers = {"20", "10", "50", "600"};
+    Trigger("mnuSystemMovingMass");
+    Trigger("mnuSystemMaxForce");
+    EXPECT_TRUE(t.box.shown.empty());
+    // The start-up pulse peaks at 14.9955 G: 80 lb need 1199.6 lbf.
+    EXPECT_EQ(Text("lblForce"), "  Force = 1200 lbf pk ");
+    EXPECT_FALSE(Visible(w(), "lblStatus"));
+
+    // A new amplitude changes the peaks, so the limit check speaks, force last.
+    t.input.answers = {"20"};
+    Trigger("mnuShockAmplitude");
+    ASSERT_FALSE(t.box.shown.empty());
+    EXPECT_EQ(t.box.shown.back().text.rfind(" Test Force ", 0), 0u);
+    EXPECT_NEAR(ForceIn(Text("lblForce")), 80 * 20 * 0.99970, 2);
+
+    Trigger("mnuFilePrint");
+    EXPECT_TRUE(Printed(t.printer, Text("lblForce")));
+}
+
+}  // namespace
+}  // namespace vib
