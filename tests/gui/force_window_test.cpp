@@ -8,8 +8,11 @@
 #include "morvane_fixture.h"
 #include "platform/force.h"
 #include "random/app/profile_editor.h"
+#include "random/plot.h"
 #include "random/profile_file.h"
+#include "random/report.h"
 #include "shock/profile_file.h"
+#include "shock/report.h"
 #include "tessalt_fixture.h"
 #include "tests/support/vibcalc_run.h"
 
@@ -22,6 +25,13 @@ bool Visible(QWidget& w, const char* name) {
 bool Printed(const testing::ScriptedPrinter& p, const std::string& text) {
     return std::find(p.calls.begin(), p.calls.end(), "print:" + text) != p.calls.end();
 }
+// Where the page prints `text`, as fractions of the page.
+std::pair<double, double> PlaceOn(const std::vector<PageText>& page, const std::string& text) {
+    for (const PageText& t : page)
+        if (t.text == text) return {t.x, t.y};
+    return {-1, -1};
+}
+
 // The leading number of a label such as "  Force = 2847 N rms ".
 double ForceIn(const std::string& label) {
     return std::stod(label.substr(label.find('=') + 1));
@@ -47,8 +57,11 @@ TEST_F(MorvaneForce, LabelBoxReportAndJsonAgree) {
     EXPECT_EQ(t.box.shown.back().text, exceeded);
 
     Trigger("mnuFilePrint");
-    EXPECT_TRUE(
-        Printed(t.printer, "Moving mass 20 + 10 + 50 lb, force 640 lbf rms of 600 (-0.56 dB)"));
+    const std::string line = "Moving mass 20 + 10 + 50 lb, force 640 lbf rms of 600 (-0.56 dB)";
+    EXPECT_TRUE(Printed(t.printer, line));
+    const auto screen = random::ScreenOf(s(), '.', {});
+    EXPECT_EQ(PlaceOn(random::ReportTexts(s(), random::ReportInputsOf(s(), screen, "")), line),
+              std::make_pair(0.175, 0.855));
 
     ASSERT_FALSE(random::SaveRandomProfile(files, "force.prf", s().TestTitle, s()));
     const auto j = nlohmann::json::parse(testing::RunVibcalc({"random", "force.prf"}, &files).out);
@@ -105,6 +118,10 @@ TEST_F(TessaltForce, LabelBoxAndReportOfThePeakForce) {
 
     Trigger("mnuFilePrint");
     EXPECT_TRUE(Printed(t.printer, Text("lblForce")));
+    shock::ReportCaptions captions;
+    captions.force = Text("lblForce");
+    EXPECT_EQ(PlaceOn(shock::PageTexts(s(), captions), captions.force),
+              std::make_pair(0.76, 0.755));
 }
 
 }  // namespace
