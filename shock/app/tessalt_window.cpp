@@ -94,7 +94,7 @@ void TessaltWindow::BuildControls() {
     AddLabel(names::lblStatus, QString::fromStdString(Texts().credits),
              QRect(700, 5930, 5900, 270));
     // The required force takes the credits' place while a moving mass is set.
-    Boxed(AddLabel(names::lblForce, "", QRect(700, 5930, 5900, 270)))->setVisible(false);
+    Boxed(AddLabel(names::lblForce, "", QRect(700, 5930, 3480, 270)))->setVisible(false);
 
     auto* cursor = AddLabel(names::lblCursor, "Cursor", QRect(4300, 420, 3350, 270));
     cursor->setStyleSheet("QLabel { color: red; background: white; }");
