@@ -55,6 +55,11 @@ TEST(VibcalcForce, RequiredForceHeadroomAndTheCheckInEveryUnitSystem) {
     EXPECT_TRUE(j["messages"].empty());
     EXPECT_FALSE(nlohmann::json::parse(RunVibcalc({"random", "--rated-force", "600"}).out)
                      .contains("force"));
+    // Profiles written before the force check open with it off.
+    for (const char* command : {"random", "shock"}) {
+        const std::string old = kData + "/corpus/" + command + "/ok-default.prf";
+        EXPECT_FALSE(nlohmann::json::parse(RunVibcalc({command, old}).out).contains("force"));
+    }
     for (const char* bad : {"20,10", "20,10,50,1", "20,-1,5", "a,b,c", "1e39,0,0"})
         EXPECT_EQ(RunVibcalc({"random", "--mass", bad}).status, kExitUsage) << bad;
 }
