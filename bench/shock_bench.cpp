@@ -1,6 +1,9 @@
 // Synthesis, integration and spectrum: the numeric work of one shock redraw.
 #include <benchmark/benchmark.h>
 
+#include "shock/recompute.h"
+#include "shock/response_spectrum.h"
+
 #include "shock/integration.h"
 #include "shock/model.h"
 #include "shock/recompute.h"
@@ -53,9 +56,18 @@ void BM_SpectrumOnly(benchmark::State& bench) {
     for (auto _ : bench) benchmark::DoNotOptimize(vib::shock::SpectrumPass(s));
 }
 
+// Both maximax spectra (test and ideal pulse) at every natural frequency, as every
+// command that changes the pulse recomputes them.
+void BM_ResponseSpectrum(benchmark::State& bench) {
+    ShockState s = StartUp();
+    vib::shock::RecomputeAll(s);
+    for (auto _ : bench) benchmark::DoNotOptimize(vib::shock::ComputeResponseSpectrum(s));
+}
+
 }  // namespace
 
 BENCHMARK(BM_StartUpPulse);
 BENCHMARK(BM_Pulse100msAt1280Hz);
 BENCHMARK(BM_SynthesisOnly);
 BENCHMARK(BM_SpectrumOnly);
+BENCHMARK(BM_ResponseSpectrum)->Unit(benchmark::kMicrosecond);

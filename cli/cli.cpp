@@ -40,6 +40,15 @@ std::string UsageText() {
            "  --view LIST        what the plot shows: test, srs, abort joined by commas, as\n"
            "                     the View menu would (default test)\n"
            "  --report FILE.pdf  also print the one-page report to a PDF file\n"
+           "  --response         also print response_spectrum: the maximax shock response\n"
+           "                     spectrum (peak absolute acceleration of an oscillator of\n"
+           "                     quality factor q, in G) at freq_hz, 10 Hz x 2^(k/12) up\n"
+           "                     to 1917.8 Hz or half the sample rate: maximax_g,\n"
+           "                     positive_g, negative_g of the test pulse and\n"
+           "                     ideal_maximax_g of the pulse without compensation; also\n"
+           "                     printed when the profile sets Q\n"
+           "  --q Q              the oscillator's Q, 0.5 to 100 (default the profile's, or\n"
+           "                     10); implies --response\n"
            "\n"
            "Options of both, for many profiles:\n"
            "  --files-from LIST  also the profiles LIST names, one path a line (- reads the\n"
@@ -150,10 +159,11 @@ std::optional<int> ReadCommonOptions(const std::string& command,
                                      const std::vector<std::string>& args,
                                      std::vector<std::string_view> valueOptions,
                                      const std::vector<std::string_view>& keys, Io& io,
-                                     CommonOptions& o) {
+                                     CommonOptions& o,
+                                     const std::vector<std::string_view>& flagOptions) {
     valueOptions.insert(valueOptions.end(), {"--plot", "--size", "--report", "--files-from",
                                              "--fields", "--jobs", "--mass", "--rated-force"});
-    if (const auto problem = ParseCommandLine(args, valueOptions, o.line))
+    if (const auto problem = ParseCommandLine(args, valueOptions, o.line, flagOptions))
         return UsageError(io.err, command, *problem);
     if (o.line.help) {
         io.out << UsageText();

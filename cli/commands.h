@@ -137,7 +137,8 @@ std::optional<int> ReadCommonOptions(const std::string& command,
                                      const std::vector<std::string>& args,
                                      std::vector<std::string_view> valueOptions,
                                      const std::vector<std::string_view>& keys, Io& io,
-                                     CommonOptions& o);
+                                     CommonOptions& o,
+                                     const std::vector<std::string_view>& flagOptions = {});
 
 // Runs `makeJob`'s jobs over the inputs, prints their results (and failures) in input
 // order and returns the exit status. Hands off (kExitNeedsRenderer) before reading

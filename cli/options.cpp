@@ -8,7 +8,8 @@ namespace vib::cli {
 
 std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
                                             const std::vector<std::string_view>& valueOptions,
-                                            CommandLine& line) {
+                                            CommandLine& line,
+                                            const std::vector<std::string_view>& flagOptions) {
     auto known = [&valueOptions](std::string_view name) {
         return std::find(valueOptions.begin(), valueOptions.end(), name) != valueOptions.end();
     };
@@ -16,6 +17,10 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             line.help = true;
+            continue;
+        }
+        if (std::find(flagOptions.begin(), flagOptions.end(), a) != flagOptions.end()) {
+            if (!line.flags.insert(a).second) return a + " may be given only once";
             continue;
         }
         if (a.size() > 1 && a[0] == '-') {

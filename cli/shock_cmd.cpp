@@ -4,11 +4,13 @@
 #include <string>
 
 #include "commands.h"
+#include "platform/numbers.h"
 #include "report_clock.h"
 #include "shock/checks.h"
 #include "shock/model.h"
 #include "shock/profile_file.h"
 #include "shock/recompute.h"
+#include "shock/response_spectrum.h"
 
 namespace vib::cli {
 namespace {
@@ -34,7 +36,22 @@ std::optional<shock::ShockView> ParseView(const std::string& text) {
 struct Computed {
     shock::ShockState s;
     shock::PulseResults r;
+    std::optional<shock::ResponseSpectrum> response;
 };
+
+nlohmann::json ResponseJson(const std::optional<shock::ResponseSpectrum>& r) {
+    if (!r) return Absent();
+    // Single precision is more than the curves carry, and keeps the lines short.
+    auto floats = [](const std::vector<double>& v) {
+        nlohmann::json a = nlohmann::json::array();
+        for (double x : v) a.push_back(FloatJson(static_cast<float>(x)));
+        return a;
+    };
+    return {
+        {"q", FloatJson(static_cast<float>(r->q))}, {"freq_hz", floats(r->freqHz)},
+        {"maximax_g", floats(r->maximaxG)},         {"positive_g", floats(r->positiveG)},
+        {"negative_g", floats(r->negativeG)},       {"ideal_maximax_g", floats(r->idealMaximaxG)}};
+}
 
 namespace param = shock::param;
 const Field<Computed> kFields[] = {
@@ -53,6 +70,7 @@ const Field<Computed> kFields[] = {
     {"peak_disp", [](const Computed& c) { return FloatJson(c.s.PeakDisp); }},
     {"srs", [](const Computed& c) { return FloatArray(c.r.srs); }},
     {"messages", [](const Computed& c) { return nlohmann::json(c.r.messages); }},
+    {"response_spectrum", [](const Computed& c) { return ResponseJson(c.response); }},
     {"force",
      [](const Computed& c) {
          return ForceJson(c.s.P, shock::TestPeakG(c.s), force::Kind::ShockPeak);
@@ -63,6 +81,8 @@ const Field<Computed> kFields[] = {
 struct ShockRun {
     const std::string* wave = nullptr;
     ForceOverrides force;
+    std::optional<double> q;  // --q
+    bool response = false;    // --response
     shock::ShockView view;
     std::optional<EpochClock> clock;
 };
@@ -86,7 +106,11 @@ class ShockJob final : public Job {
             s.P[param::kShape] = shock::CodeOf(shock::Shape::Custom);
         }
         run_.force.ApplyTo(s.P);
+        if (run_.q) s.P[shock::kResponseQ] = StoreSingle(*run_.q);
         c_.r = shock::RecomputeAll(s);
+        // Asked for, or set in the profile.
+        if (run_.response || s.P[shock::kResponseQ] != 0)
+            c_.response = shock::ComputeResponseSpectrum(s);
         return {};
     }
     std::string Plot(Renderer& r, int width, int height, std::string& png) override {
@@ -108,12 +132,18 @@ class ShockJob final : public Job {
 
 int RunShock(const std::vector<std::string>& args, Io& io) {
     CommonOptions o;
-    if (const auto status =
-            ReadCommonOptions("shock", args, {"--wave", "--view"}, KeysOf(kFields), io, o))
+    if (const auto status = ReadCommonOptions("shock", args, {"--wave", "--view", "--q"},
+                                              KeysOf(kFields), io, o, {"--response"}))
         return *status;
     ShockRun run;
     run.wave = o.line.Value("--wave");
     run.force = o.force;
+    run.response = o.line.Flag("--response");
+    if (const std::string* q = o.line.Value("--q")) {
+        run.q = ParseStorableNumber(*q, kCLocale);
+        if (!run.q || *run.q < shock::kMinQ || *run.q > shock::kMaxQ)
+            return UsageError(io.err, "shock", "--q takes a number from 0.5 to 100");
+    }
     const std::string* view = o.line.Value("--view");
     if (view && !o.plotPath) return UsageError(io.err, "shock", "--view needs --plot");
     std::optional<shock::ShockView> shown = shock::ShockView{};

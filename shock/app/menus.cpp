@@ -69,7 +69,8 @@ std::vector<shell::MenuItem> TessaltMenuTree() {
                  shell::PlotBackgroundMenu(), shell::XAxisMenu(),
                  Submenu(names::mnuViewYaxis, "&Y-Axis Scale",
                          {Item(names::mnuViewYaxisIn, "Zoom In"),
-                          Item(names::mnuViewYaxisOut, "Zoom Out")})}),
+                          Item(names::mnuViewYaxisOut, "Zoom Out")}),
+                 Separator(), Item(names::mnuViewResponseQ, "Response Spectrum Q...")}),
         shell::ToolsMenu(names::mnuToolsCopyData),
         shell::HelpMenu("&About Software"),
     };

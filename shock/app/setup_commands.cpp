@@ -7,6 +7,7 @@
 #include "platform/numbers.h"
 #include "pulse_setup.h"
 #include "shock/model.h"
+#include "shock/response_spectrum.h"
 #include "shock/synthesis.h"
 #include "tessalt_window.h"
 
@@ -54,6 +55,16 @@ void TessaltWindow::OnAmplitude() {
     ShowTestAfterRecompute(state_.View);
     SyncMenuChecks();
     Redraw();
+}
+
+// The response spectrum's oscillator; entry 88 keeps it with the profile (0 reads as 10).
+void TessaltWindow::OnResponseQ() {
+    float& q = state_.P[kResponseQ];
+    const auto x = AskNumber("Enter the Q of the response spectrum; the default value is 10.",
+                             kSetupTitle, Offer(static_cast<float>(ResponseQ(state_))));
+    if (!x) return;
+    if (*x < kMinQ || *x > kMaxQ) return OutOfBounds(" The Number must be between 0.5 and 100.");
+    q = StoreSingle(*x);
 }
 
 void TessaltWindow::OnDurationTime() {
@@ -153,6 +164,7 @@ void TessaltWindow::BindSetupCommands() {
                     "Shock Pulse Post-compensation Pulse In %; the default value is 16.7.");
     });
     Bind(names::mnuSystemManualSteps, &TessaltWindow::OnManualSteps);
+    Bind(names::mnuViewResponseQ, &TessaltWindow::OnResponseQ);
     Bind(names::mnuFileOpenProfile, &TessaltWindow::OnOpenProfile);
     Bind(names::mnuFileSaveProfile, &TessaltWindow::OnSaveProfile);
 }

@@ -72,6 +72,7 @@ class TessaltWindow : public shell::ShellWindow {
                                     const std::string& offer);
     // A parameter as the box offers it: text that reads back to the same Single.
     std::string Offer(float value);
+    void OnResponseQ();
     void OutOfBounds(const std::string& text);
     void OnShape(int code);
     void OnAmplitude();

@@ -128,3 +128,40 @@ TEST_F(ShockCommand, FileAndUsageErrors) {
 
 }  // namespace
 }  // namespace vib::cli
+
+namespace vib::cli {
+namespace {
+
+// The maximax spectrum on request, with Q from the option or the profile; at high
+// natural frequencies every oscillator follows the pulse, so the curve ends at the peak.
+TEST_F(ShockCommand, ResponseSpectrumOnRequestOrFromTheProfile) {
+    struct Case {
+        std::vector<std::string> args;
+        double q;  // 0: no object
+    };
+    const std::string withQ = Profile(88, 25);
+    const Case cases[] = {{{"shock"}, 0},
+                          {{"shock", "--response"}, 10},
+                          {{"shock", "--q", "2.5"}, 2.5},
+                          {{"shock", withQ}, 25},
+                          {{"shock", withQ, "--q=50"}, 50}};
+    for (const Case& c : cases) {
+        const auto r = RunVibcalc(c.args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto j = nlohmann::json::parse(r.out);
+        ASSERT_EQ(j.contains("response_spectrum"), c.q > 0) << c.args.back();
+        if (c.q == 0) continue;
+        const auto& s = j["response_spectrum"];
+        EXPECT_EQ(s["q"], c.q);
+        ASSERT_EQ(s["freq_hz"].size(), 92u);
+        EXPECT_NEAR(s["maximax_g"].back().get<double>(), 15.0, 0.15);
+        for (const char* key : {"positive_g", "negative_g", "ideal_maximax_g"})
+            EXPECT_EQ(s[key].size(), 92u);
+    }
+    for (const char* bad : {"0.4", "101", "ten"})
+        EXPECT_EQ(RunVibcalc({"shock", "--q", bad}).status, kExitUsage) << bad;
+    EXPECT_EQ(RunVibcalc({"shock", "--response", "--response"}).status, kExitUsage);
+}
+
+}  // namespace
+}  // namespace vib::cli

@@ -56,6 +56,18 @@ TEST_F(SetupTest, AmplitudeBoundsPromptsAndRedraw) {
     EXPECT_EQ(Text("lblAref").substr(0, 12), " Gref = 199.");
 }
 
+TEST_F(SetupTest, ResponseSpectrumQKeptInEntry88WithinItsBounds) {
+    for (const char* q : {"0.4", "100.5"}) Answer("mnuViewResponseQ", q);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, " The Number must be between 0.5 and 100."));
+    EXPECT_EQ(t.box.shown.back().title, " Out Of Bounds");
+    EXPECT_EQ(P(88), 0.0f);
+    EXPECT_EQ(t.input.asked[0].proposed, "10");  // 0 reads as 10
+    Answer("mnuViewResponseQ", "25");
+    EXPECT_EQ(P(88), 25.0f);
+    Answer("mnuViewResponseQ", "0.5");
+    EXPECT_EQ(P(88), 0.5f);
+}
+
 TEST_F(SetupTest, MetricAmplitudeHasTheBoundsConvertedFromG) {
     // An amplitude converted from G is offered and accepted as it stands.
     for (const char* g : {"42", "200", "0.5"}) {

@@ -90,6 +90,8 @@ TEST_F(TessaltTest, MenuTreeAsWrittenAfterStartUp) {
         "  mnuViewYaxis|&Y-Axis Scale",
         "    mnuViewYaxisIn|Zoom In",
         "    mnuViewYaxisOut|Zoom Out",
+        "  -",
+        "  mnuViewResponseQ|Response Spectrum Q...",
         "mnuTools|Tools",
         "  mnuCut|&Copy Plot to Clipboard",
         "  mnuToolsCopyData|Copy Data to Clipboard|unavailable",
