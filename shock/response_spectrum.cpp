@@ -1,6 +1,7 @@
 #include "response_spectrum.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -11,8 +12,15 @@ double ResponseQ(const ShockState& s) {
     return std::isfinite(q) && q >= kMinQ && q <= kMaxQ ? q : kDefaultQ;
 }
 
-SdofPeaks SdofResponse(std::span<const double> input, double dt, double fn, double q) {
-    SdofPeaks peaks;
+namespace {
+
+// The filter run over several inputs of one length at once: their recursions are
+// independent, so the processor overlaps them. Each runs until the last non-zero sample
+// of any of them, then decays freely; a longer free decay never adds a larger peak.
+template <std::size_t Count>
+std::array<SdofPeaks, Count> Responses(const std::array<std::span<const double>, Count>& inputs,
+                                       double dt, double fn, double q) {
+    std::array<SdofPeaks, Count> peaks{};
     if (!(dt > 0) || !(fn > 0) || !(q > 0)) return peaks;
     // Sub-steps where the samples give fewer than 10 points per period.
     const int steps = std::max(1, static_cast<int>(std::ceil(10.0 * fn * dt - 1e-9)));
@@ -26,31 +34,55 @@ SdofPeaks SdofResponse(std::span<const double> input, double dt, double fn, doub
     const double a1 = 2.0 * c, a2 = -e * e;
     const double b0 = 1.0 - sp, b1 = 2.0 * (sp - c), b2 = e * e - sp;
 
-    double y1 = 0, y2 = 0, x1 = 0, x2 = 0;
-    auto step = [&](double x) {
-        const double y = a1 * y1 + a2 * y2 + b0 * x + b1 * x1 + b2 * x2;
-        y2 = y1;
-        y1 = y;
-        x2 = x1;
-        x1 = x;
-        peaks.positive = std::max(peaks.positive, y);
-        peaks.negative = std::max(peaks.negative, -y);
+    std::array<double, Count> y1{}, y2{}, x1{}, x2{}, high{}, low{};
+    auto step = [&](const std::array<double, Count>& x) {
+        for (std::size_t n = 0; n < Count; ++n) {
+            const double y = a1 * y1[n] + a2 * y2[n] + b0 * x[n] + b1 * x1[n] + b2 * x2[n];
+            y2[n] = y1[n];
+            y1[n] = y;
+            x2[n] = x1[n];
+            x1[n] = x[n];
+            high[n] = std::max(high[n], y);
+            low[n] = std::min(low[n], y);
+        }
     };
-    // The input ends at its last non-zero sample; what follows is the free decay.
-    std::size_t end = input.size();
-    while (end > 0 && input[end - 1] == 0.0) --end;
-    double previous = 0;  // at rest before the first sample
+    std::size_t end = 0;
+    for (const auto& input : inputs) {
+        std::size_t last = input.size();
+        while (last > 0 && input[last - 1] == 0.0) --last;
+        end = std::max(end, last);
+    }
+    std::array<double, Count> previous{}, x{};  // at rest before the first sample
     for (std::size_t i = 0; i < end; ++i) {
-        for (int j = 1; j <= steps; ++j)
-            step(previous + (input[i] - previous) * (static_cast<double>(j) / steps));
-        previous = input[i];
+        std::array<double, Count> next{};
+        for (std::size_t n = 0; n < Count; ++n) next[n] = i < inputs[n].size() ? inputs[n][i] : 0;
+        for (int j = 1; j <= steps; ++j) {
+            const double f = static_cast<double>(j) / steps;
+            for (std::size_t n = 0; n < Count; ++n)
+                x[n] = previous[n] + (next[n] - previous[n]) * f;
+            step(x);
+        }
+        previous = next;
     }
     const double tail = std::max(1.5 / fn, 0.010);
     const auto tailSteps = static_cast<long>(std::ceil(tail / h)) + steps;
-    for (long i = 0; i < tailSteps; ++i)
-        step(i < steps ? previous * (1.0 - static_cast<double>(i + 1) / steps) : 0.0);
-    peaks.maximax = std::max(peaks.positive, peaks.negative);
+    for (long i = 0; i < tailSteps; ++i) {
+        const double f = i < steps ? 1.0 - static_cast<double>(i + 1) / steps : 0.0;
+        for (std::size_t n = 0; n < Count; ++n) x[n] = previous[n] * f;
+        step(x);
+    }
+    for (std::size_t n = 0; n < Count; ++n) {
+        peaks[n].positive = high[n];
+        peaks[n].negative = -low[n];
+        peaks[n].maximax = std::max(high[n], -low[n]);
+    }
     return peaks;
+}
+
+}  // namespace
+
+SdofPeaks SdofResponse(std::span<const double> input, double dt, double fn, double q) {
+    return Responses<1>({input}, dt, fn, q)[0];
 }
 
 std::vector<double> NaturalFrequencies(double sampleRateHz) {
@@ -91,11 +123,11 @@ ResponseSpectrum ComputeResponseSpectrum(const ShockState& s) {
     }
     r.freqHz = NaturalFrequencies(rate);
     for (double fn : r.freqHz) {
-        const SdofPeaks t = SdofResponse(test, dt, fn, r.q);
+        const auto [t, i] = Responses<2>({test, ideal}, dt, fn, r.q);
         r.maximaxG.push_back(t.maximax);
         r.positiveG.push_back(t.positive);
         r.negativeG.push_back(t.negative);
-        r.idealMaximaxG.push_back(SdofResponse(ideal, dt, fn, r.q).maximax);
+        r.idealMaximaxG.push_back(i.maximax);
     }
     return r;
 }
