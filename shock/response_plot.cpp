@@ -84,6 +84,37 @@ ResponseGeometry ResponseGeometryOf(const ResponseSpectrum& r, std::optional<Uni
     return g;
 }
 
+ResponseBox ResponseBoxIn(double width, double height) {
+    return {0.11 * width, 0.12 * height, 0.85 * width, 0.76 * height};
+}
+
+void DrawResponse(const ResponseGeometry& g, Canvas& c, float background) {
+    const bool white = background == 1.0f;
+    const Rgb ink = white ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+    auto color = [&](ResponsePen pen) {
+        switch (pen) {
+            case ResponsePen::Grid:
+                return white ? Rgb{128, 128, 128} : Rgb{0, 128, 128};
+            case ResponsePen::Test:
+                return white ? Rgb{255, 0, 0} : Rgb{255, 255, 0};
+            case ResponsePen::Ideal:
+                return white ? Rgb{0, 0, 255} : Rgb{255, 0, 255};
+            case ResponsePen::Ink:
+                break;
+        }
+        return ink;
+    };
+    const ResponseBox b = ResponseBoxIn(c.Width(), c.Height());
+    auto x = [&b](double f) { return b.left + f * b.width; };
+    auto y = [&b](double f) { return b.top + f * b.height; };
+    // The grid first, so the curves stay on top of it.
+    for (const ResponsePen pass : {ResponsePen::Grid, ResponsePen::Ideal, ResponsePen::Test})
+        for (const auto& s : g.segments)
+            if (s.pen == pass) c.Line(x(s.x1), y(s.y1), x(s.x2), y(s.y2), color(s.pen));
+    for (const auto& l : g.labels) c.Text(x(l.x), y(l.y), l.text, color(l.pen));
+    c.Text(b.left, 0.03 * c.Height(), g.title, ink);
+}
+
 std::string ResponseReadout(const ResponseSpectrum& r, std::optional<Units> units, double x,
                             char decimal) {
     if (r.freqHz.empty()) return {};

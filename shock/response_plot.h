@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/canvas.h"
 #include "platform/param_block.h"
 #include "response_spectrum.h"
 
@@ -38,6 +39,17 @@ ResponseGeometry ResponseGeometryOf(const ResponseSpectrum& r, std::optional<Uni
 // Where a frequency and a value stand, as fractions of the box.
 double ResponseX(double hz);
 double ResponseY(const ResponseGeometry& g, double value);
+
+// Where the plot box stands in a picture of `width` x `height`: room for the decade
+// labels left, the title above and the frequency labels below.
+struct ResponseBox {
+    double left, top, width, height;
+};
+ResponseBox ResponseBoxIn(double width, double height);
+
+// The geometry drawn into the whole of `c`, the title above the box; grid, curves and
+// texts in the colours of the plot background (0 black, 1 white).
+void DrawResponse(const ResponseGeometry& g, Canvas& c, float background);
 
 // The readout under a click at `x` (a fraction of the box): the nearest natural
 // frequency and both values there, in the active units.

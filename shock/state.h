@@ -66,9 +66,10 @@ using SampleArray = std::array<float, kLastSample + 1>;
 // The View menu's three pass switches; the window mirrors them into its checkmarks. The
 // trace switches live in P(24..26) because profiles carry them.
 struct ShockView {
-    bool test = true;    // Test Profile
-    bool srs = false;    // Shock Response Spectrum
-    bool abort = false;  // Abort Limits
+    bool test = true;       // Test Profile
+    bool srs = false;       // Shock Response Spectrum
+    bool abort = false;     // Abort Limits
+    bool response = false;  // the maximax response spectrum's window is open
 };
 
 struct ShockState {

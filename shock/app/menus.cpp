@@ -70,7 +70,8 @@ std::vector<shell::MenuItem> TessaltMenuTree() {
                  Submenu(names::mnuViewYaxis, "&Y-Axis Scale",
                          {Item(names::mnuViewYaxisIn, "Zoom In"),
                           Item(names::mnuViewYaxisOut, "Zoom Out")}),
-                 Separator(), Item(names::mnuViewResponseQ, "Response Spectrum Q...")}),
+                 Separator(), Item(names::mnuViewResponse, "Maximax Response Spectrum", Mark::Off),
+                 Item(names::mnuViewResponseQ, "Response Spectrum Q...")}),
         shell::ToolsMenu(names::mnuToolsCopyData),
         shell::HelpMenu("&About Software"),
     };
@@ -84,6 +85,7 @@ std::vector<std::pair<const char*, bool>> TessaltMarks(const ShockState& s) {
         for (int code = 1; code <= 8; ++code)
             marks.emplace_back(kShapeItems[code - 1], static_cast<int>(*shape) == code);
     }
+    marks.emplace_back(names::mnuViewResponse, s.View.response);
     const float polarity = s.P[param::kPolarity];
     if (polarity == 1.0f || polarity == 2.0f) {
         marks.emplace_back(names::mnuShockPolarityPos, polarity == 1.0f);

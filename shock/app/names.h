@@ -40,6 +40,7 @@ inline constexpr char mnuSystemManualSteps[] = "mnuSystemManualSteps";
 inline constexpr char mnuToolsCopyData[] = "mnuToolsCopyData";
 inline constexpr char mnuViewAcc[] = "mnuViewAcc";
 inline constexpr char mnuViewDisp[] = "mnuViewDisp";
+inline constexpr char mnuViewResponse[] = "mnuViewResponse";
 inline constexpr char mnuViewResponseQ[] = "mnuViewResponseQ";
 inline constexpr char mnuViewSRS[] = "mnuViewSRS";
 inline constexpr char mnuViewTest[] = "mnuViewTest";

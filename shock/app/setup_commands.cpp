@@ -6,6 +6,7 @@
 #include "names.h"
 #include "platform/numbers.h"
 #include "pulse_setup.h"
+#include "response_window.h"
 #include "shock/model.h"
 #include "shock/response_spectrum.h"
 #include "shock/synthesis.h"
@@ -65,6 +66,25 @@ void TessaltWindow::OnResponseQ() {
     if (!x) return;
     if (*x < kMinQ || *x > kMaxQ) return OutOfBounds(" The Number must be between 0.5 and 100.");
     q = StoreSingle(*x);
+    UpdateResponse();
+}
+
+void TessaltWindow::OnViewResponse() {
+    state_.View.response = !state_.View.response;
+    if (state_.View.response && !response_) {
+        response_ = new ResponseWindow(this);
+        connect(response_, &ResponseWindow::Closed, this, [this] {
+            state_.View.response = false;
+            SyncMenuChecks();
+        });
+    }
+    if (response_) response_->setVisible(state_.View.response);
+    UpdateResponse();
+    SyncMenuChecks();
+}
+
+void TessaltWindow::UpdateResponse() {
+    if (response_ && state_.View.response) response_->ShowState(state_, Svc().locale.decimal);
 }
 
 void TessaltWindow::OnDurationTime() {
@@ -165,6 +185,7 @@ void TessaltWindow::BindSetupCommands() {
     });
     Bind(names::mnuSystemManualSteps, &TessaltWindow::OnManualSteps);
     Bind(names::mnuViewResponseQ, &TessaltWindow::OnResponseQ);
+    Bind(names::mnuViewResponse, &TessaltWindow::OnViewResponse);
     Bind(names::mnuFileOpenProfile, &TessaltWindow::OnOpenProfile);
     Bind(names::mnuFileSaveProfile, &TessaltWindow::OnSaveProfile);
 }

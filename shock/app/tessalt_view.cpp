@@ -62,6 +62,7 @@ std::vector<std::string> TessaltWindow::DrawPicture() {
     const RedrawOutput out = shock::RedrawPlot(state_, canvas, Inputs());
     screen_ = CaptionsFromRedraw(out, state_.TestTitle, shell::kMakerTown, Svc().locale.decimal);
     ShowLabels(out);
+    UpdateResponse();
     Plot().update();
     return out.limitMessages;
 }

@@ -15,6 +15,8 @@
 
 namespace vib::shock::app {
 
+class ResponseWindow;
+
 class TessaltWindow : public shell::ShellWindow {
     Q_OBJECT
   public:
@@ -73,6 +75,9 @@ class TessaltWindow : public shell::ShellWindow {
     // A parameter as the box offers it: text that reads back to the same Single.
     std::string Offer(float value);
     void OnResponseQ();
+    void OnViewResponse();
+    // The response spectrum's window follows the state while it is open.
+    void UpdateResponse();
     void OutOfBounds(const std::string& text);
     void OnShape(int code);
     void OnAmplitude();
@@ -96,7 +101,8 @@ class TessaltWindow : public shell::ShellWindow {
     ShockState& state_;
     std::unique_ptr<PeriodicTimer> timer_;  // Timer1
     LimitBoxes limitBoxes_;
-    ReportCaptions screen_;  // what the labels show, for the report
+    ResponseWindow* response_ = nullptr;  // owned by this window, made on first use
+    ReportCaptions screen_;               // what the labels show, for the report
 };
 
 }  // namespace vib::shock::app

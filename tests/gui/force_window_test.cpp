@@ -124,5 +124,53 @@ TEST_F(TessaltForce, LabelBoxAndReportOfThePeakForce) {
               std::make_pair(0.76, 0.755));
 }
 
+class TessaltResponse : public shock::app::TessaltTest {};
+
+// The response spectra's own window: opened and closed from the View menu, checked while
+// open, following the pulse, Q and the units, with its own readout.
+TEST_F(TessaltResponse, WindowFollowsThePulseQAndUnits) {
+    auto* item = w().findChild<QAction*>("mnuViewResponse");
+    Trigger("mnuViewResponse");
+    auto* window = w().findChild<QWidget*>("frmResponse");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_EQ(window->windowTitle().toStdString(), "Maximax Shock Response Spectrum, Q = 10");
+
+    // A click reads the nearest natural frequency; at 1917.8 Hz the oscillator follows
+    // the 15 G pulse.
+    auto* picture = window->findChild<QLabel*>("picResponse");
+    const QPointF right(picture->width() * 0.955, picture->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, right, right, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(picture, &press);
+    const std::string readout =
+        window->findChild<QLabel*>("lblResponseCursor")->text().toStdString();
+    EXPECT_EQ(readout.rfind("  Freq. = 1917.8 Hz, Test = 15", 0), 0u) << readout;
+
+    t.input.answers = {"30"};
+    Trigger("mnuShockAmplitude");
+    t.input.answers = {"25"};
+    Trigger("mnuViewResponseQ");
+    EXPECT_EQ(window->windowTitle().toStdString(), "Maximax Shock Response Spectrum, Q = 25");
+    QApplication::sendEvent(picture, &press);
+    const std::string doubled =
+        window->findChild<QLabel*>("lblResponseCursor")->text().toStdString();
+    EXPECT_EQ(doubled.rfind("  Freq. = 1917.8 Hz, Test = 30", 0), 0u) << doubled;
+
+    Trigger("mnuSystemUnitsMetric");  // 30 G = 294.2 m/s^2
+    QApplication::sendEvent(picture, &press);
+    EXPECT_NE(window->findChild<QLabel*>("lblResponseCursor")->text().toStdString().find("M/S^2"),
+              std::string::npos);
+
+    window->close();
+    EXPECT_FALSE(item->isChecked());
+    Trigger("mnuViewResponse");
+    EXPECT_TRUE(window->isVisible());
+    Trigger("mnuViewResponse");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(item->isChecked());
+}
+
 }  // namespace
 }  // namespace vib

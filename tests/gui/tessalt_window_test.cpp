@@ -91,6 +91,7 @@ TEST_F(TessaltTest, MenuTreeAsWrittenAfterStartUp) {
         "    mnuViewYaxisIn|Zoom In",
         "    mnuViewYaxisOut|Zoom Out",
         "  -",
+        "  mnuViewResponse|Maximax Response Spectrum|unchecked",
         "  mnuViewResponseQ|Response Spectrum Q...",
         "mnuTools|Tools",
         "  mnuCut|&Copy Plot to Clipboard",
