@@ -15,8 +15,10 @@
 namespace vib::cli {
 namespace {
 
-// "test", "srs", "abort" joined by commas; at least one, each at most once.
+// "test", "srs", "abort" joined by commas, each at most once; or "response" alone, the
+// response spectrum's own picture.
 std::optional<shock::ShockView> ParseView(const std::string& text) {
+    if (text == "response") return shock::ShockView{false, false, false, true};
     shock::ShockView v{false, false, false};
     std::size_t start = 0;
     while (true) {
@@ -149,7 +151,8 @@ int RunShock(const std::vector<std::string>& args, Io& io) {
     std::optional<shock::ShockView> shown = shock::ShockView{};
     if (view) shown = ParseView(*view);
     if (!shown)
-        return UsageError(io.err, "shock", "--view takes test, srs and abort, joined by commas");
+        return UsageError(io.err, "shock",
+                          "--view takes test, srs and abort, joined by commas, or response");
     run.view = *shown;
     // The report's time and date: the desktop clock, or SOURCE_DATE_EPOCH when it is set.
     if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); o.reportPath && epoch && *epoch) {

@@ -6,6 +6,7 @@
 
 #include "image_canvas.h"
 #include "shock/redraw.h"
+#include "shock/response_plot.h"
 #include "shock/view.h"
 
 namespace vib::cli {
@@ -64,6 +65,17 @@ void DrawResultRow(QImage& image, const QRectF& row, const shock::ResultLabels& 
 std::string RenderShockPlot(shock::ShockState& s, int width, int height, std::string& png) {
     if (!EnsureGuiApplication()) return "cannot start the drawing system";
     QImage image(width, height, QImage::Format_RGB32);
+    if (s.View.response) {
+        // The response spectrum's window picture, as the window shows it.
+        image.fill(ToQColor(shock::PlotBackgroundColor(s)));
+        {
+            PainterCanvas canvas(image, QRectF(0, 0, width, height), 1.0, 9.0);
+            shock::DrawResponse(
+                shock::ResponseGeometryOf(shock::ComputeResponseSpectrum(s), s.UnitSystem()),
+                canvas, s.P[slot::kPlotBackground]);
+        }
+        return EncodePng(image, png);
+    }
     image.fill(QColor(kFace.r, kFace.g, kFace.b));
 
     // From the top: title, picture, two rows of time labels, the result row.

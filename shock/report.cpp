@@ -6,6 +6,7 @@
 #include "model.h"
 #include "platform/numbers.h"
 #include "plot.h"
+#include "response_plot.h"
 #include "spectrum.h"
 #include "view.h"
 
@@ -90,6 +91,34 @@ std::string ReportBanner(const std::string& town) {
            std::string(10, ' ') + town;
 }
 
+namespace {
+
+// The response spectrum on paper: its pens in the print colours, its geometry in the box.
+Rgb ResponsePaperColor(const ShockState& s, ResponsePen pen) {
+    switch (pen) {
+        case ResponsePen::Grid:
+            return PaperColor(s.PrintColorMode, 2);
+        case ResponsePen::Test:
+            return PaperColor(s.PrintColorMode, 4);
+        case ResponsePen::Ideal:
+            return PaperColor(s.PrintColorMode, 1);
+        case ResponsePen::Ink:
+            break;
+    }
+    return Black();
+}
+
+std::vector<PageSegment> ResponseOnPage(const ShockState& s, ResponsePen pen) {
+    std::vector<PageSegment> out;
+    for (const auto& g : ResponseGeometryOf(ComputeResponseSpectrum(s), s.UnitSystem()).segments)
+        if (g.pen == pen)
+            out.push_back({kBoxLeft + g.x1 * kBoxWidth, kBoxTop + g.y1 * kBoxHeight,
+                           kBoxLeft + g.x2 * kBoxWidth, kBoxTop + g.y2 * kBoxHeight});
+    return out;
+}
+
+}  // namespace
+
 std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c) {
     const Rgb black = Black();
     auto color = [&s](int palette) { return PaperColor(s.PrintColorMode, palette); };
@@ -100,6 +129,18 @@ std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c) {
     };
     // The force, when a moving mass is set, in the table's empty box.
     if (!c.force.empty()) out.push_back({c.force, 0.76, 0.755, black});
+    if (s.View.response) {
+        // The response spectrum takes the box, with its own axis texts and title.
+        const ResponseGeometry g = ResponseGeometryOf(ComputeResponseSpectrum(s), s.UnitSystem());
+        for (const auto& l : g.labels)
+            out.push_back({l.text, kBoxLeft + l.x * kBoxWidth, kBoxTop + l.y * kBoxHeight,
+                           ResponsePaperColor(s, l.pen)});
+        out.push_back({g.title, 0.175, 0.12, black});  // clear of the legend on the right
+        out.push_back({c.testTitle, 0.2, 0.07, black});
+        if (s.BrandingMode == 9 || s.BrandingMode == 10)
+            out.push_back({ReportBanner(c.town), 0.12, 0.039, black});
+        return out;
+    }
     for (int k = 0; k <= 8; ++k) {
         const double x = k <= 4 ? 0.108 : k == 5 ? 0.11 : 0.1;
         out.push_back({c.y[k], x, 0.09 + 0.06 * k, black});
@@ -230,7 +271,11 @@ void PrintPageFrame(const ShockState& s, PageSteps& page) {
     if (!page.Lines(PageBorderSegments(), frame) || !page.Lines(PlotBoxSegments(), frame)) return;
     p.SetDrawWidth(1);
     p.SetDrawStyle(kDottedLine);
-    if (!page.Lines(PageGridSegments(), PaperColor(s.PrintColorMode, 2))) return;
+    // The response spectrum's log-log grid, or the time and value grid.
+    const Rgb grid = PaperColor(s.PrintColorMode, 2);
+    if (!page.Lines(s.View.response ? ResponseOnPage(s, ResponsePen::Grid) : PageGridSegments(),
+                    grid))
+        return;
     p.SetDrawWidth(3);
     p.SetDrawStyle(kSolidLine);
     if (!page.Lines(ResultTableSegments(), frame)) return;
@@ -253,8 +298,15 @@ void PrintPlotContent(const ShockState& s, PageSteps& page) {
             if (!page.Line(t.segment, t.color)) return false;
         return true;
     };
-    if (!s.View.test || draw(TestProfileOnPage(s)))
+    if (s.View.response) {
+        // In place of the time traces while the response spectrum's window is open.
+        if (page.Lines(ResponseOnPage(s, ResponsePen::Ideal),
+                       ResponsePaperColor(s, ResponsePen::Ideal)))
+            page.Lines(ResponseOnPage(s, ResponsePen::Test),
+                       ResponsePaperColor(s, ResponsePen::Test));
+    } else if (!s.View.test || draw(TestProfileOnPage(s))) {
         if (s.View.srs) draw(SpectrumOnPage(s));
+    }
     p.SetDrawWidth(1);
 }
 

@@ -39,6 +39,8 @@ std::vector<PageSegment> PageGridSegments();  // lines and ticks, dotted
 std::vector<PageSegment> ResultTableSegments();
 
 std::string ReportBanner(const std::string& town);
+// While the response spectrum's window is open (View.response), the box shows the
+// spectra with their own axis texts instead of the time traces and their labels.
 std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c);
 
 // Where sample i lies across the box, and a value's y clipped into it.

@@ -160,6 +160,12 @@ TEST_F(ShockCommand, ResponseSpectrumOnRequestOrFromTheProfile) {
     }
     for (const char* bad : {"0.4", "101", "ten"})
         EXPECT_EQ(RunVibcalc({"shock", "--q", bad}).status, kExitUsage) << bad;
+    // The picture of the response spectrum's window; it stands alone among the views.
+    const auto image = RunVibcalc({"shock", "--view", "response", "--plot", Path("r.png")});
+    EXPECT_EQ(image.status, 0) << image.err;
+    EXPECT_EQ(image.out, RunVibcalc({"shock"}).out);
+    EXPECT_EQ(RunVibcalc({"shock", "--view", "response,test", "--plot", Path("r.png")}).status,
+              kExitUsage);
     EXPECT_EQ(RunVibcalc({"shock", "--response", "--response"}).status, kExitUsage);
 }
 

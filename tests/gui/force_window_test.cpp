@@ -163,6 +163,11 @@ TEST_F(TessaltResponse, WindowFollowsThePulseQAndUnits) {
     EXPECT_NE(window->findChild<QLabel*>("lblResponseCursor")->text().toStdString().find("M/S^2"),
               std::string::npos);
 
+    // While it is open the report's box shows the spectra instead of the time traces.
+    Trigger("mnuFilePrint");
+    EXPECT_TRUE(Printed(t.printer, "Maximax Shock Response Spectrum, Q = 25"));
+    EXPECT_FALSE(Printed(t.printer, "MSEC"));
+
     window->close();
     EXPECT_FALSE(item->isChecked());
     Trigger("mnuViewResponse");
