@@ -32,6 +32,7 @@ std::vector<double> NaturalFrequencies(double sampleRateHz);
 struct ResponseSpectrum {
     double q = kDefaultQ;
     std::vector<double> freqHz, maximaxG, positiveG, negativeG, idealMaximaxG;
+    friend bool operator==(const ResponseSpectrum&, const ResponseSpectrum&) = default;
 };
 // Both spectra of the synthesised state (RATEF, W and Aeff as a recompute leaves them).
 ResponseSpectrum ComputeResponseSpectrum(const ShockState& s);

@@ -31,12 +31,19 @@ ResponseWindow::ResponseWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 void ResponseWindow::ShowState(const ShockState& s, char decimal) {
-    spectrum_ = ComputeResponseSpectrum(s);
+    ResponseSpectrum spectrum = ComputeResponseSpectrum(s);
+    const float background = s.P[slot::kPlotBackground];
+    // The timer's redraws change nothing here: the picture and a readout stay.
+    if (shown_ && spectrum == spectrum_ && units_ == s.UnitSystem() && decimal_ == decimal &&
+        background_ == background)
+        return;
+    shown_ = true;
+    spectrum_ = std::move(spectrum);
     units_ = s.UnitSystem();
     decimal_ = decimal;
+    background_ = background;
     const ResponseGeometry g = ResponseGeometryOf(spectrum_, units_);
     setWindowTitle(QString::fromStdString(g.title));
-    const float background = s.P[slot::kPlotBackground];
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(ToQColor(PlotBackgroundColor(s)));
     {

@@ -32,6 +32,8 @@ class ResponseWindow final : public QWidget {
     ResponseSpectrum spectrum_;
     std::optional<Units> units_;
     char decimal_ = '.';
+    float background_ = 0;
+    bool shown_ = false;
 };
 
 }  // namespace vib::shock::app

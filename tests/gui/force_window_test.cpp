@@ -147,6 +147,8 @@ TEST_F(TessaltResponse, WindowFollowsThePulseQAndUnits) {
     const std::string readout =
         window->findChild<QLabel*>("lblResponseCursor")->text().toStdString();
     EXPECT_EQ(readout.rfind("  Freq. = 1917.8 Hz, Test = 15", 0), 0u) << readout;
+    Trigger("mnuViewRefresh");  // a redraw of the same pulse keeps the picture and readout
+    EXPECT_EQ(window->findChild<QLabel*>("lblResponseCursor")->text().toStdString(), readout);
 
     t.input.answers = {"30"};
     Trigger("mnuShockAmplitude");
