@@ -4,6 +4,8 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/codepage.h"
+
 namespace vib::cli {
 namespace {
 
@@ -16,23 +18,6 @@ std::string Escaped(std::string_view bytes) {
         out += kHex[b & 15];
     }
     return out;
-}
-
-// Length of the valid UTF-8 sequence at the start of `s`, with its code point; 0 when
-// the first byte does not start one (stray, overlong, surrogate or cut short).
-std::size_t Utf8Sequence(std::string_view s, char32_t& cp) {
-    const auto b0 = static_cast<unsigned char>(s[0]);
-    const std::size_t n = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 0;
-    if (n == 0 || s.size() < n || b0 > 0xF4) return 0;
-    cp = b0 & (0x7F >> n);
-    for (std::size_t i = 1; i < n; ++i) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if ((b & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kSmallest[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return n;
 }
 
 // C1 controls, the line and paragraph separators and the bidirectional controls.
@@ -53,7 +38,7 @@ std::vector<Piece> Pieces(std::string_view text) {
         std::size_t n = 1;
         if (b >= 0x20 && b < 0x7F) {
             pieces.push_back({std::string(1, text[0]), 1});
-        } else if (char32_t cp = 0; b >= 0x80 && (n = Utf8Sequence(text, cp)) != 0) {
+        } else if (char32_t cp = 0; b >= 0x80 && (n = Utf8SequenceLength(text, cp)) != 0) {
             if (Hazardous(cp))
                 pieces.push_back({Escaped(text.substr(0, n)), 4 * n});
             else

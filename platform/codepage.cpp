@@ -35,6 +35,33 @@ char EncodeOne(char32_t cp) {
 
 }  // namespace
 
+std::size_t Utf8SequenceLength(std::string_view s, char32_t& cp) {
+    if (s.empty()) return 0;
+    const auto b0 = static_cast<unsigned char>(s[0]);
+    const std::size_t n = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : b0 >= 0xC0 ? 2 : 0;
+    if (n == 0 || s.size() < n || b0 > 0xF4) return 0;
+    cp = b0 & (0x7F >> n);
+    for (std::size_t i = 1; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if ((b & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return n;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    while (!text.empty()) {
+        std::size_t n = 1;
+        char32_t cp = 0;
+        if (static_cast<unsigned char>(text[0]) >= 0x80 && (n = Utf8SequenceLength(text, cp)) == 0)
+            return false;
+        text.remove_prefix(n);
+    }
+    return true;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());

@@ -3,12 +3,20 @@
 // UTF-8. Every one of the 256 bytes maps to one character and back, so an existing file
 // reads back byte for byte, and one character always becomes exactly one byte.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace vib {
 
 std::string Cp1252ToUtf8(std::string_view bytes);
+
+// Length of the valid UTF-8 sequence at the start of `s`, with its code point; 0 when the
+// first byte does not start one (stray, overlong, surrogate or cut short) or is ASCII.
+std::size_t Utf8SequenceLength(std::string_view s, char32_t& cp);
+
+// True when the whole text is well-formed UTF-8.
+bool IsValidUtf8(std::string_view text);
 
 // Characters outside the code page (and malformed UTF-8 bytes) become '?', one byte each,
 // so no field ever shifts.

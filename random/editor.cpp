@@ -1,7 +1,10 @@
 #include "editor.h"
 
+#include <cctype>
+#include <charconv>
 #include <cmath>
 
+#include "exact.h"
 #include "platform/numbers.h"
 #include "spectrum.h"
 
@@ -66,13 +69,161 @@ std::string DecimalCommaRepair(const std::string& text) {
     return out;
 }
 
+float CellValue(const std::string& text) {
+    return StoreSingle(LeadingNumber(DecimalCommaRepair(text)));
+}
+
+std::string CellNumberText(float value, char decimal) {
+    std::string text = FloatToText(value);
+    for (char& c : text)
+        if (c == '.') c = decimal;
+    return text + "  ";
+}
+
+std::optional<double> ParseSlope(std::string_view text) {
+    const std::string repaired = DecimalCommaRepair(std::string(text));
+    std::string_view t = repaired;
+    auto skipBlanks = [&t] {
+        while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+    };
+    auto take = [&t](std::string_view word) {
+        if (t.size() < word.size()) return false;
+        for (std::size_t i = 0; i < word.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(t[i])) != word[i]) return false;
+        t.remove_prefix(word.size());
+        return true;
+    };
+    skipBlanks();
+    bool negative = false;
+    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    // Digits with an optional point, at least one digit: from_chars would also take an
+    // exponent, "inf" or "nan", which no slope is written with.
+    std::size_t length = 0;
+    bool digits = false, point = false;
+    for (; length < t.size(); ++length) {
+        const char c = t[length];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits) return std::nullopt;
+    double value = 0;
+    if (std::from_chars(t.data(), t.data() + length, value).ec != std::errc{}) return std::nullopt;
+    t.remove_prefix(length);
+    skipBlanks();
+    if (!take("db/oct")) return std::nullopt;
+    skipBlanks();
+    if (!t.empty()) return std::nullopt;
+    return negative ? -value : value;
+}
+
+float LevelFromSlope(float previousAsd, float previousFreq, float freq, double slopeDb) {
+    const double octaves = std::log2(double(freq) / previousFreq);
+    return StoreSingle(previousAsd * std::pow(10.0, slopeDb * octaves / 10.0));
+}
+
+std::optional<UnusableRow> ResolveSlopes(EditorGrid& grid, char decimal, int rows) {
+    auto usable = [](float v) { return std::isfinite(v) && v > 0.0f; };
+    for (int r = 1; r <= rows && r < kGridRows; ++r) {
+        const auto slope = ParseSlope(grid[r][2]);
+        if (!slope) continue;
+        if (r == 1) return UnusableRow{r, "a slope needs a point before it"};
+        const float previousFreq = CellValue(grid[r - 1][1]);
+        const float previousAsd = CellValue(grid[r - 1][2]);
+        const float freq = CellValue(grid[r][1]);
+        if (!usable(freq))
+            return UnusableRow{r, "a slope needs a frequency above 0 on its own point"};
+        if (!usable(previousFreq) || !usable(previousAsd))
+            return UnusableRow{r,
+                               "a slope needs a frequency and an ASD level above 0 on the "
+                               "point before it"};
+        const float level = LevelFromSlope(previousAsd, previousFreq, freq, *slope);
+        if (!usable(level))
+            return UnusableRow{r, "the slope gives a level that no number can hold"};
+        grid[r][2] = CellNumberText(level, decimal);
+    }
+    return std::nullopt;
+}
+
+std::string SlopeProblemMessage(const UnusableRow& row) {
+    return "Point " + std::to_string(row.row) + " gives its ASD level as a slope, but " +
+           row.problem + ". The table was not taken over; enter a level for point " +
+           std::to_string(row.row == 1 ? 1 : row.row - 1) + " and update again.";
+}
+
+namespace {
+
+struct ResultUnit {
+    double factor;
+    const char* mask;
+    const char* name;
+};
+
+ResultUnit GrmsUnit(std::optional<Units> units) {
+    if (units == Units::Metric) return {9.807, "####.#", " M/S^2 rms"};
+    return {1.0, "###.##", " G rms"};
+}
+
+}  // namespace
+
+std::string SegmentStatus(const EditorGrid& grid, int row, std::optional<Units> units,
+                          char decimal) {
+    EditorGrid g = grid;
+    if (const auto problem = ResolveSlopes(g, '.'))
+        return "  Point " + std::to_string(problem->row) + ": " + problem->problem + ".";
+    std::vector<Breakpoint> points;
+    for (int r = 1; r <= kEditableEntries; ++r) {
+        // As the profile ends: before the first row after row 1 whose frequency is 0.
+        const float freq = CellValue(g[r][1]);
+        if (r > 1 && freq == 0.0f) break;
+        points.push_back({freq, CellValue(g[r][2])});
+    }
+    const bool metric = units == Units::Metric;
+    const ResultUnit unit = GrmsUnit(units);
+    auto grms = [&](double integral) {
+        return FormatMask(GrmsOfIntegral(integral, metric) * unit.factor, unit.mask, decimal) +
+               unit.name;
+    };
+    const ExactResults whole = ExactIntegrals(points, metric);
+    const std::string wholeText = "whole profile " +
+                                  FormatMask(whole.gref * unit.factor, unit.mask, decimal) +
+                                  unit.name + " (exact)";
+    const int count = static_cast<int>(points.size());
+    if (row < 2 || row > count) {
+        const char* where = row == 1 ? "starts the profile" : "is past the end of the profile";
+        return "  Point " + std::to_string(row) + " " + where + ";  " + wholeText;
+    }
+    const Breakpoint& lo = points[row - 2];
+    const Breakpoint& hi = points[row - 1];
+    double running = 0;
+    for (int k = 1; k < row; ++k) running += SegmentIntegral(points[k - 1], points[k], 0);
+    std::string text = "  Segment " + FormatGeneral(lo.freq, decimal) + " - " +
+                       FormatGeneral(hi.freq, decimal) + " Hz: ";
+    if (const auto slope = SegmentSlopeDbPerOctave(lo, hi)) {
+        const std::string number = FormatMask(*slope, "###.##", decimal);
+        text += (*slope > 0 && number != "0" ? "+" : "") + number + " dB/oct, " +
+                grms(SegmentIntegral(lo, hi, 0));
+    } else {
+        text += "not used (a frequency or level of 0 or below, or not ascending)";
+    }
+    return text + ";  up to " + FormatGeneral(hi.freq, decimal) + " Hz " + grms(running) + ";  " +
+           wholeText;
+}
+
 std::vector<UnusableRow> TakeOverEditorGrid(const EditorGrid& grid, RandomState& s) {
     std::vector<UnusableRow> problems;
     static const char* const kColumnNames[] = {"", "frequency", "ASD level", "abort limit"};
     for (int r = 1; r < kGridRows; ++r) {
         float* targets[] = {nullptr, &s.Freq[r], &s.Asd[r], &s.AbortDb[r]};
         for (int c = 1; c <= 3; ++c) {
-            float value = StoreSingle(LeadingNumber(DecimalCommaRepair(grid[r][c])));
+            float value = CellValue(grid[r][c]);
             if (!std::isfinite(value)) {
                 problems.push_back({r, std::string("the ") + kColumnNames[c] +
                                            " is too large for a number and was read as 0"});

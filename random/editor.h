@@ -3,7 +3,9 @@
 // value is repaired and read, and how the whole table is taken over into the model.
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model.h"
@@ -45,6 +47,24 @@ bool StillShows(const EditorSource& e, const RandomState& s);
 // Every "," among the first ten characters becomes "."; the rest stays as typed.
 std::string DecimalCommaRepair(const std::string& text);
 
+// A cell's number as Update reads it: the decimal-comma repair, the leading-number rule,
+// stored in single precision.
+float CellValue(const std::string& text);
+
+// A number as a cell shows it when the program writes it (a level worked out from a
+// slope, a pasted value): the shortest text that reads back to the same single value,
+// with the locale's decimal separator, and the grid's two blanks.
+std::string CellNumberText(float value, char decimal);
+
+// A slope from the previous breakpoint: a number followed by "dB/oct", blanks around
+// and between optional, any letter case, sign optional ("+3 dB/oct", "-6db/oct"); read
+// after the decimal-comma repair. Nothing for any other text.
+std::optional<double> ParseSlope(std::string_view text);
+
+// The level a slope gives at `freq` from the breakpoint before it:
+// previous x 10^(slope x log2(freq / previousFreq) / 10), in single precision.
+float LevelFromSlope(float previousAsd, float previousFreq, float freq, double slopeDb);
+
 // A row whose breakpoint cannot be drawn on log-log axes, or a value beyond the
 // single-precision range, with what was done about it.
 struct UnusableRow {
@@ -56,6 +76,22 @@ struct UnusableRow {
 // single-precision number are stored as 0; rows of the active profile whose frequency
 // or ASD is 0 or below are reported, as their segments cover no line.
 std::vector<UnusableRow> TakeOverEditorGrid(const EditorGrid& grid, RandomState& s);
+
+// Turns every slope in the ASD column of rows 1 to `rows` into the level it gives, in
+// row order, so a slope may follow a level that was itself a slope; the cell then shows
+// the level. The first row whose slope has no usable point before it (row 1, a level
+// or frequency of 0 or below, no frequency on the row itself) stops it, with the grid
+// unchanged from that row on.
+std::optional<UnusableRow> ResolveSlopes(EditorGrid& grid, char decimal,
+                                         int rows = kEditableEntries);
+std::string SlopeProblemMessage(const UnusableRow& row);
+
+// The status line under the grid for the selected row, from the grid's texts as they
+// stand: the segment that ends at the row (its slope in dB/oct and its own G rms), the
+// G rms of the profile up to the row, and the exact G rms of the whole profile, in the
+// results' unit (m/s^2 with Metric units).
+std::string SegmentStatus(const EditorGrid& grid, int row, std::optional<Units> units,
+                          char decimal);
 
 // The text of the box that tells the user about those rows.
 std::string UnusableRowsMessage(const std::vector<UnusableRow>& rows);
