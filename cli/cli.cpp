@@ -31,6 +31,14 @@ std::string UsageText() {
            "                     labels, to a PNG image (no display needed)\n"
            "  --size WxH         size of that image in pixels (default 1200x800)\n"
            "  --report FILE.pdf  also print the one-page report to a PDF file\n"
+           "  --exact            also print gref_exact (G rms), vref_exact (in/s peak) and\n"
+           "                     dref_exact (mils peak-to-peak): the exact integrals of the\n"
+           "                     log-log segments over the whole profile, as a standard\n"
+           "                     prints them\n"
+           "  --points FILE.csv  the breakpoints of a CSV list (frequency_hz,asd,abort_db,\n"
+           "                     comment; - reads standard input) in place of the\n"
+           "                     profile's, with the other settings of PROFILE or the\n"
+           "                     start-up ones\n"
            "\n"
            "Options of shock:\n"
            "  --plot FILE.png    also render the shock plot as the window shows it, with its\n"
@@ -194,7 +202,10 @@ std::optional<int> ReadCommonOptions(const std::string& command,
         if (!o.force.rated || *o.force.rated < 0)
             return UsageError(io.err, command, "--rated-force takes a number of 0 or more");
     }
-    o.lines = o.line.profiles.size() > 1 || o.filesFrom || fields;
+    // A breakpoint list alone (--points) is one input, computed with the start-up
+    // settings: --fields then keeps its keys of the one object.
+    const bool pointsAlone = o.line.Value("--points") && o.line.profiles.empty() && !o.filesFrom;
+    o.lines = o.line.profiles.size() > 1 || o.filesFrom || (fields && !pointsAlone);
     if (o.lines && o.line.profiles.empty() && !o.filesFrom)
         return UsageError(io.err, command, "--fields needs profiles (or --files-from)");
     // Several profiles would write one file over another.

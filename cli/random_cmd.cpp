@@ -1,7 +1,12 @@
+#include <iterator>
 #include <memory>
+#include <optional>
 
 #include "commands.h"
+#include "messages.h"
+#include "random/breakpoint_table.h"
 #include "random/checks.h"
+#include "random/exact.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
 
@@ -11,59 +16,139 @@ namespace {
 using random::RandomState;
 namespace prm = random::prm;
 
-const Field<RandomState> kFields[] = {
-    {"range_index", [](const RandomState& s) { return FloatJson(s.Param(prm::RangeIndex)); }},
-    {"lines_index", [](const RandomState& s) { return FloatJson(s.Param(prm::LinesIndex)); }},
-    {"units_index", [](const RandomState& s) { return FloatJson(s.Param(prm::UnitsIndex)); }},
-    {"line_count", [](const RandomState& s) { return nlohmann::json(s.LineCount); }},
-    {"spectrum_size", [](const RandomState& s) { return nlohmann::json(s.SpectrumSize); }},
-    {"df", [](const RandomState& s) { return FloatJson(s.LineSpacing()); }},
-    {"range_factor", [](const RandomState& s) { return FloatJson(s.RangeFactor); }},
-    {"start_line", [](const RandomState& s) { return nlohmann::json(s.StartLine); }},
-    {"gref", [](const RandomState& s) { return FloatJson(s.Gref); }},
-    {"vref", [](const RandomState& s) { return FloatJson(s.Vref); }},
-    {"dref", [](const RandomState& s) { return FloatJson(s.Dref); }},
-    {"spectrum", [](const RandomState& s) { return FloatArray(s.Spectrum); }},
-    {"line_abort_db", [](const RandomState& s) { return FloatArray(s.LineAbortDb); }},
-    {"messages", [](const RandomState& s) { return nlohmann::json(random::CheckTestLevels(s)); }},
+struct Computed {
+    RandomState s;
+    std::optional<random::ExactResults> exact;  // asked for with --exact
+};
+
+nlohmann::json Exact(const Computed& c, double random::ExactResults::*value) {
+    return c.exact ? FloatJson(StoreSingle((*c.exact).*value)) : Absent();
+}
+
+const Field<Computed> kFields[] = {
+    {"range_index", [](const Computed& c) { return FloatJson(c.s.Param(prm::RangeIndex)); }},
+    {"lines_index", [](const Computed& c) { return FloatJson(c.s.Param(prm::LinesIndex)); }},
+    {"units_index", [](const Computed& c) { return FloatJson(c.s.Param(prm::UnitsIndex)); }},
+    {"line_count", [](const Computed& c) { return nlohmann::json(c.s.LineCount); }},
+    {"spectrum_size", [](const Computed& c) { return nlohmann::json(c.s.SpectrumSize); }},
+    {"df", [](const Computed& c) { return FloatJson(c.s.LineSpacing()); }},
+    {"range_factor", [](const Computed& c) { return FloatJson(c.s.RangeFactor); }},
+    {"start_line", [](const Computed& c) { return nlohmann::json(c.s.StartLine); }},
+    {"gref", [](const Computed& c) { return FloatJson(c.s.Gref); }},
+    {"vref", [](const Computed& c) { return FloatJson(c.s.Vref); }},
+    {"dref", [](const Computed& c) { return FloatJson(c.s.Dref); }},
+    {"gref_exact", [](const Computed& c) { return Exact(c, &random::ExactResults::gref); }},
+    {"vref_exact", [](const Computed& c) { return Exact(c, &random::ExactResults::vref); }},
+    {"dref_exact", [](const Computed& c) { return Exact(c, &random::ExactResults::dref); }},
+    {"spectrum", [](const Computed& c) { return FloatArray(c.s.Spectrum); }},
+    {"line_abort_db", [](const Computed& c) { return FloatArray(c.s.LineAbortDb); }},
+    {"messages", [](const Computed& c) { return nlohmann::json(random::CheckTestLevels(c.s)); }},
     {"force",
-     [](const RandomState& s) { return ForceJson(s.Params, s.Gref, force::Kind::RandomRms); }},
+     [](const Computed& c) { return ForceJson(c.s.Params, c.s.Gref, force::Kind::RandomRms); }},
+};
+
+std::string PointsName(const std::string& path);
+
+// What every profile of the run shares.
+struct RandomRun {
+    ForceOverrides force;
+    bool exact = false;
+    const std::string* pointsPath = nullptr;  // --points, its text read once
+    std::string points;
 };
 
 class RandomJob final : public Job {
   public:
-    explicit RandomJob(const ForceOverrides& force) : force_(force) {}
+    explicit RandomJob(const RandomRun& run) : run_(run) {}
 
-    FileError Load(FileSystem& files, const std::string& path, std::string&) override {
-        random::InitDefaults(s_);
+    FileError Load(FileSystem& files, const std::string& path, std::string& failedFile) override {
+        RandomState& s = c_.s;
+        random::InitDefaults(s);
         if (path.empty()) {
-            random::RecomputeModel(s_);
+            random::RecomputeModel(s);
         } else {
-            if (FileError e = random::OpenRandomProfile(files, path, s_.TestTitle, s_)) return e;
+            if (FileError e = random::OpenRandomProfile(files, path, s.TestTitle, s)) return e;
             // As the window after opening it: the result row names the file.
-            s_.ProfileName = path;
+            s.ProfileName = path;
         }
-        force_.ApplyTo(s_.Params);
+        if (run_.pointsPath) {
+            if (FileError e = TakePoints(s)) {
+                failedFile = PointsName(*run_.pointsPath);
+                return e;
+            }
+            if (path.empty() && *run_.pointsPath != "-") s.ProfileName = *run_.pointsPath;
+        }
+        run_.force.ApplyTo(s.Params);
+        if (run_.exact) c_.exact = random::ExactResultsOf(s);
         return {};
     }
     std::string Plot(Renderer& r, int width, int height, std::string& png) override {
-        return r.RandomPlot(s_, width, height, png);
+        return r.RandomPlot(c_.s, width, height, png);
     }
-    FileError Report(Renderer& r, std::string& pdf) override { return r.RandomReport(s_, pdf); }
-    nlohmann::json Json(const KeySet& keep) const override { return FieldsJson(kFields, s_, keep); }
+    FileError Report(Renderer& r, std::string& pdf) override { return r.RandomReport(c_.s, pdf); }
+    nlohmann::json Json(const KeySet& keep) const override { return FieldsJson(kFields, c_, keep); }
 
   private:
-    const ForceOverrides& force_;
-    RandomState s_;
+    // The list's breakpoints in place of the profile's, as Import Breakpoints takes them,
+    // with this profile's units and default abort limit; refused as a profile is when
+    // its levels drive the results beyond any number.
+    FileError TakePoints(RandomState& s) const {
+        const random::BreakpointTable table = random::ReadBreakpointTable(
+            run_.points, 1, kCLocale, '.', s.Param(prm::DefaultAbortDb), random::TableSource::File);
+        RandomState next = s;
+        std::string problem = table.problem;
+        if (problem.empty()) problem = random::ImportBreakpoints(table.rows, next);
+        if (!problem.empty()) return FileError::Make(err::kTypeMismatch, problem);
+        random::RecomputeModel(next);
+        if (!random::ResultsFinite(next))
+            return FileError::Make(err::kOverflow, "its levels give results beyond any number");
+        s = std::move(next);
+        return {};
+    }
+
+    const RandomRun& run_;
+    Computed c_;
 };
+
+std::string PointsName(const std::string& path) {
+    return path == "-" ? "standard input" : path;
+}
+
+// Standard input or a file, read whole once for every profile of the run.
+FileError ReadPoints(Io& io, const std::string& path, std::string& text) {
+    if (path != "-") return io.files.Read(path, text);
+    text.assign(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
+    if (io.in.bad()) return FileError::Make(err::kDeviceIo);
+    if (text.size() > kMaxProfileFileBytes)
+        return FileError::Make(err::kOverflow, "standard input holds more than a breakpoint list");
+    return {};
+}
 
 }  // namespace
 
 int RunRandom(const std::vector<std::string>& args, Io& io) {
     CommonOptions o;
-    if (const auto status = ReadCommonOptions("random", args, {}, KeysOf(kFields), io, o))
+    if (const auto status =
+            ReadCommonOptions("random", args, {"--points"}, KeysOf(kFields), io, o, {"--exact"}))
         return *status;
-    return RunJobs("random", o, io, [&o] { return std::make_unique<RandomJob>(o.force); });
+    RandomRun run;
+    run.force = o.force;
+    run.pointsPath = o.line.Value("--points");
+    // The exact keys are computed when asked for, by name or with --exact.
+    run.exact = o.line.Flag("--exact");
+    for (const std::string& key : o.keep.keys) run.exact = run.exact || key.ends_with("_exact");
+    if (run.pointsPath) {
+        if (*run.pointsPath == "-" && o.filesFrom && *o.filesFrom == "-")
+            return UsageError(io.err, "random",
+                              "--points - and --files-from - cannot both read standard input");
+        // The renderer reads the list again itself, so standard input is left to it.
+        if ((o.plotPath || o.reportPath) && !io.renderer) return kExitNeedsRenderer;
+        if (FileError e = ReadPoints(io, *run.pointsPath, run.points)) {
+            io.err << FileErrorLine(PointsName(*run.pointsPath), e) << "\n";
+            return kExitFileError;
+        }
+    }
+    return RunJobs("random", o, io, [&run] { return std::make_unique<RandomJob>(run); });
 }
 
 }  // namespace vib::cli

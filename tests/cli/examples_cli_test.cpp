@@ -1,0 +1,85 @@
+// The published examples and breakpoint lists through vibcalc, as a batch user runs them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tests/support/vibcalc_run.h"
+
+namespace vib::cli {
+namespace {
+
+using testing::RunVibcalc;
+namespace fs = std::filesystem;
+
+const std::string kExamples = VIB_EXAMPLES;
+
+// Every example opens; the random ones with no message, the shock ones with the
+// displacement box only where the pulse needs more stroke than the start-up limit.
+TEST(VibcalcExamples, EveryExampleOpensWithTheMessagesItShould) {
+    int count = 0;
+    for (const char* command : {"random", "shock"})
+        for (const auto& entry : fs::directory_iterator(kExamples + "/" + command)) {
+            const std::string name = entry.path().stem().string();
+            const auto r = RunVibcalc({command, entry.path().string()});
+            ASSERT_EQ(r.status, 0) << name << ": " << r.err;
+            const auto j = nlohmann::json::parse(r.out);
+            const bool stroke = name == "half-sine-50g-11ms" || name == "half-sine-30g-18ms";
+            EXPECT_EQ(j["messages"], stroke ? nlohmann::json{" Test Displacement > System D Limit "}
+                                            : nlohmann::json::array())
+                << name;
+            if (std::string(command) == "shock") {
+                EXPECT_EQ(j["rate_index"], 3) << name;
+            }
+            ++count;
+        }
+    EXPECT_EQ(count, 9);
+}
+
+TEST(VibcalcExact, TheStandardsFiguresBesideTheLineSums) {
+    const auto r = RunVibcalc({"random", kExamples + "/random/navmat-p9492.prf", "--exact"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_NEAR(j["gref_exact"].get<double>(), 6.06, 0.0606);
+    EXPECT_NEAR(j["dref_exact"].get<double>(), 45.9, 0.05);
+    EXPECT_NEAR(j["dref"].get<double>(), 52.1, 0.05);
+    EXPECT_FALSE(nlohmann::json::parse(RunVibcalc({"random"}).out).contains("gref_exact"));
+}
+
+TEST(VibcalcPoints, AListFromAFileOrStandardInputReplacesTheBreakpoints) {
+    const std::string list =
+        "frequency_hz,asd,abort_db,comment\r\n20,0.01,6,\r\n80,+3 dB/oct,6,\r\n"
+        "350,0 dB/oct,6,flat\r\n2000,-3 dB/oct,6,\r\n";
+    const fs::path path = fs::temp_directory_path() / "vibcalc-points-navmat.csv";
+    std::ofstream(path, std::ios::binary) << list;
+    const std::vector<std::string> keys = {"--exact", "--fields", "gref,gref_exact,messages"};
+    auto args = [&keys](std::vector<std::string> a) {
+        a.insert(a.end(), keys.begin(), keys.end());
+        return a;
+    };
+    const auto fromFile = RunVibcalc(args({"random", "--points", path.string()}));
+    const auto fromInput = RunVibcalc(args({"random", "--points", "-"}), nullptr, list);
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, fromInput.out);
+    const auto j = nlohmann::json::parse(fromFile.out);
+    EXPECT_NEAR(j["gref_exact"].get<double>(), 6.06, 0.0606);
+    EXPECT_EQ(j["messages"], nlohmann::json::array());
+    // The other settings stay the profile's: its range and units.
+    const auto ranged = RunVibcalc(
+        {"random", VIB_TEST_DATA "/corpus/random/ok-metric-1000hz.prf", "--points", path.string()});
+    ASSERT_EQ(ranged.status, 0) << ranged.err;
+    EXPECT_EQ(nlohmann::json::parse(ranged.out)["range_index"], 2);
+    EXPECT_EQ(nlohmann::json::parse(ranged.out)["units_index"], 1);
+    fs::remove(path);
+
+    const auto bad = RunVibcalc({"random", "--points", "-"}, nullptr, "20,0.01\n80,x\n");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err,
+              "vibcalc: standard input: Type mismatch (error 13): Line 2: the ASD level 'x' is "
+              "not a number.\n");
+    EXPECT_EQ(RunVibcalc({"random", "--points", "-", "--files-from", "-"}).status, 2);
+}
+
+}  // namespace
+}  // namespace vib::cli
