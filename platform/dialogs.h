@@ -41,9 +41,10 @@ class InputBox {
 // What a caller sets before showing a file dialog.
 struct FileDialogRequest {
     std::string title;
-    std::string filter;    // "description|pattern|description|pattern..."
-    int filterIndex = 1;   // 1 = first pair
-    std::string fileName;  // initial name, usually a pattern such as "QTRFileR.*"
+    std::string filter;       // "description|pattern|description|pattern..."
+    int filterIndex = 1;      // 1 = first pair
+    std::string fileName;     // initial name, usually a pattern such as "QTRFileR.*"
+    std::string folder = {};  // where the dialog starts; empty: where it last was
 };
 
 // Pairs of a filter string; a trailing description without a pattern is dropped.
@@ -167,6 +168,9 @@ class Clipboard {
     virtual ~Clipboard() = default;
     virtual void Clear() = 0;
     virtual void SetImage(const QImage& image) = 0;
+    // Plain text, as spreadsheets exchange cells.
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string Text() = 0;
 };
 
 // Ends the program at once: no unload handler, no questions.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "exact.h"
 #include "platform/codepage.h"
 #include "platform/force.h"
 
@@ -241,6 +242,16 @@ std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal) {
     return t;
 }
 
+std::optional<std::string> ExactGrefText(const RandomState& s, char decimal) {
+    const auto units = s.UnitSystem();
+    if (!units) return std::nullopt;
+    const double g = ExactResultsOf(s).gref;
+    if (units == Units::Metric)
+        return "  Exact Gref = " + FormatMask(g * 9.807, "####.#", decimal) + " M/S^2 ";
+    return "  Exact Gref = " +
+           FormatMask(g, units == Units::English ? "###.##" : "###.#", decimal) + " G-RMS ";
+}
+
 Screen ScreenOf(const RandomState& s, char decimal, Screen previous) {
     Screen screen = std::move(previous);
     screen.title = s.TestTitle;
@@ -252,6 +263,7 @@ Screen ScreenOf(const RandomState& s, char decimal, Screen previous) {
         screen.aref = texts->aref;
         screen.profile = texts->profile;
     }
+    if (const auto exact = ExactGrefText(s, decimal)) screen.exactReport = *exact;
     screen.force.clear();
     screen.forceReport.clear();
     const auto units = s.UnitSystem();

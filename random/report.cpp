@@ -112,6 +112,7 @@ ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const st
     in.time = screen.time;
     in.date = screen.date;
     in.force = screen.forceReport;
+    in.exact = screen.exactReport;
     in.abortLines = s.AbortLines;
     in.printColorMode = s.PrintColorMode;
     in.town = town;
@@ -131,6 +132,7 @@ std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in) 
         {in.time, 0.425, 0.805, black}, {in.date, 0.675, 0.805, black},
     };
     if (!in.force.empty()) out.push_back({in.force, 0.175, 0.855, black});
+    if (!in.exact.empty()) out.push_back({in.exact, 0.675, 0.855, black});
 
     const int decades = std::max<int>(s.Layout.DecadeCount, 1);
     const double step = kBoxHeight / decades;

@@ -19,6 +19,7 @@ struct ReportInputs {
     std::string testTitle;  // lblTestTitle
     std::string dref, vref, aref, profile, time, date;
     std::string force;       // the force line, empty without a moving mass
+    std::string exact;       // the exact G rms of the breakpoints, under the result boxes
     bool abortLines = true;  // View > Abort Limits
     int printColorMode = 0;
     std::string town;  // ends the banner

@@ -32,6 +32,7 @@ inline constexpr char mnuHelpFormulas[] = "mnuHelpFormulas";
 inline constexpr char mnuHelpHelp[] = "mnuHelpHelp";
 inline constexpr char mnuHelpKeyboard[] = "mnuHelpKeyboard";
 inline constexpr char mnuHelpNew[] = "mnuHelpNew";
+inline constexpr char mnuHelpOpenExample[] = "mnuHelpOpenExample";
 inline constexpr char mnuSystem[] = "mnuSystem";
 inline constexpr char mnuSystemMaxA[] = "mnuSystemMaxA";
 inline constexpr char mnuSystemMaxD[] = "mnuSystemMaxD";

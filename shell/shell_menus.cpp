@@ -42,10 +42,11 @@ MenuItem XAxisMenu() {
         {Item(names::mnuViewXaxisIn, "Zoom In"), Item(names::mnuViewXaxisOut, "Zoom Out")});
 }
 
-MenuItem ToolsMenu(const char* copyDataName) {
-    return Submenu(names::mnuTools, "Tools",
-                   {Item(names::mnuCut, "&Copy Plot to Clipboard"),
-                    Item(copyDataName, "Copy Data to Clipboard", Mark::None, false)});
+MenuItem ToolsMenu(const char* copyDataName, std::vector<MenuItem> more) {
+    std::vector<MenuItem> items = {Item(names::mnuCut, "&Copy Plot to Clipboard"),
+                                   Item(copyDataName, "Copy Data to Clipboard", Mark::None, false)};
+    items.insert(items.end(), more.begin(), more.end());
+    return Submenu(names::mnuTools, "Tools", std::move(items));
 }
 
 MenuItem HelpMenu(const char* aboutCaption) {
@@ -53,7 +54,8 @@ MenuItem HelpMenu(const char* aboutCaption) {
         names::mnuHelp, "&Help",
         {Item(names::mnuHelpAboutSoftware, aboutCaption), Item(names::mnuHelpKeyboard, "&Keyboard"),
          Item(names::mnuHelpNew, "What's New?"), Item(names::mnuHelpHelp, "Help File"),
-         Item(names::mnuHelpFormulas, "Vibration Formulas")});
+         Item(names::mnuHelpFormulas, "Vibration Formulas"),
+         Item(names::mnuHelpOpenExample, "Open Example")});
 }
 
 }  // namespace vib::shell

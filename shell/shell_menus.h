@@ -13,9 +13,11 @@ MenuItem PlotBackgroundMenu();
 MenuItem MovingMassItem();
 MenuItem MaxForceItem();
 MenuItem XAxisMenu();
-// Tools: the plot copy, and the data copy that is not available (named per program).
-MenuItem ToolsMenu(const char* copyDataName);
-// Help; the programs differ only in the first item's caption.
+// Tools: the plot copy, and the data copy that is not available (named per program),
+// then a program's own items.
+MenuItem ToolsMenu(const char* copyDataName, std::vector<MenuItem> more = {});
+// Help; the programs differ only in the first item's caption. "Open Example" follows the
+// written items.
 MenuItem HelpMenu(const char* aboutCaption);
 
 }  // namespace vib::shell

@@ -3,6 +3,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -180,6 +183,26 @@ void ShellWindow::BindShellCommands() {
     BindAction(names::mnuHelpNew, [this] { ShowHelp(texts_.whatsNew, "What's New"); });
     BindAction(names::mnuHelpFormulas, [this] { ShowHelp(FormulaSheet(), "Vibration Formulas"); });
     BindAction(names::mnuHelpAboutSoftware, [this] { ShowHelp(texts_.about, texts_.aboutTitle); });
+    Bind(names::mnuHelpOpenExample, &ShellWindow::OnOpenExample);
+}
+
+std::string ShellWindow::ExamplesFolder(const std::string& kind) {
+    const QString installed = QCoreApplication::applicationDirPath() +
+                              "/../share/vibration-calculators/examples/" +
+                              QString::fromStdString(kind);
+    for (const QString& folder : {installed, QString(VIB_SOURCE_EXAMPLES "/") + kind.c_str()})
+        if (QFileInfo(folder).isDir()) return QDir::cleanPath(folder).toStdString();
+    return {};
+}
+
+void ShellWindow::OnOpenExample() {
+    // The profile dialog's own rules: a cancel returns the initial name.
+    constexpr const char* kPattern = "*.prf";
+    const std::string name = services_.files.ShowOpen(
+        {"QTR-8 Open Example", "Example Profiles (*.prf)|*.prf|All Files (*.*)|*.*", 1, kPattern,
+         ExamplesFolder(texts_.examples)});
+    if (name.empty() || name == kPattern) return;
+    OpenProfileFile(name);
 }
 
 void ShellWindow::keyPressEvent(QKeyEvent* event) {

@@ -86,6 +86,11 @@ class ShellWindow : public QMainWindow {
     // The plot background colour of a setting: black for 0, bright white for 1.
     static Rgb BackgroundColor(float setting);
 
+    // The folder of the published example profiles of one kind ("random", "shock"): the
+    // installed one beside the program (share/vibration-calculators/examples), else the
+    // source tree's when run from a build; empty when neither is there.
+    static std::string ExamplesFolder(const std::string& kind);
+
   protected:
     // --- hooks each program supplies ---
     // The shared settings where the program's state holds them.
@@ -99,6 +104,8 @@ class ShellWindow : public QMainWindow {
     virtual bool ZoomKey(char key) = 0;
     virtual void CursorClicked(int button, double xTwips, double yTwips) = 0;
     virtual void PrintReport() = 0;
+    // Opens a profile file the user chose, as File > Open Profile does after its dialog.
+    virtual void OpenProfileFile(const std::string& path) = 0;
     // The result labels (the force among them) after a setting changed, without a redraw's
     // limit boxes.
     virtual void RefreshResults() = 0;
@@ -145,6 +152,7 @@ class ShellWindow : public QMainWindow {
     void OnCopyPlot();
     void OnPrinterSetup();
     void ShowHelp(const std::string& text, const std::string& title);
+    void OnOpenExample();
 
     Services& services_;
     ShellTexts texts_;

@@ -57,6 +57,7 @@ std::string FormulaSheet() {
 
 ShellTexts MorvaneTexts() {
     ShellTexts t;
+    t.examples = "random";
     t.programName = "Morvane";
     t.exitQuestion = "Exit MVR Program?";
     t.keyHint = "  USE THE  X,  x , Y,  y,  Z,  z  KEYS TO ZOOM THE PLOT";
@@ -94,6 +95,7 @@ ShellTexts MorvaneTexts() {
 
 ShellTexts TessaltTexts() {
     ShellTexts t;
+    t.examples = "shock";
     t.programName = "Tessalt";
     t.exitQuestion = "Exit TSL Program?";
     t.keyHint = "  Use X,  x,  Y,  y Keys to zoom plot";

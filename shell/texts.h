@@ -32,6 +32,7 @@ struct ShellTexts {
     std::string subTitle2Prompt;
     bool cutTitle = true;  // the test title keeps only its first 65 characters
     force::Kind forceKind = force::Kind::RandomRms;  // what the rated force is
+    std::string examples;  // the folder of its examples under the examples folder
 };
 
 ShellTexts MorvaneTexts();

@@ -97,6 +97,7 @@ std::string QtFileDialog::Run(const FileDialogRequest& request, bool save) {
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.folder.empty()) dialog.setDirectory(QString::fromStdString(request.folder));
     const QString initial = QString::fromStdString(request.fileName);
     if (!initial.contains('*') && !initial.contains('?')) dialog.selectFile(initial);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -71,4 +71,12 @@ void QtClipboard::SetImage(const QImage& image) {
     QApplication::clipboard()->setImage(image);
 }
 
+void QtClipboard::SetText(const std::string& text) {
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::string QtClipboard::Text() {
+    return QApplication::clipboard()->text().toStdString();
+}
+
 }  // namespace vib

@@ -44,6 +44,8 @@ class QtClipboard final : public Clipboard {
   public:
     void Clear() override;
     void SetImage(const QImage& image) override;
+    void SetText(const std::string& text) override;
+    std::string Text() override;
 };
 
 class QtProgramEnd final : public ProgramEnd {

@@ -64,7 +64,9 @@ std::vector<shell::MenuItem> MorvaneMenuTree() {
                            Item(names::mnuViewYmin1x10000, "0.0001"),
                            Item(names::mnuViewYmin1x100000, "0.00001"),
                            Item(names::mnuViewYmin1x1000000, "0.000001")})})}),
-        shell::ToolsMenu(names::mnuToolsCopyClipboard),
+        shell::ToolsMenu(names::mnuToolsCopyClipboard,
+                         {Item(names::mnuToolsImportBreakpoints, "Import Breakpoints..."),
+                          Item(names::mnuToolsExportBreakpoints, "Export Breakpoints...")}),
         shell::HelpMenu("About"),
     };
 }

@@ -4,6 +4,7 @@
 #include "morvane_window.h"
 #include "names.h"
 #include "profile_editor.h"
+#include "random/breakpoint_table.h"
 #include "random/checks.h"
 #include "random/editor.h"
 #include "random/profile_file.h"
@@ -26,6 +27,11 @@ bool Cancelled(const std::string& name) {
     return name.empty() || name == kProfilePattern;
 }
 
+constexpr const char* kListPattern = "*.csv";
+FileDialogRequest ListDialog(const char* title) {
+    return {title, "Breakpoint Lists (*.csv)|*.csv|All Files (*.*)|*.*", 1, kListPattern};
+}
+
 }  // namespace
 
 void MorvaneWindow::ShowProfileEditor() {
@@ -34,6 +40,8 @@ void MorvaneWindow::ShowProfileEditor() {
         hooks.guarded = [this](std::function<void()> handler) { Guarded(handler); };
         hooks.update = [this] { UpdateFromEditor(); };
         hooks.close = [this] { CloseProfileEditor(); };
+        hooks.copy = [this](const std::string& text) { Svc().clipboard.SetText(text); };
+        hooks.paste = [this](int row, int column) { PasteIntoEditor(row, column); };
         editor_ = std::make_unique<ProfileEditor>(state_, Svc().locale.decimal, std::move(hooks));
     }
     editor_->show();
@@ -55,16 +63,24 @@ void MorvaneWindow::UpdateFromEditor() {
     auto box = [this](const std::string& text, BoxIcon icon, const std::string& title) {
         Svc().box.Show(text, BoxButtons::Ok, icon, title);
     };
+    // A slope without a point to start from stops the update before anything is stored.
+    EditorGrid grid = editor_->Grid();
+    if (const auto slope = ResolveSlopes(grid, Svc().locale.decimal)) {
+        box(SlopeProblemMessage(*slope), BoxIcon::Exclamation, kProfileSetupTitle);
+        return;
+    }
     // Levels whose results overflow could be neither shown nor saved and opened again:
     // such a table is not taken over, and the grid keeps it for the user to mend.
     RandomState taken = state_;
-    const auto problems = TakeOverEditorGrid(editor_->Grid(), taken);
+    const auto problems = TakeOverEditorGrid(grid, taken);
     RecomputeModel(taken);
     if (!ResultsFinite(taken)) {
         box(kResultsTooLarge, BoxIcon::Exclamation, kProfileSetupTitle);
         return;
     }
     state_ = std::move(taken);
+    // Each slope's cell now shows the level it gave.
+    editor_->ShowTexts(grid);
     editor_->Adopt(state_);
     if (!problems.empty())
         box(UnusableRowsMessage(problems), BoxIcon::Exclamation, kProfileSetupTitle);
@@ -78,6 +94,62 @@ void MorvaneWindow::UpdateFromEditor() {
     Redraw();
 }
 
+void MorvaneWindow::PasteIntoEditor(int row, int column) {
+    if (!editor_) return;
+    auto refuse = [this](const std::string& text) {
+        Svc().box.Show(text, BoxButtons::Ok, BoxIcon::Exclamation, kProfileSetupTitle);
+    };
+    const BreakpointTable table =
+        ReadBreakpointTable(Svc().clipboard.Text(), column, Svc().locale, Svc().locale.decimal,
+                            state_.Param(prm::DefaultAbortDb), TableSource::Clipboard);
+    if (!table.problem.empty()) return refuse("Nothing was pasted. " + table.problem);
+    const int rows = static_cast<int>(table.rows.size());
+    if (row + rows - 1 > kEditableEntries)
+        return refuse("Nothing was pasted: the " + std::to_string(rows) + " rows from point " +
+                      std::to_string(row) + " would end past point " +
+                      std::to_string(kEditableEntries) + ", the last of the table.");
+    EditorGrid grid = editor_->Grid();
+    for (int i = 0; i < rows; ++i)
+        for (int c = column; c < kGridColumns; ++c)
+            if (const auto& cell = table.rows[static_cast<std::size_t>(i)][c])
+                grid[row + i][c] = *cell;
+    editor_->ShowTexts(grid);
+}
+
+void MorvaneWindow::ImportBreakpointList() {
+    const std::string name = Svc().files.ShowOpen(ListDialog("QTR-8 Import Breakpoints"));
+    if (name.empty() || name == kListPattern) return;
+    // A list that cannot be taken over whole is refused as a damaged file is, and the
+    // profile stays as it was.
+    RandomState next;
+    const bool read = RunWithRetry([&] {
+        std::string text;
+        if (FileError e = Svc().fileSystem.Read(name, text)) return e;
+        next = state_;
+        const BreakpointTable table =
+            ReadBreakpointTable(text, 1, Svc().locale, Svc().locale.decimal,
+                                state_.Param(prm::DefaultAbortDb), TableSource::File);
+        std::string problem = table.problem;
+        if (problem.empty()) problem = ImportBreakpoints(table.rows, next);
+        if (!problem.empty()) return FileError::Make(err::kTypeMismatch, problem);
+        RecomputeModel(next);
+        if (!ResultsFinite(next))
+            return FileError::Make(err::kOverflow, "its levels give results beyond any number");
+        return FileError{};
+    });
+    if (!read) return;
+    state_ = std::move(next);
+    Recompute();
+}
+
+void MorvaneWindow::ExportBreakpointList() {
+    const std::string name =
+        WithDefaultExtension(Svc().files.ShowSave(ListDialog("QTR-8 Export Breakpoints")), "csv");
+    if (name.empty() || name == kListPattern) return;
+    const std::string csv = BreakpointCsv(state_);
+    RunWithRetry([&] { return Svc().fileSystem.Write(name, csv); });
+}
+
 void MorvaneWindow::NewProfile() {
     NewProfileModel(state_);
     Redraw();
@@ -88,6 +160,10 @@ void MorvaneWindow::OpenProfile() {
     const std::string name = Svc().files.ShowOpen(ProfileDialog("QTR-8 Open Profile"));
     // A cancelled dialog changes nothing, the profile's name included.
     if (Cancelled(name)) return;
+    OpenProfileFile(name);
+}
+
+void MorvaneWindow::OpenProfileFile(const std::string& name) {
     const std::string caption = state_.TestTitle;
     // Nothing of a file that was not read whole reaches the model, its name included.
     if (!RunWithRetry([&] { return OpenRandomProfile(Svc().fileSystem, name, caption, state_); }))

@@ -88,6 +88,8 @@ void MorvaneWindow::BindProgramCommands() {
     Bind(names::mnuFileNew, &MorvaneWindow::NewProfile);
     Bind(names::mnuFileOpenProfile, &MorvaneWindow::OpenProfile);
     Bind(names::mnuFileSaveProfile, &MorvaneWindow::SaveProfile);
+    Bind(names::mnuToolsImportBreakpoints, &MorvaneWindow::ImportBreakpointList);
+    Bind(names::mnuToolsExportBreakpoints, &MorvaneWindow::ExportBreakpointList);
 }
 
 void MorvaneWindow::SyncMenuChecks() {

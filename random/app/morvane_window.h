@@ -61,6 +61,12 @@ class MorvaneWindow : public shell::ShellWindow {
     void NewProfile();
     void OpenProfile();
     void SaveProfile();
+    // The editor's Ctrl+V: a block of spreadsheet rows from the clipboard into the grid
+    // from (row, column) on.
+    void PasteIntoEditor(int row, int column);
+    // Tools > Import Breakpoints... and Export Breakpoints...: CSV breakpoint lists.
+    void ImportBreakpointList();
+    void ExportBreakpointList();
     ProfileEditor* Editor() const { return editor_.get(); }
 
     float CursorX() const { return state_.CursorX; }
@@ -81,6 +87,7 @@ class MorvaneWindow : public shell::ShellWindow {
     bool ZoomKey(char key) override;
     void CursorClicked(int button, double xTwips, double yTwips) override;
     void PrintReport() override;
+    void OpenProfileFile(const std::string& path) override;
     void RefreshResults() override { ShowResultLabels(); }
     void PlotResized() override { Redraw(); }
 

@@ -4,11 +4,15 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "random/breakpoint_table.h"
 
 namespace vib::random::app {
 
@@ -23,7 +27,9 @@ ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells can be selected for copying, as in a spreadsheet.
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->installEventFilter(this);
     grid_->horizontalHeader()->setStretchLastSection(false);
     grid_->setWordWrap(false);
     grid_->verticalHeader()->setDefaultSectionSize(22);
@@ -40,6 +46,8 @@ ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks
     label1_ = new QLabel(kEditorInstructions, this);
     label1_->setObjectName(names::Label1);
     label1_->setWordWrap(true);
+    status_ = new QLabel(this);
+    status_->setObjectName(names::lblSegmentStatus);
 
     auto* row = new QHBoxLayout;
     row->addWidget(text1_, 3);
@@ -48,11 +56,14 @@ ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks
     row->addWidget(close_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 6);
+    layout->addWidget(status_);
     layout->addLayout(row);
     layout->addWidget(label1_, 1);
 
-    connect(grid_, &QTableWidget::currentCellChanged, this,
-            [this](int r, int c, int, int) { CellSelected(r, c); });
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int r, int c, int, int) {
+        CellSelected(r, c);
+        ShowStatus();
+    });
     connect(grid_, &QTableWidget::cellClicked, this, &ProfileEditor::CellSelected);
     connect(accept_, &QPushButton::clicked, this, [this] { hooks_.guarded([this] { Accept(); }); });
     connect(update_, &QPushButton::clicked, this, [this] { hooks_.guarded(hooks_.update); });
@@ -85,6 +96,37 @@ void ProfileEditor::Load(const RandomState& state) {
     }
     text1_->setText(QString::fromStdString(g[kGridRows - 1][kGridColumns - 1]));
     SetCurrentCell(1, 1);
+    ShowStatus();
+}
+
+void ProfileEditor::ShowTexts(const EditorGrid& grid) {
+    for (int r = 1; r < kGridRows; ++r)
+        for (int c = 1; c < kGridColumns; ++c) {
+            const QString text = QString::fromStdString(grid[r][c]);
+            if (grid_->item(r, c)->text() != text) grid_->item(r, c)->setText(text);
+        }
+    ShowStatus();
+}
+
+void ProfileEditor::ShowStatus() {
+    const int row = grid_->currentRow();
+    status_->setText(QString::fromStdString(
+        SegmentStatus(Grid(), row < 1 ? 1 : row, UnitsOf(loaded_.units), decimal_)));
+}
+
+void ProfileEditor::CopySelection() {
+    int top = grid_->currentRow(), bottom = top, left = grid_->currentColumn(), right = left;
+    if (const auto ranges = grid_->selectedRanges(); !ranges.isEmpty()) {
+        top = ranges.front().topRow();
+        bottom = ranges.front().bottomRow();
+        left = ranges.front().leftColumn();
+        right = ranges.front().rightColumn();
+    }
+    // The fixed header row and column are no data.
+    top = std::max(top, 1);
+    left = std::max(left, 1);
+    if (bottom < top || right < left) return;
+    hooks_.copy(CopiedCells(Grid(), top, left, bottom, right));
 }
 
 void ProfileEditor::SetCurrentCell(int row, int column) {
@@ -121,6 +163,7 @@ void ProfileEditor::Accept() {
     if (row < 1 || column < 1) return;
     const std::string buffer = DecimalCommaRepair(text1_->text().toStdString());
     grid_->item(row, column)->setText(QString::fromStdString(buffer + "  "));
+    ShowStatus();
 }
 
 void ProfileEditor::resizeEvent(QResizeEvent* event) {
@@ -141,6 +184,19 @@ void ProfileEditor::FitColumns() {
 }
 
 bool ProfileEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            hooks_.guarded([this] { CopySelection(); });
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            const int row = std::max(grid_->currentRow(), 1);
+            const int column = std::max(grid_->currentColumn(), 1);
+            hooks_.guarded([this, row, column] { hooks_.paste(row, column); });
+            return true;
+        }
+    }
     // A double-click in the edit box accepts the value, like the button.
     if (watched == text1_ && event->type() == QEvent::MouseButtonDblClick) {
         hooks_.guarded([this] { Accept(); });

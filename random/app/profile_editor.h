@@ -23,6 +23,10 @@ class ProfileEditor : public QWidget {
         std::function<void(std::function<void()>)> guarded;
         std::function<void()> update;  // "Update Profile"
         std::function<void()> close;   // "  Close": the owner unloads the form
+        // Ctrl+C with the selected cells as tab-separated text, and Ctrl+V at the
+        // current cell: the owner reads the clipboard and shows what it takes.
+        std::function<void(const std::string&)> copy;
+        std::function<void(int row, int column)> paste;
     };
     ProfileEditor(const RandomState& state, char decimal, Hooks hooks);
 
@@ -36,6 +40,9 @@ class ProfileEditor : public QWidget {
     void Adopt(const RandomState& state) { loaded_ = SourceOf(state); }
     void SetCurrentCell(int row, int column);
     QString Text1() const;
+    // Shows the cells of rows 1 to 50 that differ from `grid` (a pasted block, the levels
+    // worked out from slopes) as `grid` has them.
+    void ShowTexts(const EditorGrid& grid);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -47,6 +54,9 @@ class ProfileEditor : public QWidget {
     void CellSelected(int row, int column);
     void Accept();
     void FitColumns();
+    // The status line under the grid, from the grid's texts and the selected row.
+    void ShowStatus();
+    void CopySelection();
 
     Hooks hooks_;
     char decimal_;
@@ -57,6 +67,7 @@ class ProfileEditor : public QWidget {
     QPushButton* update_;
     QPushButton* close_;
     QLabel* label1_;
+    QLabel* status_;
 };
 
 }  // namespace vib::random::app

@@ -26,6 +26,10 @@ void TessaltWindow::OnOpenProfile() {
     const std::string name = Svc().files.ShowOpen(ProfileRequest("QTR-8 Open Profile"));
     // A cancelled dialog changes nothing, the profile's name included.
     if (name.empty() || name == kProfilePattern) return;
+    OpenProfileFile(name);
+}
+
+void TessaltWindow::OpenProfileFile(const std::string& name) {
     // A file without the title lines keeps the title on screen; a failed open changes
     // nothing.
     if (!RunWithRetry([&] { return OpenShockProfile(Svc().fileSystem, name, state_); })) return;

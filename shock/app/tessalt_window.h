@@ -49,6 +49,7 @@ class TessaltWindow : public shell::ShellWindow {
     bool ZoomKey(char key) override;
     void CursorClicked(int button, double xTwips, double yTwips) override;
     void PrintReport() override;
+    void OpenProfileFile(const std::string& path) override;
     void RefreshResults() override;
     void PlotResized() override;
 

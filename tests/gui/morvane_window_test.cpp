@@ -91,12 +91,15 @@ TEST_F(MorvaneTest, MenuTreeAsWrittenAfterStartUp) {
         "mnuTools|Tools",
         "  mnuCut|&Copy Plot to Clipboard",
         "  mnuToolsCopyClipboard|Copy Data to Clipboard|unavailable",
+        "  mnuToolsImportBreakpoints|Import Breakpoints...",
+        "  mnuToolsExportBreakpoints|Export Breakpoints...",
         "mnuHelp|&Help",
         "  mnuHelpAboutSoftware|About",
         "  mnuHelpKeyboard|&Keyboard",
         "  mnuHelpNew|What's New?",
         "  mnuHelpHelp|Help File",
         "  mnuHelpFormulas|Vibration Formulas",
+        "  mnuHelpOpenExample|Open Example",
     };
     EXPECT_EQ(testing::WalkMenus(w()), expected);
     // Every item has its command but those written without one.

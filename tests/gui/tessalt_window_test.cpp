@@ -102,6 +102,7 @@ TEST_F(TessaltTest, MenuTreeAsWrittenAfterStartUp) {
         "  mnuHelpNew|What's New?",
         "  mnuHelpHelp|Help File",
         "  mnuHelpFormulas|Vibration Formulas",
+        "  mnuHelpOpenExample|Open Example",
     };
     EXPECT_EQ(testing::WalkMenus(w()), expected);
     // Every item has its command but those written without one.

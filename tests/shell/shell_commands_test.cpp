@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <array>
+#include <filesystem>
 
 #include "platform/numbers.h"
 #include "shell/shell_window.h"
@@ -55,7 +56,8 @@ class FakeProgram : public ShellWindow {
              Submenu("mnuHelp", "&Help",
                      {Item("mnuHelpAboutSoftware", "About"), Item("mnuHelpKeyboard", "&Keyboard"),
                       Item("mnuHelpNew", "What's New?"), Item("mnuHelpHelp", "Help File"),
-                      Item("mnuHelpFormulas", "Vibration Formulas")})});
+                      Item("mnuHelpFormulas", "Vibration Formulas"),
+                      Item("mnuHelpOpenExample", "Open Example")})});
         AddLabel("lblTestTitle", "OLD TITLE", QRect(0, 0, 9600, 300));
         PlacePlot(QRect(960, 310, 8350, 5160));
     }
@@ -74,6 +76,7 @@ class FakeProgram : public ShellWindow {
     std::optional<double> lastAsdFactor;
     float own = 1;  // a unit-bound value of the program's own, converted like ASD levels
     std::function<void()> onRedraw;
+    std::vector<std::string> opened;  // profiles handed to the program's open
 
   protected:
     ShellModel Model() override {
@@ -95,6 +98,7 @@ class FakeProgram : public ShellWindow {
     void CursorClicked(int, double, double) override { ++clicks; }
     void PrintReport() override { ++reports; }
     void RefreshResults() override { ++resultRefreshes; }
+    void OpenProfileFile(const std::string& path) override { opened.push_back(path); }
 };
 
 class ShellCommands : public ::testing::Test {
@@ -357,6 +361,21 @@ TEST_F(ShellCommands, PrinterSetupRetriesUntilCancel) {
     EXPECT_EQ(t.box.shown[0].text, "Printer error");
     EXPECT_EQ(t.box.shown[0].buttons, BoxButtons::RetryCancel);
     EXPECT_EQ(t.box.shown[0].icon, BoxIcon::Exclamation);
+}
+
+// The dialog starts in the program's own examples (the source tree's, from a build); a
+// cancel opens nothing.
+TEST_F(ShellCommands, OpenExampleStartsInTheExamplesAndOpensTheChoice) {
+    t.files.answers = {std::nullopt, std::string("/x/navmat.prf")};
+    w.Trigger("mnuHelpOpenExample");
+    w.Trigger("mnuHelpOpenExample");
+    ASSERT_EQ(t.files.opened.size(), 2u);
+    const FileDialogRequest& r = t.files.opened[0];
+    EXPECT_EQ(r.title, "QTR-8 Open Example");
+    EXPECT_EQ(r.fileName, "*.prf");
+    EXPECT_EQ(r.folder, VIB_EXAMPLES "/random");
+    EXPECT_TRUE(std::filesystem::exists(r.folder + "/navmat-p9492.prf"));
+    EXPECT_EQ(w.opened, std::vector<std::string>{"/x/navmat.prf"});
 }
 
 TEST_F(ShellCommands, HelpBoxesHaveTheirTitlesAndNoIcon) {

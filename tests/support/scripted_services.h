@@ -15,8 +15,11 @@ class ScriptedClipboard final : public Clipboard {
   public:
     int clears = 0;
     std::vector<QImage> images;
+    std::string text;  // what a paste reads, and what the last copy left
     void Clear() override { ++clears; }
     void SetImage(const QImage& image) override { images.push_back(image); }
+    void SetText(const std::string& t) override { text = t; }
+    std::string Text() override { return text; }
 };
 
 // All doubles together, with the Services bundle the programs take. The profiles live in
