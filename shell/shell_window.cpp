@@ -188,8 +188,7 @@ void ShellWindow::BindShellCommands() {
 
 std::string ShellWindow::ExamplesFolder(const std::string& kind) {
     const QString installed = QCoreApplication::applicationDirPath() +
-                              "/../share/vibration-calculators/examples/" +
-                              QString::fromStdString(kind);
+                              "/" VIB_INSTALLED_EXAMPLES "/" + QString::fromStdString(kind);
     for (const QString& folder : {installed, QString(VIB_SOURCE_EXAMPLES "/") + kind.c_str()})
         if (QFileInfo(folder).isDir()) return QDir::cleanPath(folder).toStdString();
     return {};
