@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 
 #include "platform/memory_file_system.h"
 #include "platform/numbers.h"
+#include "random/breakpoint_table.h"
 #include "random/profile_file.h"
 #include "random/spectrum.h"
 #include "shock/model.h"
@@ -331,6 +333,55 @@ Outcome WaveshapeOutcome(std::string_view bytes) {
     return out;
 }
 
+Outcome BreakpointListOutcome(std::string_view bytes) {
+    static const random::RandomState before = [] {
+        random::RandomState s;
+        random::InitDefaults(s);
+        random::RecomputeModel(s);
+        return s;
+    }();
+    Outcome out;
+    const std::pair<NumberLocale, random::TableSource> ways[] = {
+        {kCLocale, random::TableSource::File},
+        {kDecimalCommaLocale, random::TableSource::Clipboard}};
+    for (const auto& [locale, source] : ways) {
+        const random::BreakpointTable table =
+            random::ReadBreakpointTable(bytes, 1, locale, '.', 6, source);
+        random::RandomState s = before;
+        if (!table.problem.empty() || !random::ImportBreakpoints(table.rows, s).empty()) {
+            if (!table.problem.empty() && !table.rows.empty())
+                return {false, "a refused list kept rows"};
+            if (const std::string d = StateDifference(before, s); !d.empty())
+                return {false, "a refused list changed " + d};
+            continue;
+        }
+        out.read = true;
+        const int n = static_cast<int>(table.rows.size());
+        for (int k = 1; k <= random::kEditableEntries; ++k) {
+            const bool inList = k <= n;
+            const bool usable = std::isfinite(s.Freq[k]) && s.Freq[k] > 0 &&
+                                std::isfinite(s.Asd[k]) && s.Asd[k] > 0 &&
+                                std::isfinite(s.AbortDb[k]);
+            if (inList != usable || (!inList && (s.Freq[k] != 0 || s.Asd[k] != 0)))
+                return {true, "breakpoint " + std::to_string(k) + " of " + std::to_string(n) +
+                                  " is " + FloatToText(s.Freq[k]) + " Hz, " +
+                                  FloatToText(s.Asd[k])};
+        }
+        // Exported and imported again: the same breakpoints, bit for bit, and the same file.
+        const std::string csv = random::BreakpointCsv(s);
+        const random::BreakpointTable again =
+            random::ReadBreakpointTable(csv, 1, kCLocale, '.', 6, random::TableSource::File);
+        random::RandomState back = before;
+        if (!again.problem.empty()) return {true, "its export does not read: " + again.problem};
+        if (const std::string p = random::ImportBreakpoints(again.rows, back); !p.empty())
+            return {true, "its export is refused: " + p};
+        if (const std::string d = StateDifference(s, back); !d.empty())
+            return {true, "exported and imported again, " + d};
+        if (random::BreakpointCsv(back) != csv) return {true, "its export changes on a round trip"};
+    }
+    return out;
+}
+
 }  // namespace vib::fuzz
 
 namespace {
@@ -356,4 +407,8 @@ int CheckShockProfileBytes(const uint8_t* data, size_t size) {
 }
 int CheckWaveshapeBytes(const uint8_t* data, size_t size) {
     return AbortOnFault(vib::fuzz::WaveshapeOutcome(View(data, size)));
+}
+
+int CheckBreakpointListBytes(const uint8_t* data, size_t size) {
+    return AbortOnFault(vib::fuzz::BreakpointListOutcome(View(data, size)));
 }

@@ -25,6 +25,8 @@ struct Outcome {
 Outcome RandomProfileOutcome(std::string_view bytes);
 Outcome ShockProfileOutcome(std::string_view bytes);
 Outcome WaveshapeOutcome(std::string_view bytes);
+// A breakpoint list, as a CSV file and as a decimal-comma clipboard block.
+Outcome BreakpointListOutcome(std::string_view bytes);
 
 // The first difference between two states, every stored value compared by its bits;
 // empty when they are the same.
@@ -38,3 +40,4 @@ std::string StateDifference(const shock::ShockState& a, const shock::ShockState&
 int CheckRandomProfileBytes(const uint8_t* data, size_t size);
 int CheckShockProfileBytes(const uint8_t* data, size_t size);
 int CheckWaveshapeBytes(const uint8_t* data, size_t size);
+int CheckBreakpointListBytes(const uint8_t* data, size_t size);

@@ -218,7 +218,8 @@ std::string ImportBreakpoints(const std::vector<TableRow>& rows, RandomState& s)
 
 std::string BreakpointCsv(const RandomState& s) {
     auto quoted = [](const std::string& text) {
-        if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+        // Any separator the reader could take, so the list reads back as written.
+        if (text.find_first_of(",;\t\"\r\n") == std::string::npos) return text;
         std::string out = "\"";
         for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
         return out + "\"";

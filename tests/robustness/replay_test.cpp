@@ -33,6 +33,7 @@ const Reader kReaders[] = {
     {"random", RandomProfileOutcome},
     {"shock", ShockProfileOutcome},
     {"wave", WaveshapeOutcome},
+    {"csv", BreakpointListOutcome},
 };
 
 struct SeedFile {
