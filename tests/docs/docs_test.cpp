@@ -1,6 +1,7 @@
 // The written word against the program: the manual page lists the options `vibcalc
 // --help` lists, for each command; the manual page and docs/vibcalc-json.md name every key
-// vibcalc prints; and every vibcalc command block of the README and the guide runs.
+// vibcalc prints; the changelog's newest entry is the version; and every vibcalc command
+// block of the README, the guide and the JSON reference runs.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -127,6 +128,17 @@ TEST(ManualPage, SynopsisAndOptionsAreTheOnesHelpLists) {
     }
     EXPECT_EQ(Listed(OptionsIn(entries)), Listed(OptionsIn(help)))
         << "the OPTIONS entries against --help";
+}
+
+// The version lives in the CMake project() line alone; the changelog's newest entry must
+// be that release, so no release goes out without its changes written down.
+TEST(Changelog, NewestEntryIsTheVersionVibcalcPrints) {
+    const Ran version = Vibcalc("--version");
+    ASSERT_EQ(version.status, 0);
+    std::smatch newest;
+    const std::string changelog = Source("CHANGELOG.md");
+    ASSERT_TRUE(std::regex_search(changelog, newest, std::regex(R"(\n## \[([0-9.]+)\] - )")));
+    EXPECT_EQ(version.out, "vibcalc " + newest[1].str() + "\n");
 }
 
 // Every key of an object and of the objects inside it, arrays of objects included.
