@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QPixmap>
+#include <QTableWidget>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -59,11 +60,12 @@ struct Picture {
     const char* example;            // under EXAMPLES_DIR
     std::vector<const char*> menu;  // items triggered after opening it
     const char* window;             // the top-level window to grab; nullptr: the main window
+    int row = 0;                    // the editor's selected row, for its status line
 };
 
 const Picture kPictures[] = {
     {"morvane.png", false, "random/navmat-p9492.prf", {}, nullptr},
-    {"morvane-editor.png", false, "random/navmat-p9492.prf", {"mnuProfileModify"}, "frmProfile"},
+    {"morvane-editor.png", false, "random/navmat-p9492.prf", {"mnuProfileModify"}, "frmProfile", 4},
     {"tessalt.png", true, "shock/half-sine-15g-11ms.prf", {}, nullptr},
     {"tessalt-response.png",
      true,
@@ -91,6 +93,8 @@ bool Make(const Picture& p, const std::string& examples, const std::string& out)
     for (const auto& box : t.box.shown)
         std::printf("  %s showed the box \"%s\"\n", p.file, box.text.c_str());
     QWidget* target = p.window ? TopLevel(p.window) : &main;
+    if (p.row && target)
+        if (auto* grid = target->findChild<QTableWidget*>("Grid1")) grid->setCurrentCell(p.row, 2);
     return target && Save(*target, out + "/" + p.file);
 }
 
