@@ -55,22 +55,32 @@ std::vector<Line> SplitLines(std::string_view text, char separator) {
     return lines;
 }
 
-// How many lines hold `c` outside quotes, of how many that hold anything.
+// How many lines hold `c` outside quotes, of how many that hold anything. As in
+// SplitLines, a quote opens a quoted field only where a field starts (after any of the
+// separators the list may have), and a doubled quote inside one is a quote.
 std::pair<int, int> LinesWith(std::string_view text, char c) {
     int with = 0, lines = 0;
-    bool quoted = false, found = false, any = false;
+    bool quoted = false, found = false, any = false, fieldStart = true;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         const char t = i < text.size() ? text[i] : '\n';
-        if (t == '"') quoted = !quoted;
-        if (quoted) continue;
+        if (quoted) {
+            if (t == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                ++i;
+            else if (t == '"')
+                quoted = false;
+            continue;
+        }
         if (t == '\n' || t == '\r') {
             with += found;
             lines += any;
             found = any = false;
-        } else {
-            found = found || t == c;
-            any = any || (t != ' ' && t != '\t') || t == c;
+            fieldStart = true;
+            continue;
         }
+        quoted = t == '"' && fieldStart;
+        found = found || t == c;
+        any = any || (t != ' ' && t != '\t') || t == c;
+        fieldStart = t == ',' || t == ';' || t == '\t';
     }
     return {with, lines};
 }
