@@ -43,7 +43,7 @@ FileError PrintRandomReportPdf(random::RandomState& s, std::string& pdf) {
     random::RedrawWithoutPicture(s);
     random::Screen screen = random::ScreenOf(s, '.', {});
     if (screen.title.empty()) screen.title = random::kStartTitle;
-    const random::ReportInputs in = random::ReportInputsOf(s, screen, shell::kMakerTown);
+    const random::ReportInputs in = random::ReportInputsOf(s, screen, shell::kMakerTown, '.');
     QtPrinter printer;
     printer.SetOutputToMemory();
     FirstError failure;

@@ -6,6 +6,7 @@
 
 #include "exact.h"
 #include "platform/numbers.h"
+#include "plot.h"
 #include "spectrum.h"
 
 namespace vib::random {
@@ -158,21 +159,6 @@ std::string SlopeProblemMessage(const UnusableRow& row) {
            std::to_string(row.row == 1 ? 1 : row.row - 1) + " and update again.";
 }
 
-namespace {
-
-struct ResultUnit {
-    double factor;
-    const char* mask;
-    const char* name;
-};
-
-ResultUnit GrmsUnit(std::optional<Units> units) {
-    if (units == Units::Metric) return {9.807, "####.#", " M/S^2 rms"};
-    return {1.0, "###.##", " G rms"};
-}
-
-}  // namespace
-
 std::string SegmentStatus(const EditorGrid& grid, int row, std::optional<Units> units,
                           char decimal) {
     EditorGrid g = grid;
@@ -186,15 +172,10 @@ std::string SegmentStatus(const EditorGrid& grid, int row, std::optional<Units> 
         points.push_back({freq, CellValue(g[r][2])});
     }
     const bool metric = units == Units::Metric;
-    const ResultUnit unit = GrmsUnit(units);
-    auto grms = [&](double integral) {
-        return FormatMask(GrmsOfIntegral(integral, metric) * unit.factor, unit.mask, decimal) +
-               unit.name;
-    };
-    const ExactResults whole = ExactIntegrals(points, metric);
-    const std::string wholeText = "whole profile " +
-                                  FormatMask(whole.gref * unit.factor, unit.mask, decimal) +
-                                  unit.name + " (exact)";
+    auto grms = [&](double g) { return GrmsText(g, units.value_or(Units::English), decimal); };
+    auto segmentsGrms = [&](double integral) { return grms(GrmsOfIntegral(integral, metric)); };
+    const std::string wholeText =
+        "whole profile " + grms(ExactIntegrals(points, metric).gref) + " (exact)";
     const int count = static_cast<int>(points.size());
     if (row < 2 || row > count) {
         const char* where = row == 1 ? "starts the profile" : "is past the end of the profile";
@@ -209,12 +190,12 @@ std::string SegmentStatus(const EditorGrid& grid, int row, std::optional<Units> 
     if (const auto slope = SegmentSlopeDbPerOctave(lo, hi)) {
         const std::string number = FormatMask(*slope, "###.##", decimal);
         text += (*slope > 0 && number != "0" ? "+" : "") + number + " dB/oct, " +
-                grms(SegmentIntegral(lo, hi, 0));
+                segmentsGrms(SegmentIntegral(lo, hi, 0));
     } else {
         text += "not used (a frequency or level of 0 or below, or not ascending)";
     }
-    return text + ";  up to " + FormatGeneral(hi.freq, decimal) + " Hz " + grms(running) + ";  " +
-           wholeText;
+    return text + ";  up to " + FormatGeneral(hi.freq, decimal) + " Hz " + segmentsGrms(running) +
+           ";  " + wholeText;
 }
 
 std::vector<UnusableRow> TakeOverEditorGrid(const EditorGrid& grid, RandomState& s) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "exact.h"
 #include "platform/codepage.h"
 #include "platform/force.h"
 
@@ -230,26 +229,20 @@ std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal) {
     if (units == Units::English) {
         t.dref = "  Dref = " + mask(s.Dref, "####.#") + " MILS ";
         t.vref = "  Vref = " + mask(s.Vref, "###.##") + " IPS-PK";
-        t.aref = "  Gref = " + mask(s.Gref, "###.##") + " G-RMS ";
+        t.aref = "  Gref = " + GrmsText(s.Gref, *units, decimal) + " ";
         t.unitText = " G^2/Hz";
     } else {
         t.dref = "  Dref = " + mask(s.Dref * 0.0254, "###.##") + " MM    ";
         t.vref = "  Vref = " + mask(s.Vref * 2.54, "###.##") + " CM/S";
-        t.aref = metric ? "  Gref = " + mask(s.Gref * 9.807, "####.#") + " M/S^2 "
-                        : "  Gref = " + mask(s.Gref, "###.#") + " G-RMS ";
+        t.aref = "  Gref = " + GrmsText(s.Gref, *units, decimal) + " ";
         t.unitText = metric ? "M^2/S^3" : " G^2/Hz";
     }
     return t;
 }
 
-std::optional<std::string> ExactGrefText(const RandomState& s, char decimal) {
-    const auto units = s.UnitSystem();
-    if (!units) return std::nullopt;
-    const double g = ExactResultsOf(s).gref;
-    if (units == Units::Metric)
-        return "  Exact Gref = " + FormatMask(g * 9.807, "####.#", decimal) + " M/S^2 ";
-    return "  Exact Gref = " +
-           FormatMask(g, units == Units::English ? "###.##" : "###.#", decimal) + " G-RMS ";
+std::string GrmsText(double g, Units units, char decimal) {
+    if (units == Units::Metric) return FormatMask(g * 9.807, "####.#", decimal) + " M/S^2";
+    return FormatMask(g, units == Units::English ? "###.##" : "###.#", decimal) + " G-RMS";
 }
 
 Screen ScreenOf(const RandomState& s, char decimal, Screen previous) {
@@ -263,7 +256,6 @@ Screen ScreenOf(const RandomState& s, char decimal, Screen previous) {
         screen.aref = texts->aref;
         screen.profile = texts->profile;
     }
-    if (const auto exact = ExactGrefText(s, decimal)) screen.exactReport = *exact;
     screen.force.clear();
     screen.forceReport.clear();
     const auto units = s.UnitSystem();

@@ -81,10 +81,10 @@ struct ResultTexts {
     std::string dref, vref, aref, profile, unitText;
 };
 
-// The exact G rms of the breakpoints (ExactResultsOf) as the report prints it under the
-// result boxes, in the unit and form of the Gref label; nothing for a unit code that is
-// none of the three.
-std::optional<std::string> ExactGrefText(const RandomState& s, char decimal);
+// An overall acceleration in G as the Gref label shows it in `units`: "6.06 G-RMS",
+// "59.4 M/S^2" with Metric, one decimal with Hybrid. The exact G rms of the report and
+// the editor's status line use the same form.
+std::string GrmsText(double g, Units units, char decimal);
 // The result labels in the active unit system, with the locale's decimal separator;
 // nothing for a unit code that is none of the three (the labels then stay as they are).
 std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal);
@@ -98,7 +98,6 @@ struct Screen {
     std::string frequencyRow;               // Label14
     std::string force, forceReport;         // lblForce and the report's line; empty
                                             // (and hidden) without a moving mass
-    std::string exactReport;                // the report's exact G rms
 };
 // The screen after a redraw of `s`: what the state leaves undetermined (a unit or axis
 // code that is none) keeps what `previous` showed.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "exact.h"
 #include "platform/numbers.h"
 
 namespace vib::random {
@@ -102,7 +103,8 @@ std::vector<PageSegment> PageTracePath(const RandomState& s, Trace trace) {
     return path;
 }
 
-ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const std::string& town) {
+ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const std::string& town,
+                            char decimal) {
     ReportInputs in;
     in.testTitle = screen.title;
     in.dref = screen.dref;
@@ -112,7 +114,8 @@ ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const st
     in.time = screen.time;
     in.date = screen.date;
     in.force = screen.forceReport;
-    in.exact = screen.exactReport;
+    if (const auto units = s.UnitSystem())
+        in.exact = "  Exact Gref = " + GrmsText(ExactResultsOf(s).gref, *units, decimal) + " ";
     in.abortLines = s.AbortLines;
     in.printColorMode = s.PrintColorMode;
     in.town = town;

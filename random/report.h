@@ -26,7 +26,9 @@ struct ReportInputs {
 };
 
 // The page's inputs from the state and what the window shows.
-ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const std::string& town);
+// The exact G rms is worked out here, when a page is made, in the locale's form.
+ReportInputs ReportInputsOf(const RandomState& s, const Screen& screen, const std::string& town,
+                            char decimal);
 
 // The plot box on the page, as fractions of the page.
 inline constexpr double kBoxLeft = 0.15, kBoxRight = 0.9, kBoxTop = 0.1, kBoxBottom = 0.7;

@@ -6,8 +6,9 @@
 namespace vib::random::app {
 
 void MorvaneWindow::PrintReport() {
-    random::PrintReport(state_, ReportInputsOf(state_, screen_, shell::kMakerTown), Svc().printer,
-                        [this](const FileError& error) { return AskRetry(error); });
+    random::PrintReport(state_,
+                        ReportInputsOf(state_, screen_, shell::kMakerTown, Svc().locale.decimal),
+                        Svc().printer, [this](const FileError& error) { return AskRetry(error); });
 }
 
 }  // namespace vib::random::app

@@ -60,7 +60,7 @@ TEST_F(MorvaneForce, LabelBoxReportAndJsonAgree) {
     const std::string line = "Moving mass 20 + 10 + 50 lb, force 640 lbf rms of 600 (-0.56 dB)";
     EXPECT_TRUE(Printed(t.printer, line));
     const auto screen = random::ScreenOf(s(), '.', {});
-    EXPECT_EQ(PlaceOn(random::ReportTexts(s(), random::ReportInputsOf(s(), screen, "")), line),
+    EXPECT_EQ(PlaceOn(random::ReportTexts(s(), random::ReportInputsOf(s(), screen, "", '.')), line),
               std::make_pair(0.175, 0.855));
 
     ASSERT_FALSE(random::SaveRandomProfile(files, "force.prf", s().TestTitle, s()));

@@ -43,7 +43,7 @@ TEST_F(MorvaneSpreadsheetTest, SlopesTypedAsAStandardWritesThem) {
     }
     Grid()->setCurrentCell(3, 1);
     EXPECT_NE(Status().find("Segment 80 - 350 Hz: 0 dB/oct"), std::string::npos) << Status();
-    EXPECT_NE(Status().find("whole profile 6.05 G rms (exact)"), std::string::npos) << Status();
+    EXPECT_NE(Status().find("whole profile 6.05 G-RMS (exact)"), std::string::npos) << Status();
     Update();
     EXPECT_NEAR(s().Asd[2], 0.03981, 0.03981e-3);
     EXPECT_EQ(s().Asd[3], s().Asd[2]);

@@ -131,14 +131,14 @@ TEST(SegmentStatus, TheSelectedSegmentTheRunningAndTheWholeProfile) {
         Grid({{"20", "0.01"}, {"80", "+3 dB/oct"}, {"350", "0.04"}, {"2000", "0.007"}});
     // 80 to 350 Hz at 0.03981 (the slope's level) to 0.04: about flat, sqrt(0.0399 x 270).
     const std::string row3 = SegmentStatus(g, 3, Units::English, '.');
-    EXPECT_NE(row3.find("Segment 80 - 350 Hz: +0.01 dB/oct, 3.28 G rms"), std::string::npos)
+    EXPECT_NE(row3.find("Segment 80 - 350 Hz: +0.01 dB/oct, 3.28 G-RMS"), std::string::npos)
         << row3;
-    EXPECT_NE(row3.find("up to 350 Hz 3.5 G rms"), std::string::npos) << row3;
-    EXPECT_NE(row3.find("whole profile 6.06 G rms (exact)"), std::string::npos) << row3;
+    EXPECT_NE(row3.find("up to 350 Hz 3.5 G-RMS"), std::string::npos) << row3;
+    EXPECT_NE(row3.find("whole profile 6.06 G-RMS (exact)"), std::string::npos) << row3;
     EXPECT_NE(SegmentStatus(g, 1, Units::English, '.').find("starts the profile"),
               std::string::npos);
     // The same levels read as (m/s^2)^2/Hz: 6.06 x 0.102 x 9.807.
-    EXPECT_NE(SegmentStatus(g, 9, Units::Metric, ',').find("6,1 M/S^2 rms"), std::string::npos);
+    EXPECT_NE(SegmentStatus(g, 9, Units::Metric, ',').find("6,1 M/S^2"), std::string::npos);
     const std::string bad =
         SegmentStatus(Grid({{"20", "3 dB/oct"}, {"80", "1"}}), 2, Units::English, '.');
     EXPECT_NE(bad.find("Point 1"), std::string::npos) << bad;
