@@ -49,7 +49,7 @@ void TessaltWindow::BuildControls() {
     PlacePlot(kPlot);
 
     // Value labels beside the plot at 0 %, 10 %, ... 80 % of its height, time labels
-    // under it at 20 % ... 100 % of its width; the plot issue writes their numbers.
+    // under it at 20 % ... 100 % of its width; every redraw writes their numbers anew.
     const char* const startValues[] = {"25", "20", "15", "10", "5", "0", "-5", "-10", "-15"};
     for (int k = 0; k <= 8; ++k) {
         const int y = kPlot.top() + k * kPlot.height() / 10 - 130;
