@@ -42,7 +42,13 @@ const Field<Computed> kFields[] = {
     {"dref_exact", [](const Computed& c) { return Exact(c, &random::ExactResults::dref); }},
     {"spectrum", [](const Computed& c) { return FloatArray(c.s.Spectrum); }},
     {"line_abort_db", [](const Computed& c) { return FloatArray(c.s.LineAbortDb); }},
-    {"messages", [](const Computed& c) { return nlohmann::json(random::CheckTestLevels(c.s)); }},
+    {"messages",
+     [](const Computed& c) {
+         std::vector<std::string> messages = random::CheckTestLevels(c.s);
+         if (std::string rise = random::NotRisingMessage(c.s); !rise.empty())
+             messages.insert(messages.begin(), std::move(rise));
+         return nlohmann::json(messages);
+     }},
     {"force",
      [](const Computed& c) { return ForceJson(c.s.Params, c.s.Gref, force::Kind::RandomRms); }},
 };

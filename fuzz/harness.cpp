@@ -366,6 +366,9 @@ Outcome BreakpointListOutcome(std::string_view bytes) {
                 return {true, "breakpoint " + std::to_string(k) + " of " + std::to_string(n) +
                                   " is " + FloatToText(s.Freq[k]) + " Hz, " +
                                   FloatToText(s.Asd[k])};
+            if (inList && k > 1 && !(s.Freq[k] > s.Freq[k - 1]))
+                return {true, "breakpoint " + std::to_string(k) + " does not rise above " +
+                                  FloatToText(s.Freq[k - 1]) + " Hz"};
         }
         // Exported and imported again: the same breakpoints, bit for bit, and the same file.
         const std::string csv = random::BreakpointCsv(s);

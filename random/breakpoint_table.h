@@ -34,12 +34,16 @@ enum class TableSource { Clipboard, File };
 // Reads `text` into rows whose first field lands in grid column `firstColumn` (1..4);
 // fields past the comments column are dropped. The separator is a tab where any line has
 // one, else a semicolon where every line has one, else a comma; fields may be quoted as CSV
-// quotes them. Numbers take "." as decimal point, and a decimal comma where the separator
-// is a semicolon, or a tab in a decimal-comma `locale`. Empty lines, and lines before the
-// first row of numbers (headers), are skipped. A frequency or level that is missing, not
-// a number or not above 0, or any number beyond single precision, stops the reading with
-// a problem naming the line (and no rows); an empty abort limit takes `defaultAbortDb`. A UTF-8
-// byte order mark is dropped; text that is not UTF-8 is read as the profile files' code page.
+// quotes them. Numbers take "." or "," as decimal point; a thousands group is read only
+// where nothing else is possible (both marks, one mark several times, blanks), and a
+// single mark before exactly three digits ("1.000") as the rest of the list writes its
+// decimals, or refused naming both readings. Empty lines, and lines before the first row
+// of numbers (headers), are skipped. A frequency or level that is missing, not a number or
+// not above 0, a frequency not above the row before, or any number beyond single
+// precision, stops the reading with a problem naming the line (and no rows); an empty
+// abort limit takes `defaultAbortDb`. A UTF-8 byte order mark is dropped; text that is
+// not UTF-8 is read as the profile files' code page. `locale` and `source` only tell
+// whether a clipboard block without tabs and semicolons is one decimal-comma column.
 BreakpointTable ReadBreakpointTable(std::string_view text, int firstColumn, NumberLocale locale,
                                     char gridDecimal, float defaultAbortDb, TableSource source);
 
@@ -52,7 +56,8 @@ std::string ImportBreakpoints(const std::vector<TableRow>& rows, RandomState& s)
 
 // The active profile as CSV: the header line, then frequency, level in the profile's
 // own unit, abort limit and comment per breakpoint, each number the shortest text that
-// reads back to the same single value; UTF-8, CR LF line ends.
+// reads back to the same single value, with a fourth decimal where three would read as a
+// thousands group too (26.3750); UTF-8, CR LF line ends.
 std::string BreakpointCsv(const RandomState& s);
 
 // The selected cells of the grid as a spreadsheet takes them: tab-separated, one line a

@@ -42,6 +42,26 @@ int ActiveBreakpoints(const RandomState& s) {
     return count;
 }
 
+int FirstNotRising(const RandomState& s) {
+    const int count = ActiveBreakpoints(s);
+    for (int k = 2; k <= count; ++k)
+        if (Usable(s.Freq[k - 1]) && Usable(s.Freq[k]) && !(s.Freq[k] > s.Freq[k - 1])) return k;
+    return 0;
+}
+
+std::string NotRisingMessage(const RandomState& s) {
+    const int k = FirstNotRising(s);
+    if (k == 0) return {};
+    auto point = [&s](int entry) {
+        return "point " + std::to_string(entry) + " (" + FormatGeneral(s.Freq[entry]) + " Hz)";
+    };
+    std::string text = point(k) + " does not rise above " + point(k - 1) +
+                       ", so the results are not those of the profile as entered: enter the "
+                       "points in rising frequency.";
+    text[0] = 'P';
+    return text;
+}
+
 void ComputeSpectrum(RandomState& s) {
     s.RangeFactor = StoreSingle(std::pow(2.0, double(s.Param(prm::RangeIndex)) - 1.0));
     const float df = s.LineSpacing();

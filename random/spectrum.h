@@ -1,6 +1,8 @@
 #pragma once
 // The line spectrum of the breakpoint profile and the three results a shaker must meet.
 
+#include <string>
+
 #include "model.h"
 
 namespace vib::random {
@@ -32,5 +34,14 @@ bool BreakpointUsable(const RandomState& s, int entry);
 // Number of breakpoints in the active profile: entries 1.. up to the first entry k+1
 // (k = 1..50) whose frequency is exactly 0.
 int ActiveBreakpoints(const RandomState& s);
+
+// The first breakpoint of the active profile whose frequency does not rise above the
+// one before it (both above 0), 0 where they all rise: such a segment covers no line,
+// and the one after it overlays the segments before.
+int FirstNotRising(const RandomState& s);
+
+// The message that names that breakpoint, for the window and the batch tool; empty
+// where they all rise.
+std::string NotRisingMessage(const RandomState& s);
 
 }  // namespace vib::random

@@ -84,6 +84,8 @@ void MorvaneWindow::UpdateFromEditor() {
     editor_->Adopt(state_);
     if (!problems.empty())
         box(UnusableRowsMessage(problems), BoxIcon::Exclamation, kProfileSetupTitle);
+    if (const std::string rise = NotRisingMessage(state_); !rise.empty())
+        box(rise, BoxIcon::Exclamation, kProfileSetupTitle);
     if (NeedsLowFrequencyWarning(state_))
         box(kLowFrequencyWarning, BoxIcon::Exclamation, kProfileSetupTitle);
     // The recompute's model part ran above, on the table taken over.
@@ -170,6 +172,9 @@ void MorvaneWindow::OpenProfileFile(const std::string& name) {
         return;
     state_.ProfileName = name;
     Recompute();
+    // A stored file stays readable, but the user learns why its results look wrong.
+    if (const std::string rise = NotRisingMessage(state_); !rise.empty())
+        Svc().box.Show(rise, BoxButtons::Ok, BoxIcon::Exclamation, kProfileSetupTitle);
 }
 
 void MorvaneWindow::SaveProfile() {

@@ -81,5 +81,38 @@ TEST(VibcalcPoints, AListFromAFileOrStandardInputReplacesTheBreakpoints) {
     EXPECT_EQ(RunVibcalc({"random", "--points", "-", "--files-from", "-"}).status, 2);
 }
 
+// A list is refused where it could be read as another number or does not rise; a stored
+// profile that does not rise is computed as it stands, with a message.
+TEST(VibcalcPoints, ListsThatCouldMisleadAreRefusedAndStoredProfilesNamed) {
+    const std::pair<const char*, const char*> lists[] = {
+        {"20;0.001;6\n80;0.040;6\n", ""},
+        {"20,0.01\n100,0.04\n80,0.04\n",
+         "Line 3: the frequency 80 Hz does not rise above the 100 Hz of line 2."},
+        {"20;1.000\n80;2.000\n", "Line 1: '1.000' reads as 1 or 1000; write 1 or 1000"},
+    };
+    for (const auto& [list, problem] : lists) {
+        const auto r = RunVibcalc({"random", "--points", "-", "--fields", "gref"}, nullptr, list);
+        EXPECT_EQ(r.status, *problem ? 1 : 0) << list;
+        EXPECT_EQ(r.err, *problem ? "vibcalc: standard input: Type mismatch (error 13): " +
+                                        std::string(problem) + "\n"
+                                  : "");
+    }
+    std::ifstream in(kExamples + "/random/navmat-p9492.prf", std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t record3 = text.find("\r\n", text.find("\r\n") + 2) + 2;
+    text.replace(text.find(",350,", record3), 5, ",15,");
+    const fs::path path = fs::temp_directory_path() / "vibcalc-not-rising.prf";
+    std::ofstream(path, std::ios::binary) << text;
+    const auto r = RunVibcalc({"random", path.string(), "--fields", "messages"});
+    fs::remove(path);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto messages = nlohmann::json::parse(r.out)["messages"];
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].get<std::string>().rfind("Point 3 (15 Hz) does not rise above point 2 "
+                                                   "(80 Hz)",
+                                                   0),
+              0u);
+}
+
 }  // namespace
 }  // namespace vib::cli

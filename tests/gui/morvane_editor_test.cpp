@@ -194,6 +194,28 @@ TEST_F(MorvaneEditorTest, TestLevelBoxesAfterUpdate) {
     EXPECT_TRUE(t.box.shown.empty());
 }
 
+// A profile that does not rise is kept, as a stored file must stay readable, and the box
+// names its first point that does not, after an update and after opening it.
+TEST_F(MorvaneEditorTest, APointThatDoesNotRiseIsNamedInABox) {
+    Trigger("mnuProfileModify");
+    Enter(3, 1, "50");
+    Press("cmdUpdate");
+    const std::string expected = NotRisingMessage(s());
+    EXPECT_EQ(expected.rfind("Point 3 (50 Hz) does not rise above point 2 (100 Hz)", 0), 0u);
+    ASSERT_FALSE(t.box.shown.empty());
+    EXPECT_EQ(t.box.shown[0].text, expected);
+    EXPECT_EQ(t.box.shown[0].title, kProfileSetupTitle);
+    EXPECT_EQ(s().Freq[3], 50.0f);
+
+    t.files.answers = {"/p/falls.prf"};
+    Trigger("mnuFileSaveProfile");
+    Trigger("mnuFileNew");
+    t.box.shown.clear();
+    t.files.answers = {"/p/falls.prf"};
+    Trigger("mnuFileOpenProfile");
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{expected});
+}
+
 TEST_F(MorvaneEditorTest, UnusablePointsAreReportedAndNeverReachTheLabels) {
     Trigger("mnuProfileModify");
     Enter(2, 2, "0");
