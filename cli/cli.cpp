@@ -114,7 +114,9 @@ nlohmann::json FloatJson(float v) {
 }
 
 int UsageError(std::ostream& err, const std::string& command, const std::string& problem) {
-    err << "vibcalc " << command << ": " << problem << "\n\n" << UsageText();
+    // The problem alone: the whole help would push it off the screen.
+    err << "vibcalc" << (command.empty() ? "" : " " + command) << ": " << problem << "\n"
+        << kTryHelp << "\n";
     return kExitUsage;
 }
 
@@ -245,10 +247,7 @@ nlohmann::json ForceJson(std::span<const float> params, double accelerationG, fo
 }
 
 int Run(const std::vector<std::string>& args, Io& io) {
-    if (args.empty()) {
-        io.err << UsageText();
-        return kExitUsage;
-    }
+    if (args.empty()) return UsageError(io.err, "", "a command is needed: random or shock");
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h" || command == "help") {
@@ -261,9 +260,8 @@ int Run(const std::vector<std::string>& args, Io& io) {
     }
     if (command == "random") return RunRandom(rest, io);
     if (command == "shock") return RunShock(rest, io);
-    io.err << "vibcalc: unknown command '" << SafeText(command, kExcerptLimit) << "'\n\n"
-           << UsageText();
-    return kExitUsage;
+    return UsageError(
+        io.err, "", "unknown command '" + SafeText(command, kExcerptLimit) + "': random or shock");
 }
 
 }  // namespace vib::cli

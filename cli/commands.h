@@ -57,7 +57,9 @@ nlohmann::json FloatArray(const Container& values) {
     return a;
 }
 
-// Prints the problem and the usage; returns kExitUsage.
+inline constexpr const char* kTryHelp = "Try 'vibcalc --help'.";
+
+// Prints the problem (one line) and kTryHelp; returns kExitUsage. `command` may be empty.
 int UsageError(std::ostream& err, const std::string& command, const std::string& problem);
 
 // The top-level keys a run prints: all, or those --fields names.
