@@ -205,17 +205,12 @@ std::optional<int> ReadCommonOptions(const std::string& command,
             return UsageError(io.err, command, "--rated-force takes a number of 0 or more");
     }
     // A breakpoint list alone (--points) is one input, computed with the start-up
-    // settings: --fields then keeps its keys of the one object.
+    // settings: with --fields its line names the list.
     const bool pointsAlone = o.line.Value("--points") && o.line.profiles.empty() && !o.filesFrom;
-    o.lines = o.line.profiles.size() > 1 || o.filesFrom || (fields && !pointsAlone);
-    if (o.lines && o.line.profiles.empty() && !o.filesFrom)
+    o.lines = o.line.profiles.size() > 1 || o.filesFrom || fields;
+    if (o.lines && o.line.profiles.empty() && !o.filesFrom && !pointsAlone)
         return UsageError(io.err, command, "--fields needs profiles (or --files-from)");
-    // Several profiles would write one file over another.
-    for (const std::string* path : {o.plotPath, o.reportPath})
-        if (path && o.lines && path->find("{}") == std::string::npos)
-            return UsageError(io.err, command,
-                              "with several profiles, --plot and --report take a pattern with {} "
-                              "for each profile's base name");
+    if (o.filesFrom) o.sideInputs.push_back(*o.filesFrom);
     return std::nullopt;
 }
 

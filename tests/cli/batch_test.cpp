@@ -195,9 +195,14 @@ TEST(BatchParts, BaseNamesPatternsAndPlaces) {
 TEST(BatchParts, ResultsComeInInputOrderHoweverLongEachTakes) {
     std::atomic<int> running{0}, most{0};
     std::vector<std::size_t> order;
-    ForEachInOrder<std::size_t>(
-        300, 4,
-        [&](std::size_t i) {
+    std::size_t next = 0;
+    ForEachInOrder<std::size_t, std::size_t>(
+        Pool{4},
+        [&]() -> std::optional<std::size_t> {
+            if (next == 300) return std::nullopt;
+            return next++;
+        },
+        [&](std::size_t& i) {
             most = std::max(most.load(), ++running);
             std::this_thread::sleep_for(std::chrono::microseconds((i * 7919) % 500));
             --running;
