@@ -188,7 +188,7 @@ std::optional<std::string> OutputClash(const std::vector<std::string>& inputs,
         std::string input, path;
     };
     std::map<std::string, Written> written;
-    auto quoted = [](const std::string& s) { return "'" + SafeText(s, kExcerptLimit) + "'"; };
+    auto quoted = [](const std::string& s) { return "'" + SafeText(s) + "'"; };
     for (const std::string& input : inputs)
         for (const auto& [option, path] : OutputsOf(input, o)) {
             const std::string key = FileKey(path);
@@ -198,10 +198,10 @@ std::optional<std::string> OutputClash(const std::vector<std::string>& inputs,
             const auto [at, isNew] = written.emplace(key, Written{option, input, path});
             if (isNew) continue;
             const Written& first = at->second;
-            if (first.input == input)
+            const bool sameOption = std::string_view(first.option) == option;
+            if (first.input == input && !sameOption)
                 return std::string(first.option) + " and " + option + " both name " + quoted(path);
-            if (std::string_view(first.option) == option &&
-                BaseName(first.input) == BaseName(input))
+            if (sameOption && BaseName(first.input) == BaseName(input))
                 return "two profiles have the base name " + quoted(BaseName(input)) +
                        ", so their images or reports would be one file";
             return std::string(option) + " would write " + quoted(path) + " for " + quoted(input) +
