@@ -357,8 +357,10 @@ TEST(BatchParts, ResultsComeInInputOrderHoweverLongEachTakes) {
     std::atomic<int> running{0}, most{0};
     std::vector<std::size_t> order;
     std::size_t next = 0;
+    Pool pool;
+    pool.jobs = 4;
     ForEachInOrder<std::size_t, std::size_t>(
-        Pool{4},
+        pool,
         [&]() -> std::optional<std::size_t> {
             if (next == 300) return std::nullopt;
             return next++;
