@@ -79,12 +79,16 @@ std::string UsageText() {
            "With more than one profile, --files-from or --fields, each profile gives one\n"
            "line (JSON Lines) that starts with its \"file\"; a profile that cannot be read\n"
            "gives {\"file\": ..., \"error\": {\"number\", \"description\", \"record\",\n"
-           "\"field\"}} and its message on standard error, and the run goes on. --plot and\n"
-           "--report then take a pattern in which {} stands for the profile's base name,\n"
-           "without its extension.\n"
+           "\"field\"}} and its message on standard error, and the run goes on. With several\n"
+           "profiles, --plot and --report take a pattern in which {} stands for the\n"
+           "profile's base name, without its extension. A list is read as the work goes\n"
+           "(with --plot or --report, whole first).\n"
            "\n"
-           "Each option may be given once. Images and reports are made in memory first, so a\n"
-           "file that cannot be written is left as it was.\n"
+           "Each option may be given once. Each image and report is made in memory, then\n"
+           "written whole: each file is either new or as it was. They are written one after\n"
+           "the other, so when one fails an earlier one may be new: the message then says\n"
+           "which were written and which not. An output that would replace an input (a\n"
+           "profile, the list, --points, --wave) or another output is bad usage.\n"
            "\n"
            "Environment: SOURCE_DATE_EPOCH (seconds since 1970), when set, gives the time and\n"
            "date on the shock report, in UTC as HH:MM and YYYY-MM-DD, so the same inputs\n"
@@ -114,7 +118,9 @@ nlohmann::json FloatJson(float v) {
 }
 
 int UsageError(std::ostream& err, const std::string& command, const std::string& problem) {
-    err << "vibcalc " << command << ": " << problem << "\n\n" << UsageText();
+    // The problem alone: the whole help would push it off the screen.
+    err << "vibcalc" << (command.empty() ? "" : " " + command) << ": " << problem << "\n"
+        << kTryHelp << "\n";
     return kExitUsage;
 }
 
@@ -203,17 +209,12 @@ std::optional<int> ReadCommonOptions(const std::string& command,
             return UsageError(io.err, command, "--rated-force takes a number of 0 or more");
     }
     // A breakpoint list alone (--points) is one input, computed with the start-up
-    // settings: --fields then keeps its keys of the one object.
+    // settings: with --fields its line names the list.
     const bool pointsAlone = o.line.Value("--points") && o.line.profiles.empty() && !o.filesFrom;
-    o.lines = o.line.profiles.size() > 1 || o.filesFrom || (fields && !pointsAlone);
-    if (o.lines && o.line.profiles.empty() && !o.filesFrom)
+    o.lines = o.line.profiles.size() > 1 || o.filesFrom || fields;
+    if (o.lines && o.line.profiles.empty() && !o.filesFrom && !pointsAlone)
         return UsageError(io.err, command, "--fields needs profiles (or --files-from)");
-    // Several profiles would write one file over another.
-    for (const std::string* path : {o.plotPath, o.reportPath})
-        if (path && o.lines && path->find("{}") == std::string::npos)
-            return UsageError(io.err, command,
-                              "with several profiles, --plot and --report take a pattern with {} "
-                              "for each profile's base name");
+    if (o.filesFrom) o.sideInputs.push_back(*o.filesFrom);
     return std::nullopt;
 }
 
@@ -245,10 +246,7 @@ nlohmann::json ForceJson(std::span<const float> params, double accelerationG, fo
 }
 
 int Run(const std::vector<std::string>& args, Io& io) {
-    if (args.empty()) {
-        io.err << UsageText();
-        return kExitUsage;
-    }
+    if (args.empty()) return UsageError(io.err, "", "a command is needed: random or shock");
     const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (command == "--help" || command == "-h" || command == "help") {
@@ -261,9 +259,8 @@ int Run(const std::vector<std::string>& args, Io& io) {
     }
     if (command == "random") return RunRandom(rest, io);
     if (command == "shock") return RunShock(rest, io);
-    io.err << "vibcalc: unknown command '" << SafeText(command, kExcerptLimit) << "'\n\n"
-           << UsageText();
-    return kExitUsage;
+    return UsageError(
+        io.err, "", "unknown command '" + SafeText(command, kExcerptLimit) + "': random or shock");
 }
 
 }  // namespace vib::cli

@@ -57,7 +57,9 @@ nlohmann::json FloatArray(const Container& values) {
     return a;
 }
 
-// Prints the problem and the usage; returns kExitUsage.
+inline constexpr const char* kTryHelp = "Try 'vibcalc --help'.";
+
+// Prints the problem (one line) and kTryHelp; returns kExitUsage. `command` may be empty.
 int UsageError(std::ostream& err, const std::string& command, const std::string& problem);
 
 // The top-level keys a run prints: all, or those --fields names.
@@ -131,6 +133,11 @@ struct CommonOptions {
     // One JSON object a line, each naming its file: several files, a list, or --fields.
     bool lines = false;
     ForceOverrides force;
+    // What the line of the start-up profile names as its file (the --points list).
+    std::string startupName;
+    // Files the run reads beside the profiles (the list, --points, --wave), which no
+    // output may replace.
+    std::vector<std::string> sideInputs;
 };
 // Returns the exit status when the command is to end here (help, bad usage).
 std::optional<int> ReadCommonOptions(const std::string& command,
@@ -142,7 +149,8 @@ std::optional<int> ReadCommonOptions(const std::string& command,
 
 // Runs `makeJob`'s jobs over the inputs, prints their results (and failures) in input
 // order and returns the exit status. Hands off (kExitNeedsRenderer) before reading
-// anything when images or reports are asked for and `io` has no renderer.
+// anything when images or reports are asked for and `io` has no renderer. With them, an
+// output that would replace an input or another output is bad usage, before any work.
 int RunJobs(const std::string& command, const CommonOptions& o, Io& io,
             const std::function<std::unique_ptr<Job>()>& makeJob);
 

@@ -108,10 +108,12 @@ std::string SafeText(std::string_view text, std::size_t limit) {
 
 namespace {
 
-// The file writer and reader name the file again, which the line already does.
+// The file writer and reader name the file again ("PATH is a folder", "PATH: too many
+// symbolic links"), which the line already does; so does its own colon.
 std::string_view DetailAfterPath(const std::string& path, std::string_view detail) {
     if (!path.empty() && detail.substr(0, path.size()) == path) {
         detail.remove_prefix(path.size());
+        if (!detail.empty() && detail.front() == ':') detail.remove_prefix(1);
         while (!detail.empty() && detail.front() == ' ') detail.remove_prefix(1);
     }
     return detail;

@@ -1,4 +1,6 @@
-#include <iterator>
+#include <algorithm>
+#include <filesystem>
+#include <istream>
 #include <memory>
 #include <optional>
 
@@ -55,12 +57,34 @@ const Field<Computed> kFields[] = {
 
 std::string PointsName(const std::string& path);
 
+// The --points list, read and parsed once before the workers start and shared by them
+// read-only. The abort limit the list leaves empty is each profile's own default.
+struct PointsList {
+    std::vector<random::TableRow> rows;
+    std::vector<std::size_t> defaulted;  // the rows whose abort limit is left empty
+    std::string problem;
+};
+
+PointsList ParsePoints(std::string_view text) {
+    auto read = [text](float defaultAbortDb) {
+        return random::ReadBreakpointTable(text, 1, kCLocale, '.', defaultAbortDb,
+                                           random::TableSource::File);
+    };
+    // The cells left empty are those that take the default: read with two, they differ.
+    random::BreakpointTable one = read(1.0f);
+    const random::BreakpointTable two = read(2.0f);
+    PointsList list{std::move(one.rows), {}, std::move(one.problem)};
+    for (std::size_t i = 0; i < list.rows.size() && i < two.rows.size(); ++i)
+        if (list.rows[i][3] != two.rows[i][3]) list.defaulted.push_back(i);
+    return list;
+}
+
 // What every profile of the run shares.
 struct RandomRun {
     ForceOverrides force;
     bool exact = false;
-    const std::string* pointsPath = nullptr;  // --points, its text read once
-    std::string points;
+    const std::string* pointsPath = nullptr;  // --points
+    PointsList points;
 };
 
 class RandomJob final : public Job {
@@ -99,12 +123,17 @@ class RandomJob final : public Job {
     // with this profile's units and default abort limit; refused as a profile is when
     // its levels drive the results beyond any number.
     FileError TakePoints(RandomState& s) const {
-        const random::BreakpointTable table = random::ReadBreakpointTable(
-            run_.points, 1, kCLocale, '.', s.Param(prm::DefaultAbortDb), random::TableSource::File);
+        const std::vector<random::TableRow>* rows = &run_.points.rows;
+        std::vector<random::TableRow> own;
+        if (!run_.points.defaulted.empty()) {
+            own = *rows;
+            const std::string abortDb = random::CellNumberText(s.Param(prm::DefaultAbortDb), '.');
+            for (std::size_t i : run_.points.defaulted) own[i][3] = abortDb;
+            rows = &own;
+        }
         RandomState next = s;
-        std::string problem = table.problem;
-        if (problem.empty()) problem = random::ImportBreakpoints(table.rows, next);
-        if (!problem.empty()) return FileError::Make(err::kTypeMismatch, problem);
+        if (std::string problem = random::ImportBreakpoints(*rows, next); !problem.empty())
+            return FileError::Make(err::kTypeMismatch, problem);
         random::RecomputeModel(next);
         if (!random::ResultsFinite(next))
             return FileError::Make(err::kOverflow, "its levels give results beyond any number");
@@ -120,14 +149,39 @@ std::string PointsName(const std::string& path) {
     return path == "-" ? "standard input" : path;
 }
 
+// A breakpoint list is a few kilobytes; a longer text or line is no list, and is refused
+// before it could fill memory (standard input may be /dev/zero).
+constexpr std::size_t kMaxPointsBytes = 1u << 20;
+constexpr std::size_t kMaxPointsLine = 64u << 10;
+
 // Standard input or a file, read whole once for every profile of the run.
 FileError ReadPoints(Io& io, const std::string& path, std::string& text) {
-    if (path != "-") return io.files.Read(path, text);
-    text.assign(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
-    if (io.in.bad()) return FileError::Make(err::kDeviceIo);
-    if (text.size() > kMaxProfileFileBytes)
-        return FileError::Make(err::kOverflow, "standard input holds more than a breakpoint list");
-    return {};
+    const FileError tooLarge =
+        FileError::Make(err::kOverflow, "more than 1 MiB, larger than any breakpoint list");
+    if (path == "-") {
+        char chunk[1 << 16];
+        while (text.size() <= kMaxPointsBytes && io.in) {
+            io.in.read(chunk, sizeof chunk);
+            text.append(chunk, static_cast<std::size_t>(io.in.gcount()));
+        }
+        if (io.in.bad()) return FileError::Make(err::kDeviceIo);
+    } else {
+        std::error_code ec;
+        if (const auto size = std::filesystem::file_size(path, ec); !ec && size > kMaxPointsBytes)
+            return tooLarge;
+        if (FileError e = io.files.Read(path, text)) return e;
+    }
+    if (text.size() > kMaxPointsBytes) return tooLarge;
+    int line = 1;
+    for (std::size_t start = 0;; ++line) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (end - start > kMaxPointsLine)
+            return FileError::Make(err::kOverflow, "Line " + std::to_string(line) +
+                                                       ": longer than 64 KiB, more than any "
+                                                       "breakpoint line");
+        if (end == text.size()) return {};
+        start = end + 1;
+    }
 }
 
 }  // namespace
@@ -149,10 +203,19 @@ int RunRandom(const std::vector<std::string>& args, Io& io) {
                               "--points - and --files-from - cannot both read standard input");
         // The renderer reads the list again itself, so standard input is left to it.
         if ((o.plotPath || o.reportPath) && !io.renderer) return kExitNeedsRenderer;
-        if (FileError e = ReadPoints(io, *run.pointsPath, run.points)) {
+        std::string text;
+        FileError e = ReadPoints(io, *run.pointsPath, text);
+        if (!e) {
+            run.points = ParsePoints(text);
+            if (!run.points.problem.empty())
+                e = FileError::Make(err::kTypeMismatch, run.points.problem);
+        }
+        if (e) {
             io.err << FileErrorLine(PointsName(*run.pointsPath), e) << "\n";
             return kExitFileError;
         }
+        o.startupName = *run.pointsPath;
+        o.sideInputs.push_back(*run.pointsPath);
     }
     return RunJobs("random", o, io, [&run] { return std::make_unique<RandomJob>(run); });
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "commands.h"
+#include "messages.h"
 #include "platform/numbers.h"
 #include "report_clock.h"
 #include "shock/checks.h"
@@ -79,9 +80,29 @@ const Field<Computed> kFields[] = {
      }},
 };
 
+// A file read once before the workers start, served to one reader from memory: the
+// readers read through a file system, and every worker makes its own over the shared bytes.
+class SharedFile final : public FileSystem {
+  public:
+    SharedFile(const std::string& path, std::string_view bytes) : path_(path), bytes_(bytes) {}
+    FileError Read(const std::string& path, std::string& bytes) override {
+        if (path != path_) return FileError::Make(err::kFileNotFound, path);
+        bytes = bytes_;
+        return {};
+    }
+    FileError Write(const std::string& path, std::string_view) override {
+        return FileError::Make(err::kPermissionDenied, path);
+    }
+
+  private:
+    const std::string& path_;
+    std::string_view bytes_;
+};
+
 // What every profile of the run shares: the waveshape, the plot's view, the report's clock.
 struct ShockRun {
     const std::string* wave = nullptr;
+    std::string waveBytes;  // read once
     ForceOverrides force;
     std::optional<double> q;  // --q
     bool response = false;    // --response
@@ -101,7 +122,8 @@ class ShockJob final : public Job {
             s.ProfileName = path;
         }
         if (run_.wave) {
-            if (FileError e = shock::ReadWaveshape(files, *run_.wave, s)) {
+            SharedFile wave(*run_.wave, run_.waveBytes);
+            if (FileError e = shock::ReadWaveshape(wave, *run_.wave, s)) {
                 failedFile = *run_.wave;
                 return e;
             }
@@ -139,6 +161,7 @@ int RunShock(const std::vector<std::string>& args, Io& io) {
         return *status;
     ShockRun run;
     run.wave = o.line.Value("--wave");
+    if (run.wave) o.sideInputs.push_back(*run.wave);
     run.force = o.force;
     run.response = o.line.Flag("--response");
     if (const std::string* q = o.line.Value("--q")) {
@@ -161,6 +184,13 @@ int RunShock(const std::vector<std::string>& args, Io& io) {
             return UsageError(io.err, "shock",
                               "SOURCE_DATE_EPOCH must be whole seconds since 1970, before 10000");
         run.clock.emplace(*seconds);
+    }
+    // Read once here, after the usage is known good and before the renderer is needed.
+    if (run.wave && (io.renderer || !(o.plotPath || o.reportPath))) {
+        if (FileError e = io.files.Read(*run.wave, run.waveBytes)) {
+            io.err << FileErrorLine(*run.wave, e) << "\n";
+            return kExitFileError;
+        }
     }
     return RunJobs("shock", o, io, [&run] { return std::make_unique<ShockJob>(run); });
 }

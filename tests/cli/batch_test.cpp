@@ -6,8 +6,11 @@
 
 #include <atomic>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <sstream>
+#include <stdexcept>
+#include <system_error>
 #include <thread>
 
 #include "cli/batch.h"
@@ -162,12 +165,170 @@ TEST_F(Batch, TheWaveshapeAppliesToEveryShockProfile) {
     ASSERT_EQ(r.status, 0) << r.err;
     for (const auto& line : Lines(r.out))
         EXPECT_EQ(line["shape"], shock::CodeOf(shock::Shape::Custom));
-    // A waveshape that can't be read names itself, on each profile's line.
+    // The waveshape is read once, before any profile: one that can't be read names
+    // itself once and ends the run.
     args[2] = Path("missing.dat");
     const auto bad = RunVibcalc(args);
     EXPECT_EQ(bad.status, kExitFileError);
-    EXPECT_EQ(Lines(bad.out).size(), 2u);
-    EXPECT_NE(bad.err.find("missing.dat: File not found"), std::string::npos);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "vibcalc: " + args[2] + ": File not found (error 53)\n");
+}
+
+// Input no list or breakpoint list can be is refused at once with one line naming it,
+// from a file, from standard input, and on the program itself.
+TEST_F(Batch, HostileInputIsRefusedAtOnceWithOneLine) {
+    const std::string big = Put(Path("big.csv"), std::string((1 << 20) + 1, 'a'));
+    const std::string points = "20,0.01,6,\n2000,0.01,6,";
+    const struct {
+        std::vector<std::string> args;
+        std::string in, line;
+    } cases[] = {
+        {{"random", "--points", "-"},
+         std::string((1 << 20) + 1, '\0'),
+         "standard input: Overflow (error 6): more than 1 MiB, larger than any breakpoint list"},
+        {{"random", "--points", big},
+         "",
+         big + ": Overflow (error 6): more than 1 MiB, larger than any breakpoint list"},
+        {{"random", "--points", "-"},
+         points + std::string(64 << 10, 'c') + "\n",
+         "standard input: Overflow (error 6): Line 2: longer than 64 KiB, more than any "
+         "breakpoint line"},
+        {{"random", "--files-from", "-"},
+         std::string(PATH_MAX, 'a'),
+         "standard input: Path/File access error (error 75): line 1 is longer than a path can "
+         "be (" +
+             std::to_string(PATH_MAX) + " bytes)"},
+        {{"shock", "--files-from", "-"},
+         "\n" + std::string(100, '\0'),
+         "standard input: Path/File access error (error 75): line 2 holds a NUL byte, which no "
+         "path can"},
+    };
+    for (const auto& c : cases) {
+        const auto r = RunVibcalc(c.args, nullptr, c.in);
+        EXPECT_EQ(r.status, kExitFileError) << c.line;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "vibcalc: " + c.line + "\n");
+    }
+    // The program itself, where it used to grow until it was killed.
+    for (const std::string args : {"random --points - </dev/zero", "random --files-from /dev/zero",
+                                   "shock --files-from - </dev/zero"}) {
+        const std::string err = RunProgram("timeout 20 '" VIB_VIBCALC "' " + args +
+                                           " 2>&1 >/dev/null; echo \"exit $?\"");
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 2) << args << ": " << err;
+        EXPECT_TRUE(err.ends_with("exit 1\n")) << args << ": " << err;
+    }
+}
+
+// A list from a pipe is worked on as it comes: each line is printed before the next path
+// is read, however many threads work.
+class ListBuffer : public std::streambuf {
+  public:
+    ListBuffer(std::vector<std::string> lines, std::function<void(std::size_t)> beforeLine)
+        : lines_(std::move(lines)), before_(std::move(beforeLine)) {}
+
+  protected:
+    int_type underflow() override {
+        if (next_ == lines_.size()) return traits_type::eof();
+        before_(next_);
+        current_ = lines_[next_++] + "\n";
+        setg(current_.data(), current_.data(), current_.data() + current_.size());
+        return traits_type::to_int_type(current_[0]);
+    }
+
+  private:
+    std::vector<std::string> lines_;
+    std::function<void(std::size_t)> before_;
+    std::size_t next_ = 0;
+    std::string current_;
+};
+
+TEST_F(Batch, AListFromAPipeIsWorkedOnAsItComes) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < 5; ++i)
+        paths.push_back(RandomProfile("p" + std::to_string(i) + ".prf", 0.01f));
+    for (const char* jobs : {"1", "3"}) {
+        std::ostringstream out, err;
+        std::vector<std::size_t> printedBefore;
+        ListBuffer list(paths, [&](std::size_t line) {
+            // Waits a moment for the workers, as a slow producer would.
+            for (int t = 0; t < 200 && line && Lines(out.str()).size() < line; ++t)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            printedBefore.push_back(Lines(out.str()).size());
+        });
+        std::istream in(&list);
+        LocalFileSystem files;
+        Io io{in, out, err, files};
+        EXPECT_EQ(cli::Run({"random", "--files-from", "-", "--fields", "gref", "--jobs", jobs}, io),
+                  0);
+        EXPECT_EQ(printedBefore, (std::vector<std::size_t>{0, 1, 2, 3, 4})) << jobs;
+        EXPECT_EQ(Lines(out.str()).size(), 5u);
+    }
+}
+
+// Threads the system cannot give are done without, with a note; a fault in one profile's
+// work is that profile's error line and the run goes on.
+TEST(BatchParts, ARunGoesOnWithTheThreadsThereAreAndPastAFaultyProfile) {
+    const struct {
+        int jobs, startable;
+        const char* note;
+    } cases[] = {
+        {4, 4, ""},
+        {4, 2, "2 of 4"},
+        {64, 0, "0 of 64"},
+    };
+    for (const auto& c : cases) {
+        int started = 0;
+        std::string note;
+        Pool pool{c.jobs,
+                  [&](std::function<void()> body) {
+                      if (started == c.startable)
+                          throw std::system_error(EAGAIN, std::generic_category());
+                      ++started;
+                      return std::jthread(std::move(body));
+                  },
+                  [&](std::size_t ok, std::size_t asked) {
+                      note = std::to_string(ok) + " of " + std::to_string(asked);
+                  }};
+        std::size_t next = 0;
+        std::vector<std::size_t> order;
+        ForEachInOrder<std::size_t, std::size_t>(
+            pool,
+            [&]() -> std::optional<std::size_t> {
+                if (next == 200) return std::nullopt;
+                return next++;
+            },
+            [](std::size_t& i) { return i; }, [&](std::size_t& i) { order.push_back(i); });
+        EXPECT_EQ(note, c.note);
+        ASSERT_EQ(order.size(), 200u) << c.note;
+        for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(order[i], i);
+    }
+
+    struct Throwing final : Job {
+        FileError Load(FileSystem&, const std::string& path, std::string&) override {
+            if (path == "big") throw std::bad_alloc();
+            if (path == "odd") throw std::runtime_error("odd: broken");
+            return {};
+        }
+        std::string Plot(Renderer&, int, int, std::string&) override { return {}; }
+        FileError Report(Renderer&, std::string&) override { return {}; }
+        nlohmann::json Json(const KeySet&) const override { return {{"ok", true}}; }
+    };
+    CommonOptions o;
+    o.line.profiles = {"a", "big", "odd", "b"};
+    o.lines = true;
+    o.jobs = 2;
+    std::istringstream in;
+    std::ostringstream out, err;
+    LocalFileSystem files;
+    Io io{in, out, err, files};
+    EXPECT_EQ(RunJobs("random", o, io, [] { return std::make_unique<Throwing>(); }),
+              kExitFileError);
+    const auto lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[3], nlohmann::json::parse(R"({"file": "b", "ok": true})"));
+    EXPECT_EQ(err.str(),
+              "vibcalc: big: not enough memory to compute it\n"
+              "vibcalc: odd: it could not be computed (odd: broken)\n");
 }
 
 TEST(BatchParts, BaseNamesPatternsAndPlaces) {
@@ -195,9 +356,16 @@ TEST(BatchParts, BaseNamesPatternsAndPlaces) {
 TEST(BatchParts, ResultsComeInInputOrderHoweverLongEachTakes) {
     std::atomic<int> running{0}, most{0};
     std::vector<std::size_t> order;
-    ForEachInOrder<std::size_t>(
-        300, 4,
-        [&](std::size_t i) {
+    std::size_t next = 0;
+    Pool pool;
+    pool.jobs = 4;
+    ForEachInOrder<std::size_t, std::size_t>(
+        pool,
+        [&]() -> std::optional<std::size_t> {
+            if (next == 300) return std::nullopt;
+            return next++;
+        },
+        [&](std::size_t& i) {
             most = std::max(most.load(), ++running);
             std::this_thread::sleep_for(std::chrono::microseconds((i * 7919) % 500));
             --running;

@@ -68,6 +68,9 @@ TEST(FileErrorLine, OneFormatForEveryError) {
          "vibcalc: p.prf: Type mismatch (error 13): record 1, field 1: \"" + std::string(51, 'x') +
              "...]0;\\x07\" is not a number"},
         {"out.pdf", FileError::Make(61, "out.pdf"), "vibcalc: out.pdf: Disk full (error 61)"},
+        // One colon after the number, where the writer names the file with its own.
+        {"loop", FileError::Make(75, "loop: too many symbolic links"),
+         "vibcalc: loop: Path/File access error (error 75): too many symbolic links"},
     };
     for (const auto& c : cases) EXPECT_EQ(FileErrorLine(c.path, c.error), c.line);
 }

@@ -14,6 +14,8 @@
 #include <iterator>
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/commands.h"
 #include "cli/random_plot.h"
 #include "random/profile_file.h"
@@ -82,6 +84,98 @@ TEST_F(VibcalcOutputs, AFailedWriteKeepsTheOldFile) {
     }
 }
 
+// Each output is whole, new or old; when the second write fails the first is new, and the
+// line says which were written and which not.
+TEST_F(VibcalcOutputs, AFailedSecondWriteNamesWhatWasWritten) {
+    const struct {
+        int failingWrite;  // the save that fails: 1 the image, 2 the report
+        bool imageNew;
+        const char* said;
+    } cases[] = {
+        {1, false, "a.png: Disk full (error 61); not written: {}a.png, {}a.pdf"},
+        {2, true, "a.pdf: Disk full (error 61); written: {}a.png; not written: {}a.pdf"},
+    };
+    for (const auto& c : cases) {
+        const std::string png = Put(Path("a.png"), "old image"), pdf = Put(Path("a.pdf"), "old");
+        int writes = 0;
+        LocalFileSystem failing([&](WriteStep s) {
+            return s == WriteStep::Write && ++writes == c.failingWrite ? ENOSPC : 0;
+        });
+        const VibcalcResult r = RunVibcalc({"random", "--plot", png, "--report", pdf}, &failing);
+        std::string said = "vibcalc: " + Path(c.said);
+        for (auto at = said.find("{}"); at != std::string::npos; at = said.find("{}"))
+            said.replace(at, 2, Path(""));
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, said + "\n");
+        EXPECT_EQ(Slurp(png) != "old image", c.imageNew) << c.said;
+        EXPECT_EQ(Slurp(pdf), "old");
+    }
+    // A line of many names the outputs written in its error object.
+    const std::string profile = Path("p.prf");
+    random::RandomState s;
+    random::InitDefaults(s);
+    LocalFileSystem files;
+    ASSERT_FALSE(random::SaveRandomProfile(files, profile, "t", s));
+    int writes = 0;
+    LocalFileSystem failing(
+        [&](WriteStep step) { return step == WriteStep::Write && ++writes == 2 ? ENOSPC : 0; });
+    const VibcalcResult r = RunVibcalc({"random", profile, "--fields", "gref", "--plot",
+                                        Path("{}.png"), "--report", Path("{}.pdf")},
+                                       &failing);
+    EXPECT_EQ(nlohmann::json::parse(r.out)["error"]["written"],
+              nlohmann::json::array({Path("p.png")}));
+}
+
+// An output may replace neither an input nor another output: bad usage, before any work.
+TEST_F(VibcalcOutputs, AnOutputThatIsAnInputOrAnotherOutputIsBadUsage) {
+    random::RandomState s;
+    random::InitDefaults(s);
+    LocalFileSystem files;
+    const std::string a = Path("a.prf"), b = Path("b.prf");
+    ASSERT_FALSE(random::SaveRandomProfile(files, a, "t", s));
+    ASSERT_FALSE(random::SaveRandomProfile(files, b, "t", s));
+    const std::string points = Put(Path("p.csv"), "20,0.01,6,\n2000,0.01,6,\n");
+    const std::string list = Put(Path("list.txt"), a + "\n" + b + "\n");
+    ASSERT_EQ(::link(a.c_str(), Path("linked.png").c_str()), 0);
+    auto q = [](const std::string& path) { return "'" + path + "'"; };
+    const struct {
+        std::vector<std::string> args;
+        std::string problem;
+    } cases[] = {
+        {{"random", a, b, "--plot", Path("{}.prf")},
+         "--plot " + q(a) + " would replace the input " + q(a)},
+        {{"random", "--files-from", list, "--report", Path("{}.prf")},
+         "--report " + q(a) + " would replace the input " + q(a)},
+        {{"random", a, "--plot", Path("x"), "--report", Path("sub/../x")},
+         "--plot and --report both name " + q(Path("sub/../x"))},
+        {{"random", a, "--plot", Path("linked.png")},
+         "--plot " + q(Path("linked.png")) + " would replace the input " + q(a)},
+        {{"random", a, "--points", points, "--report", points},
+         "--report " + q(points) + " would replace the input " + q(points)},
+        {{"random", a, "--files-from", list, "--plot", Path("{}.png"), "--fields", "gref"},
+         "two profiles have the base name 'a', so their images or reports would be one file"},
+        {{"random", a, b, "--plot", Path("{}.png"), "--report", Path("a.png")},
+         "with several profiles, --plot and --report take a pattern with {} for each "
+         "profile's base name"},
+        {{"shock", a, "--wave", points, "--plot", points},
+         "--plot " + q(points) + " would replace the input " + q(points)},
+    };
+    const std::vector<std::string> before = Names();
+    for (const auto& c : cases) {
+        const VibcalcResult r = RunVibcalc(c.args);
+        EXPECT_EQ(r.status, 2) << c.problem;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "vibcalc " + c.args[0] + ": " + c.problem + "\nTry 'vibcalc --help'.\n");
+    }
+    EXPECT_EQ(Names(), before) << "nothing written";
+    // One profile with --fields takes a plain name: its line, and the image.
+    const VibcalcResult one =
+        RunVibcalc({"random", a, "--fields", "gref", "--plot", Path("one.png")});
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(nlohmann::json::parse(one.out)["file"], a);
+    EXPECT_EQ(Slurp(Path("one.png")).substr(1, 3), "PNG");
+}
+
 // A full disk as the real program meets it: the file size limit, with its signal ignored
 // so that the write fails instead of ending the process.
 TEST_F(VibcalcOutputs, FileSizeLimitFailsTheReportAndKeepsTheOldFile) {
@@ -126,7 +220,8 @@ TEST_F(VibcalcOutputs, EmptyProfilesAndRepeatedOptionsAreBadUsage) {
             const VibcalcResult r = RunVibcalc(args);
             EXPECT_EQ(r.status, 2) << command << " " << ::testing::PrintToString(rest);
             EXPECT_EQ(r.out, "");
-            EXPECT_NE(r.err.find("Usage: vibcalc"), std::string::npos);
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
+            EXPECT_TRUE(r.err.ends_with("\nTry 'vibcalc --help'.\n")) << r.err;
         }
     }
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
