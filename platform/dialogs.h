@@ -173,6 +173,14 @@ class Clipboard {
     virtual std::string Text() = 0;
 };
 
+// Shows a document (the user's guide) in the desktop's own viewer; false when it could
+// not be handed over.
+class DocumentViewer {
+  public:
+    virtual ~DocumentViewer() = default;
+    virtual bool Open(const std::string& path) = 0;
+};
+
 // Ends the program at once: no unload handler, no questions.
 class ProgramEnd {
   public:

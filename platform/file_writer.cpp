@@ -3,22 +3,27 @@
 // The usual way is a new file put over the old one by a rename. The bytes go to an
 // unnamed file in the target's folder (O_TMPFILE), which is named only once it is whole
 // and synced, so a save killed halfway leaves nothing behind; where the file system has
-// no unnamed files, a short hidden temporary name. The new file takes the old one's mode,
+// no unnamed files, a hidden temporary name. The new file takes the old one's mode,
 // owner, group and extended attributes (ACLs among them) before the rename, and the
 // folder is synced after it.
 //
 // Where a rename would lose something that cannot be carried over (a second hard link,
 // an owner, group or attribute the saver may not set, a folder the saver cannot write),
 // the file is written in place instead, after a complete copy of the old file was made
-// beside it (or in the user's cache folder); the copy goes once the new file is whole.
+// beside it (or in the user's cache folder). A write in place that fails puts the old
+// bytes back from the copy; the copy goes once the file is whole, new or old.
+//
+// The temporary names are one per target and derived from its name, so a name that a
+// kill left behind is taken over and removed by the next save of the same file.
 #include <fcntl.h>
-#include <sys/random.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -34,18 +39,49 @@ using posix::DirectoryOf;
 using posix::IsDirectory;
 using posix::WriteAll;
 
-// A name that always fits (14 bytes, whatever the target's name) and hides in listings.
-std::string HiddenName() {
-    unsigned char random[4] = {};
-    if (::getrandom(random, sizeof random, 0) != sizeof random) {
-        const auto p = static_cast<unsigned>(::getpid());
-        for (int i = 0; i < 4; ++i) random[i] = static_cast<unsigned char>(p >> (8 * i));
+// The hidden name of a save's temporary file ("new") or of the copy of the old file
+// ("old") for a target: the target's name (its first 200 bytes), a hash of its folder
+// and name so that long names and targets sharing the cache folder stay apart, and the
+// role. It always fits a 255-byte name.
+std::string TempName(const std::string& folder, const std::string& base, const char* role) {
+    std::string key = folder;
+    if (char* real = ::realpath(folder.c_str(), nullptr)) {
+        key = real;
+        std::free(real);
     }
-    char name[16];
-    std::snprintf(name, sizeof name, ".vib-%02x%02x%02x%02x", random[0], random[1], random[2],
-                  random[3]);
-    return name;
+    key += "/" + base;
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const unsigned char c : key) hash = (hash ^ c) * 16777619u;
+    char tail[24];
+    std::snprintf(tail, sizeof tail, "-%08x.%s", static_cast<unsigned>(hash), role);
+    return ".vib-" + base.substr(0, 200) + tail;
 }
+
+// A size limit (ulimit -f) ends the process with SIGXFSZ unless the signal is held off;
+// held for this thread only, the write fails with EFBIG instead and the save can put the
+// old bytes back. A signal the write raised is taken before the thread's mask returns.
+class HoldFileSizeSignal {
+  public:
+    HoldFileSizeSignal() {
+        sigemptyset(&xfsz_);
+        sigaddset(&xfsz_, SIGXFSZ);
+        ::pthread_sigmask(SIG_BLOCK, &xfsz_, &old_);
+    }
+    ~HoldFileSizeSignal() {
+        if (!sigismember(&old_, SIGXFSZ)) {
+            const timespec now{};
+            while (::sigtimedwait(&xfsz_, nullptr, &now) == SIGXFSZ) {
+            }
+        }
+        ::pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+    }
+    HoldFileSizeSignal(const HoldFileSizeSignal&) = delete;
+    HoldFileSizeSignal& operator=(const HoldFileSizeSignal&) = delete;
+
+  private:
+    sigset_t xfsz_{};
+    sigset_t old_{};
+};
 
 // The file a path names once its symbolic links are followed: an existing file, or the
 // file a dangling link points to, which the save creates as editors do.
@@ -136,6 +172,7 @@ class Writer {
     std::string_view bytes_;
     Target target_;
     std::string dir_;
+    std::string base_;
     bool dirWritable_ = false;
 };
 
@@ -180,23 +217,30 @@ FileError Writer::Run() {
             return FileError::Make(err::kPermissionDenied, path_);
     }
     dir_ = DirectoryOf(target_.path);
+    base_ = BaseName(target_.path);
     dirWritable_ = ::access(dir_.c_str(), W_OK | X_OK) == 0;
+    const HoldFileSizeSignal held;
     bool inPlace = target_.exists && (!dirWritable_ || st.st_nlink > 1 || !MaySetOwner(st));
-    if (!inPlace) {
-        FileError e = ByRename(inPlace);
-        if (!inPlace) return e;
+    FileError e;
+    if (!inPlace) e = ByRename(inPlace);
+    if (inPlace) e = InPlace();
+    if (!e && dirWritable_) {
+        // What an earlier save of this file that was killed left beside it.
+        for (const char* role : {"new", "old"})
+            ::unlink((dir_ + "/" + TempName(dir_, base_, role)).c_str());
     }
-    return InPlace();
+    return e;
 }
 
 FileError Writer::ByRename(bool& inPlace) {
     const int dfd = ::open(dir_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd < 0) return Error(errno);
-    std::string name;  // empty while the new file has no name
+    const std::string temp = TempName(dir_, base_, "new");
+    bool named = false;  // whether `temp` names the new file
     int fd = -1;
     auto abandon = [&](int e) {
         if (fd >= 0) ::close(fd);
-        if (!name.empty()) ::unlinkat(dfd, name.c_str(), 0);
+        if (named) ::unlinkat(dfd, temp.c_str(), 0);
         ::close(dfd);
         return Error(e);
     };
@@ -205,19 +249,11 @@ FileError Writer::ByRename(bool& inPlace) {
         fd = ::openat(dfd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0) {
         // No unnamed files here (or refused for other reasons the named file will show).
-        for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-            name = HiddenName();
-            fd = ::openat(dfd, name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-            if (fd < 0 && errno != EEXIST) {
-                const int e = errno;
-                name.clear();
-                return abandon(e);
-            }
-        }
-        if (fd < 0) {
-            name.clear();
-            return abandon(EEXIST);
-        }
+        ::unlinkat(dfd, temp.c_str(), 0);
+        fd =
+            ::openat(dfd, temp.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0) return abandon(errno);
+        named = true;
     }
     if (int e = WriteBytes(fd)) return abandon(e);
     if (target_.exists) {
@@ -234,31 +270,48 @@ FileError Writer::ByRename(bool& inPlace) {
     }
     if (int f = Fault(WriteStep::Sync)) return abandon(f);
     if (::fsync(fd) != 0) return abandon(errno);
-    if (name.empty()) {
+    if (!named) {
         // Only from here to the rename can a name be left behind.
         if (int f = Fault(WriteStep::Link)) return abandon(f);
         const std::string self = "/proc/self/fd/" + std::to_string(fd);
-        for (int attempt = 0; name.empty() && attempt < 100; ++attempt) {
-            const std::string candidate = HiddenName();
-            if (::linkat(AT_FDCWD, self.c_str(), dfd, candidate.c_str(), AT_SYMLINK_FOLLOW) == 0)
-                name = candidate;
-            else if (errno != EEXIST)
-                return abandon(errno);
-        }
-        if (name.empty()) return abandon(EEXIST);
+        ::unlinkat(dfd, temp.c_str(), 0);
+        if (::linkat(AT_FDCWD, self.c_str(), dfd, temp.c_str(), AT_SYMLINK_FOLLOW) != 0)
+            return abandon(errno);
+        named = true;
     }
     const int closed = ::close(fd);
     fd = -1;
     if (closed != 0) return abandon(errno);
     if (int f = Fault(WriteStep::Rename)) return abandon(f);
-    if (::renameat(dfd, name.c_str(), dfd, BaseName(target_.path).c_str()) != 0)
-        return abandon(errno);
-    name.clear();
+    if (::renameat(dfd, temp.c_str(), dfd, base_.c_str()) != 0) return abandon(errno);
+    named = false;
     // The new name is durable only once the folder is.
     int e = Fault(WriteStep::DirSync);
     if (!e && ::fsync(dfd) != 0) e = errno;
     ::close(dfd);
     return e ? Error(e) : FileError{};
+}
+
+// Copies all of `from` to the start of `to` and cuts `to` there; 0 or an errno value.
+// `fault` fails the copy after its first block.
+int CopyWhole(int from, int to, int fault) {
+    if (::lseek(from, 0, SEEK_SET) < 0 || ::lseek(to, 0, SEEK_SET) < 0) return errno;
+    char buffer[65536];
+    off_t size = 0;
+    bool first = true;
+    for (;;) {
+        const ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n > 0 && !WriteAll(to, std::string_view(buffer, static_cast<std::size_t>(n))))
+            return errno;
+        size += n;
+        if (first && fault) return fault;
+        first = false;
+        if (n == 0) break;
+    }
+    if (::ftruncate(to, size) != 0) return errno;
+    return ::fsync(to) != 0 ? errno : 0;
 }
 
 FileError Writer::InPlace() {
@@ -267,61 +320,40 @@ FileError Writer::InPlace() {
     if (folder.empty())
         return FileError::Make(err::kPermissionDenied,
                                path_ + ": no folder can take a copy of the old file");
-    const int old = ::open(target_.path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (old < 0) return Error(errno);
-    std::string copy;
-    int out = -1;
-    for (int attempt = 0; out < 0 && attempt < 100; ++attempt) {
-        copy = folder + "/" + HiddenName();
-        out = ::open(copy.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-        if (out < 0 && errno != EEXIST) break;
-    }
-    auto dropCopy = [&](int e) {
-        ::close(old);
-        if (out >= 0) {
-            ::close(out);
-            ::unlink(copy.c_str());
-        }
-        return Error(e);
-    };
-    if (out < 0) return dropCopy(errno);
-    char buffer[65536];
-    bool halfway = false;
-    for (;;) {
-        const ssize_t n = ::read(old, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return dropCopy(errno);
-        if (n == 0) break;
-        if (!WriteAll(out, std::string_view(buffer, static_cast<std::size_t>(n))))
-            return dropCopy(errno);
-        if (!halfway) {
-            halfway = true;
-            if (int f = Fault(WriteStep::Copy)) return dropCopy(f);
-        }
-    }
-    if (!halfway)
-        if (int f = Fault(WriteStep::Copy)) return dropCopy(f);
-    if (::fsync(out) != 0) return dropCopy(errno);
-    ::close(old);
-    if (::close(out) != 0) {
-        out = -1;
+    const std::string copy = folder + "/" + TempName(dir_, base_, "old");
+    // A copy that a killed save left behind is made anew from the file as it is now.
+    ::unlink(copy.c_str());
+    const int out = ::open(copy.c_str(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (out < 0) return Error(errno);
+    const int fd = ::open(target_.path.c_str(), O_RDWR | O_CLOEXEC);
+    int e = fd < 0 ? errno : CopyWhole(fd, out, Fault(WriteStep::Copy));
+    if (e) {
+        if (fd >= 0) ::close(fd);
+        ::close(out);
         ::unlink(copy.c_str());
-        return Error(errno);
+        return Error(e);
     }
 
-    // Then the new bytes over the old ones; from here a failure keeps the copy.
-    auto keepCopy = [&](int fd, int e) {
-        if (fd >= 0) ::close(fd);
-        return Error(e, path_ + ": the old contents are kept in " + copy);
-    };
-    if (int f = Fault(WriteStep::Open)) return keepCopy(-1, f);
-    const int fd = ::open(target_.path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return keepCopy(-1, errno);
-    if (int e = WriteBytes(fd)) return keepCopy(fd, e);
-    if (::ftruncate(fd, static_cast<off_t>(bytes_.size())) != 0) return keepCopy(fd, errno);
-    if (int f = Fault(WriteStep::Sync)) return keepCopy(fd, f);
-    if (::fsync(fd) != 0) return keepCopy(fd, errno);
-    if (::close(fd) != 0) return keepCopy(-1, errno);
+    // Then the new bytes over the old ones; a failure puts the old bytes back.
+    e = Fault(WriteStep::Open);
+    if (!e && ::lseek(fd, 0, SEEK_SET) < 0) e = errno;
+    if (!e) e = WriteBytes(fd);
+    if (!e && ::ftruncate(fd, static_cast<off_t>(bytes_.size())) != 0) e = errno;
+    if (!e) e = Fault(WriteStep::Sync);
+    if (!e && ::fsync(fd) != 0) e = errno;
+    if (e) {
+        const int restored = Fault(WriteStep::Restore) ? -1 : CopyWhole(out, fd, 0);
+        ::close(fd);
+        ::close(out);
+        if (restored != 0) return Error(e, path_ + ": the old contents are kept in " + copy);
+        ::unlink(copy.c_str());
+        return Error(e);
+    }
+    ::close(out);
+    if (::close(fd) != 0) {
+        const int c = errno;
+        return Error(c, path_ + ": the old contents are kept in " + copy);
+    }
     ::unlink(copy.c_str());
     return {};
 }

@@ -57,7 +57,8 @@ class FileSystem {
     // Reads the whole file; refuses directories and files over kMaxProfileFileBytes.
     virtual FileError Read(const std::string& path, std::string& bytes) = 0;
     // Replaces the file only once the new contents are completely written: a failure
-    // leaves the old file, or a complete copy of it, as it was. Symbolic links are
+    // leaves the old file as it was (or, where even putting it back failed, a complete
+    // copy of it that the error names), and no temporary file. Symbolic links are
     // followed to their target; what the old file carried (mode, owner, group, extended
     // attributes, its other hard links) is kept.
     virtual FileError Write(const std::string& path, std::string_view bytes) = 0;
@@ -74,6 +75,8 @@ class FileSystem {
 // - Owner: mode, owner and group; Attributes: the extended attributes (EPERM here
 //   makes the save write in place, as a real refusal does);
 // - Copy: writing the copy of the old file that a save in place keeps first;
+// - Restore: any value makes putting the old bytes back after a failed save in place
+//   fail, so the copy is kept and named;
 // - DirSync: syncing the folder after the rename.
 enum class WriteStep {
     Open,
@@ -85,7 +88,8 @@ enum class WriteStep {
     Owner,
     Attributes,
     Copy,
-    DirSync
+    DirSync,
+    Restore
 };
 
 class LocalFileSystem : public FileSystem {

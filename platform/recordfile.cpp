@@ -161,6 +161,37 @@ FileError DecodeNumbers(std::string_view bytes, std::size_t count, std::vector<f
     return {};
 }
 
+ProfileKind LooksLike(const ProfileRecords& records) {
+    bool columns = false;      // anything but 0 in fields 2 to 6
+    bool breakpoints = false;  // a frequency or level (fields 2 and 4) of a random profile
+    for (int k = 1; k <= ProfileRecords::kRecords; ++k)
+        for (int f = 1; f < ProfileRecords::kNumbers; ++f)
+            if (records.numbers[k][f] != 0.0f) {
+                columns = true;
+                breakpoints = breakpoints || f == 1 || f == 3;
+            }
+    const float first = records.numbers[1][0];
+    const bool shapeCode = first >= 1.0f && first <= 9.0f && first == std::floor(first);
+    if (columns && !shapeCode) return ProfileKind::Random;
+    if (!breakpoints && shapeCode) return ProfileKind::Shock;
+    return ProfileKind::Unknown;
+}
+
+FileError CheckProfileKind(const ProfileRecords& records, ProfileKind wanted) {
+    const ProfileKind kind = LooksLike(records);
+    if (kind == ProfileKind::Unknown || kind == wanted) return {};
+    const std::string first = FormatGeneral(records.numbers[1][0]);
+    if (kind == ProfileKind::Shock)
+        return FileError::Make(err::kTypeMismatch,
+                               "the file looks like a shock profile (pulse shape " + first +
+                                   " in record 1, no breakpoints): Tessalt opens it, as does "
+                                   "vibcalc shock");
+    return FileError::Make(err::kTypeMismatch,
+                           "the file looks like a random profile (breakpoints, and " + first +
+                               " in record 1 where a pulse shape 1 to 9 belongs): Morvane opens "
+                               "it, as does vibcalc random");
+}
+
 FileError ReadRecordFile(FileSystem& fs, const std::string& path, ProfileRecords& records) {
     std::string bytes;
     if (FileError e = fs.Read(path, bytes)) return e;

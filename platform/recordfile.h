@@ -39,6 +39,19 @@ FileError DecodeRecords(std::string_view bytes, ProfileRecords& records);
 // Reads `count` numbers with the same field syntax; anything after them is ignored.
 FileError DecodeNumbers(std::string_view bytes, std::size_t count, std::vector<float>& values);
 
+// Which calculator a profile's records look like they came from. Both write the same
+// layout. A random profile holds 600 in record 1 and its breakpoints (frequency and level
+// in fields 2 and 4), an abort level and a carried 3 in fields 2 to 6; a shock profile
+// holds its pulse shape code, 1 to 9, in record 1, and only the values it carries for
+// other programs in fields 2 to 6. Only both signs together name a kind, so an odd file
+// of either kind stays Unknown.
+enum class ProfileKind { Unknown, Random, Shock };
+ProfileKind LooksLike(const ProfileRecords& records);
+
+// Refuses a profile that looks like the other kind than `wanted` (Random or Shock) as a
+// Type mismatch (13) whose detail names the kind and what opens it; no error otherwise.
+FileError CheckProfileKind(const ProfileRecords& records, ProfileKind wanted);
+
 // Whole-file helpers over a FileSystem.
 FileError ReadRecordFile(FileSystem& fs, const std::string& path, ProfileRecords& records);
 FileError WriteRecordFile(FileSystem& fs, const std::string& path, const ProfileRecords& records);

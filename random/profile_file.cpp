@@ -36,6 +36,7 @@ FileError OpenRandomProfile(FileSystem& fs, const std::string& path, const std::
                             RandomState& s) {
     ProfileRecords records;
     if (FileError e = ReadRecordFile(fs, path, records)) return e;
+    if (FileError e = CheckProfileKind(records, ProfileKind::Random)) return e;
     RandomState next = s;
     next.TestTitle = caption;
     FromRecords(records, next);

@@ -23,7 +23,8 @@ void FromRecords(const ProfileRecords& records, RandomState& s);
 // title when the file has none. On success s.TestTitle holds the title for the screen.
 // On failure `s` is exactly as it was. A file whose settings or levels would drive the
 // results to infinity or NaN is refused too (Overflow), since such a test cannot be shown
-// or checked.
+// or checked. A profile that looks like a shock profile is refused as a Type mismatch
+// (13) that names Tessalt (platform/recordfile.h).
 FileError OpenRandomProfile(FileSystem& fs, const std::string& path, const std::string& caption,
                             RandomState& s);
 

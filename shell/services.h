@@ -17,8 +17,9 @@ struct Services {
     Clock& clock;
     ProgramEnd& end;
     Timers& timers;
-    FileSystem& fileSystem;  // profiles and waveshapes
-    NumberLocale locale;     // separators of the user's locale for input and display
+    FileSystem& fileSystem;            // profiles and waveshapes
+    NumberLocale locale;               // separators of the user's locale for input and display
+    DocumentViewer* viewer = nullptr;  // the user's guide; none where nothing shows it
 };
 
 }  // namespace vib::shell

@@ -97,6 +97,10 @@ bool ShellWindow::RunWithRetry(const std::function<FileError()>& step) {
     }
 }
 
+void ShellWindow::OpenStartProfile(const std::string& path) {
+    Guarded([&] { OpenProfileFile(path); });
+}
+
 bool ShellWindow::AskRetry(const FileError& error) {
     return services_.box.Show(error.description, BoxButtons::RetryCancel, BoxIcon::Exclamation,
                               ErrorBoxTitle(error.number), error.detail) == BoxAnswer::Retry;
@@ -177,7 +181,7 @@ void ShellWindow::BindShellCommands() {
     Bind(names::mnuViewAbort, &ShellWindow::OnViewAbort);
     BindAction(names::mnuViewRefresh, [this] { RedrawPlot(); });
     Bind(names::mnuCut, &ShellWindow::OnCopyPlot);
-    BindAction(names::mnuHelpHelp, [this] { ShowHelp(texts_.help, " Help Instructions"); });
+    Bind(names::mnuHelpHelp, &ShellWindow::OnHelpFile);
     BindAction(names::mnuHelpKeyboard,
                [this] { ShowHelp(texts_.keyboard, " Keyboard Access Keys"); });
     BindAction(names::mnuHelpNew, [this] { ShowHelp(texts_.whatsNew, "What's New"); });
@@ -192,6 +196,21 @@ std::string ShellWindow::ExamplesFolder(const std::string& kind) {
     for (const QString& folder : {installed, QString(VIB_SOURCE_EXAMPLES "/") + kind.c_str()})
         if (QFileInfo(folder).isDir()) return QDir::cleanPath(folder).toStdString();
     return {};
+}
+
+std::string ShellWindow::GuideFile() {
+    const QString installed =
+        QCoreApplication::applicationDirPath() + "/" VIB_INSTALLED_DOCS "/guide.md";
+    for (const QString& file : {installed, QString(VIB_SOURCE_DOCS "/guide.md")})
+        if (QFileInfo(file).isFile()) return QDir::cleanPath(file).toStdString();
+    return {};
+}
+
+void ShellWindow::OnHelpFile() {
+    // The guide opens in the desktop's viewer beside the written instructions.
+    if (const std::string guide = GuideFile(); !guide.empty() && services_.viewer)
+        services_.viewer->Open(guide);
+    ShowHelp(texts_.help, " Help Instructions");
 }
 
 void ShellWindow::OnOpenExample() {

@@ -71,6 +71,9 @@ class ShellWindow : public QMainWindow {
 
     // Runs `step` until it succeeds or the user cancels the error box; true on success.
     bool RunWithRetry(const std::function<FileError()>& step);
+    // Opens the profile the command line names, as File > Open Profile does once its
+    // dialog returned it (the error box with Retry included).
+    void OpenStartProfile(const std::string& path);
     // The error box for a step that has already failed; true when the user chose Retry.
     bool AskRetry(const FileError& error);
     // The caption of a label by name; empty when there is no such label.
@@ -90,6 +93,9 @@ class ShellWindow : public QMainWindow {
     // installed one beside the program (share/vibration-calculators/examples), else the
     // source tree's when run from a build; empty when neither is there.
     static std::string ExamplesFolder(const std::string& kind);
+    // The user's guide: the installed one (share/vibration-calculators/docs), else the
+    // source tree's; empty when neither is there.
+    static std::string GuideFile();
 
   protected:
     // --- hooks each program supplies ---
@@ -152,6 +158,7 @@ class ShellWindow : public QMainWindow {
     void OnCopyPlot();
     void OnPrinterSetup();
     void ShowHelp(const std::string& text, const std::string& title);
+    void OnHelpFile();
     void OnOpenExample();
 
     Services& services_;

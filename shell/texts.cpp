@@ -26,6 +26,27 @@ std::string MakerContacts() {
 const char* kNotice = "   Copyright (c) 2009 ORVANTIS Test Systems. All rights reserved.";
 const char* kOrigin = "Designed and manufactured by ORVANTIS Test Systems, Ostrevin.";
 
+// After the written lines of the About boxes: the release and its licence (LICENSE).
+std::string VersionAndLicence() {
+    return Lines({"", "", "Version " VIB_VERSION, "",
+                  "MIT License. Copyright (c) 2026 the Morvane and Tessalt authors.",
+                  "Permission is hereby granted, free of charge, to any person obtaining a copy of "
+                  "this software and associated documentation files (the \"Software\"), to deal "
+                  "in the Software without restriction, including without limitation the rights "
+                  "to use, copy, modify, merge, publish, distribute, sublicense, and/or sell "
+                  "copies of the Software, and to permit persons to whom the Software is "
+                  "furnished to do so, subject to the following conditions:",
+                  "The above copyright notice and this permission notice shall be included in all "
+                  "copies or substantial portions of the Software.",
+                  "THE SOFTWARE IS PROVIDED \"AS IS\", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR "
+                  "IMPLIED, INCLUDING BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY, "
+                  "FITNESS FOR A PARTICULAR PURPOSE AND NONINFRINGEMENT. IN NO EVENT SHALL THE "
+                  "AUTHORS OR COPYRIGHT HOLDERS BE LIABLE FOR ANY CLAIM, DAMAGES OR OTHER "
+                  "LIABILITY, WHETHER IN AN ACTION OF CONTRACT, TORT OR OTHERWISE, ARISING FROM, "
+                  "OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER DEALINGS IN THE "
+                  "SOFTWARE."});
+}
+
 }  // namespace
 
 std::string FormulaSheet() {
@@ -70,11 +91,13 @@ ShellTexts MorvaneTexts() {
                     "4) Click Update Profile and Close to view the results."});
     t.keyboard =
         Lines({" Keyboard Access Keys", "", "X, x = X-axis zoom-in, out",
-               "Y, y = Y-axis top scale zoom-in, out", "Z, z = Y-axis bottom scale zoom-in, out"});
+               "Y, y = Y-axis top scale zoom-in, out", "Z, z = Y-axis bottom scale zoom-in, out",
+               // The shell's keys, after the written ones.
+               "J = Refresh Screen", "W = Who made the program"});
     t.whatsNew = Lines({" What's New In This Version", "", "V1.00 11/22/09 First release", "  "});
     t.aboutTitle = "About the Morvane Program";
-    t.about =
-        Lines({"   Morvane Ver. 1.00 Beta , 11/22/2009 ", kNotice, ""}) + "\n" + MakerContacts();
+    t.about = Lines({"   Morvane Ver. 1.00 Beta , 11/22/2009 ", kNotice, ""}) + "\n" +
+              MakerContacts() + VersionAndLicence();
     t.maxA = {" Setup Maximum Acceleration Limit",
               {" Enter the maximum allowable system acceleration in G-peak",
                " Enter the maximum allowable system acceleration in M/Sec^2.",
@@ -107,12 +130,14 @@ ShellTexts TessaltTexts() {
                     "3) Enter the desired pulse duration in the Shock Setup Menu.",
                     "4) View the results in the boxes and screen plot using the View menu."});
     t.keyboard = Lines({" Keyboard Access Keys", "", " J = Refresh Screen",
-                        " X, x = X-axis zoom-in, out", " Y, y = Y-axis zoom-in, out"});
+                        " X, x = X-axis zoom-in, out", " Y, y = Y-axis zoom-in, out",
+                        // The shell's other key, after the written ones.
+                        " W = Who made the program"});
     t.whatsNew =
         Lines({" What's New In This Version", "", "V1.00 11/22/09 First release", " ", " "});
     t.aboutTitle = "About the Tessalt Program";
-    t.about =
-        Lines({"   Tessalt Ver. 1.00 Beta , 11/22/2009 ", kNotice, ""}) + "\n" + MakerContacts();
+    t.about = Lines({"   Tessalt Ver. 1.00 Beta , 11/22/2009 ", kNotice, ""}) + "\n" +
+              MakerContacts() + VersionAndLicence();
     t.maxA = {" Setup Maximum Acceleration Limit",
               {" Enter the maximum allowable system acceleration in G-peak",
                " Enter the maximum allowable system acceleration in M/Sec^2",

@@ -110,6 +110,7 @@ FileError OpenShockProfile(FileSystem& fs, const std::string& path, ShockState& 
     ProfileRecords records = ToRecords(s);
     records.trailerCount = 0;
     if (FileError e = ReadRecordFile(fs, path, records)) return e;
+    if (FileError e = CheckProfileKind(records, ProfileKind::Shock)) return e;
 
     ShockState candidate = s;
     FromRecords(records, candidate);

@@ -28,7 +28,8 @@ void FromRecords(const ProfileRecords& r, ShockState& s);
 FileError CheckComputable(const ShockState& s);
 
 // Replaces P(1..100), the carried columns and the texts from the file; the caller then
-// recomputes. On failure nothing changes.
+// recomputes. On failure nothing changes. A profile that looks like a random profile is
+// refused as a Type mismatch (13) that names Morvane (platform/recordfile.h).
 FileError OpenShockProfile(FileSystem& fs, const std::string& path, ShockState& s);
 
 FileError SaveShockProfile(FileSystem& fs, const std::string& path, const ShockState& s);

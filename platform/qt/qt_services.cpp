@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QLocale>
 #include <QTime>
 #include <QTimer>
+#include <QUrl>
 
 namespace vib {
 
@@ -57,6 +59,10 @@ void QtPeriodicTimer::Start(int milliseconds, std::function<void()> tick) {
 
 void QtPeriodicTimer::Stop() {
     if (timer_) timer_->stop();
+}
+
+bool QtDocumentViewer::Open(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 void QtProgramEnd::EndNow() {

@@ -48,6 +48,11 @@ class QtClipboard final : public Clipboard {
     std::string Text() override;
 };
 
+class QtDocumentViewer final : public DocumentViewer {
+  public:
+    bool Open(const std::string& path) override;
+};
+
 class QtProgramEnd final : public ProgramEnd {
   public:
     void EndNow() override;

@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 const std::string kExamples = VIB_EXAMPLES;
 
 // Every example opens; the random ones with no message, the shock ones with the
-// displacement box only where the pulse needs more stroke than the start-up limit.
+// displacement box only where the pulse needs more stroke than the start-up limit. Given
+// to the other command, each is refused as a type mismatch naming the command it needs.
 TEST(VibcalcExamples, EveryExampleOpensWithTheMessagesItShould) {
     int count = 0;
     for (const char* command : {"random", "shock"})
@@ -31,6 +32,13 @@ TEST(VibcalcExamples, EveryExampleOpensWithTheMessagesItShould) {
             if (std::string(command) == "shock") {
                 EXPECT_EQ(j["rate_index"], 3) << name;
             }
+            const std::string other = std::string(command) == "random" ? "shock" : "random";
+            const auto refused = RunVibcalc({other, entry.path().string()});
+            EXPECT_EQ(refused.status, 1) << name;
+            EXPECT_EQ(refused.out, "") << name;
+            EXPECT_NE(refused.err.find("(error 13)"), std::string::npos) << refused.err;
+            EXPECT_NE(refused.err.find("vibcalc " + std::string(command)), std::string::npos)
+                << refused.err;
             ++count;
         }
     EXPECT_EQ(count, 9);

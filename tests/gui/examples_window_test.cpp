@@ -1,5 +1,6 @@
 // Every published example opens from Help > Open Example in its own window, with the
-// boxes it should give and its title on screen.
+// boxes it should give and its title on screen. Opened from the command line in the other
+// window, each is refused in the error box naming the program that opens it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -56,6 +57,36 @@ TEST_F(TessaltExamples, EachOpensWithTheDisplacementBoxOnlyWhereItNeedsMoreStrok
         EXPECT_EQ(s().ProfileName, path);
         EXPECT_NE(Text("lblTestTitle").find(" ms"), std::string::npos) << path;
     }
+}
+
+// The profile a command line names opens as File > Open does: the other kind's in the
+// error box (Cancel here), which names the program that opens it, and nothing changes.
+void ExpectOtherKindRefused(const std::vector<std::string>& paths, shell::ShellWindow& window,
+                            const std::string& profileName, testing::ScriptedMessageBox& boxes,
+                            const char* opener) {
+    ASSERT_FALSE(paths.empty());
+    for (const std::string& path : paths) {
+        const std::string before = profileName;
+        const std::size_t shown = boxes.shown.size();
+        window.OpenStartProfile(path);
+        ASSERT_EQ(boxes.shown.size(), shown + 1) << path;
+        const testing::ShownBox& box = boxes.shown.back();
+        EXPECT_EQ(box.title, "Error #  13 Occured") << path;
+        EXPECT_EQ(box.text, "Type mismatch") << path;
+        EXPECT_NE(box.detail.find(opener), std::string::npos) << box.detail;
+        EXPECT_EQ(profileName, before) << path;
+    }
+}
+
+TEST_F(MorvaneExamples, ShockExamplesFromTheCommandLineAreRefusedNamingTessalt) {
+    ExpectOtherKindRefused(CopyExamples("shock", files), w(), s().ProfileName, t.box, "Tessalt");
+    const std::string navmat = CopyExamples("random", files).front();
+    w().OpenStartProfile(navmat);
+    EXPECT_EQ(s().ProfileName, navmat);
+}
+
+TEST_F(TessaltExamples, RandomExamplesFromTheCommandLineAreRefusedNamingMorvane) {
+    ExpectOtherKindRefused(CopyExamples("random", fs), w(), s().ProfileName, t.box, "Morvane");
 }
 
 }  // namespace

@@ -224,7 +224,7 @@ TEST_F(TessaltTest, ExitQuestionAndHelpTexts) {
     EXPECT_EQ(t.end.ends, 0);
     EXPECT_EQ(t.box.shown[1].text,
               " Keyboard Access Keys\n\n J = Refresh Screen\n X, x = X-axis zoom-in, out\n Y, y = "
-              "Y-axis zoom-in, out");
+              "Y-axis zoom-in, out\n W = Who made the program");
     EXPECT_EQ(t.box.shown[2].text,
               " What's New In This Version\n\nV1.00 11/22/09 First release\n \n ");
 }

@@ -6,6 +6,7 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -189,14 +190,15 @@ TEST_F(Writer, KilledSaveLeavesNothingBehind) {
     }
 }
 
-// A failure at any step leaves the old bytes, or, once a save in place has begun to
-// overwrite them, a whole copy that the error's detail names.
+// A failure at any step leaves the old bytes, put back from the copy once a save in place
+// has begun to overwrite them; only where that too fails is the copy kept and named.
 TEST_F(Writer, FaultAtEveryStepKeepsTheOldBytesOrTheirCopy) {
     const std::string old(100000, 'o');
     const struct {
         WriteStep step;
         bool fallback;  // the named temporary file instead of an unnamed one
         bool inPlace;   // a second hard link makes the save write in place
+        bool restoreFails = false;
     } cases[] = {
         {WriteStep::Open, false, false},   {WriteStep::Write, false, false},
         {WriteStep::Owner, false, false},  {WriteStep::Attributes, false, false},
@@ -205,7 +207,7 @@ TEST_F(Writer, FaultAtEveryStepKeepsTheOldBytesOrTheirCopy) {
         {WriteStep::Write, true, false},   {WriteStep::Sync, true, false},
         {WriteStep::Rename, true, false},  {WriteStep::Copy, false, true},
         {WriteStep::Open, false, true},    {WriteStep::Write, false, true},
-        {WriteStep::Sync, false, true},
+        {WriteStep::Sync, false, true},    {WriteStep::Write, false, true, true},
     };
     for (const auto& c : cases) {
         fs::remove_all(dir_);
@@ -215,6 +217,7 @@ TEST_F(Writer, FaultAtEveryStepKeepsTheOldBytesOrTheirCopy) {
         if (c.inPlace) fs::create_hard_link(target, Path("other.prf"));
         LocalFileSystem failing([&c](WriteStep s) {
             if (s == WriteStep::UnnamedFile) return c.fallback ? EOPNOTSUPP : 0;
+            if (s == WriteStep::Restore) return c.restoreFails ? EIO : 0;
             return s == c.step ? EIO : 0;
         });
         const FileError e = failing.Write(target, std::string(100000, 'n'));
@@ -224,6 +227,7 @@ TEST_F(Writer, FaultAtEveryStepKeepsTheOldBytesOrTheirCopy) {
         std::vector<std::string> expected = {"p.prf"};
         if (c.inPlace) expected.push_back("other.prf");
         const auto kept = e.detail.find("kept in ");
+        EXPECT_EQ(kept != std::string::npos, c.restoreFails) << what;
         if (kept != std::string::npos) {
             const std::string copy = e.detail.substr(kept + 8);
             EXPECT_EQ(Slurp(copy), old) << what;
@@ -241,6 +245,124 @@ TEST_F(Writer, FaultAtEveryStepKeepsTheOldBytesOrTheirCopy) {
     LocalFileSystem dirSync([](WriteStep s) { return s == WriteStep::DirSync ? EIO : 0; });
     EXPECT_EQ(dirSync.Write(Path("p.prf"), "new").number, err::kDeviceIo);
     EXPECT_EQ(Slurp(Path("p.prf")), "new");
+}
+
+// Saves that cannot go by rename are written in place. One that fails part way (a size
+// limit, whose signal would otherwise end the program halfway) puts the old bytes back
+// under every name; neither a success nor a failure leaves a file beside the target or
+// in the cache folder.
+TEST_F(Writer, SaveInPlaceEndsWholeNewOrWholeOld) {
+    enum Kind { HardLink, UnwritableFolder, OtherOwner };
+    const struct {
+        const char* what;
+        Kind kind;
+        bool sizeLimit;
+    } cases[] = {
+        {"hard link", HardLink, false},
+        {"hard link, size limit", HardLink, true},
+        {"unwritable folder", UnwritableFolder, false},
+        {"unwritable folder, size limit", UnwritableFolder, true},
+        {"other owner", OtherOwner, false},
+        {"other owner, size limit", OtherOwner, true},
+    };
+    const std::string old(10000, 'o');
+    const std::string fresh(200000, 'n');
+    for (const auto& c : cases) {
+        if (c.kind != HardLink && !Root()) continue;  // needs the other user's files
+        fs::remove_all(dir_);
+        const fs::path folder = dir_ / "f";
+        const fs::path cache = dir_ / "cache";
+        fs::create_directories(folder);
+        fs::create_directories(cache);
+        ::chmod(dir_.c_str(), 0755);
+        const std::string target = (folder / "p.prf").string();
+        Put(target, old);
+        std::vector<std::string> names = {"p.prf"};
+        if (c.kind == HardLink) {
+            fs::create_hard_link(target, folder / "q.prf");
+            names.push_back("q.prf");
+        }
+        if (Root()) {
+            ::chown(cache.c_str(), kNobody, kNobody);
+            if (c.kind != UnwritableFolder) ::chown(folder.c_str(), kNobody, kNobody);
+            ::chown(target.c_str(), c.kind == OtherOwner ? 0 : kNobody, kNobody);
+            ::chmod(target.c_str(), 0664);
+        }
+        ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+        auto save = [&] {
+            if (c.sizeLimit) {
+                const rlimit limit{65536, 65536};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            return LocalFileSystem().Write(target, fresh).number;
+        };
+        const int number = Root() ? AsNobody(save) : [&] {
+            const pid_t pid = ::fork();
+            if (pid == 0) ::_exit(save());
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }();
+        ::unsetenv("XDG_CACHE_HOME");
+        EXPECT_EQ(number, c.sizeLimit ? err::kDiskFull : 0) << c.what;
+        for (const auto& name : names)
+            EXPECT_EQ(Slurp((folder / name).string()), c.sizeLimit ? old : fresh)
+                << c.what << " " << name;
+        EXPECT_EQ(Names(folder), names) << c.what;
+        const fs::path copies = cache / "vibration-calculators";
+        if (fs::exists(copies)) {
+            EXPECT_EQ(Names(copies), std::vector<std::string>{}) << c.what;
+        }
+    }
+}
+
+// A save killed where a name stays behind (between naming the new file and the rename,
+// in the named temporary file, in the middle of a save in place) leaves one name per
+// target, made from the target's name, that a second kill reuses and the next save
+// takes away.
+TEST_F(Writer, NameLeftByAKillGoesWithTheNextSave) {
+    const struct {
+        const char* what;
+        WriteStep step;
+        bool fallback;
+        bool inPlace;
+    } cases[] = {
+        {"before the rename", WriteStep::Rename, false, false},
+        {"named temporary file", WriteStep::Write, true, false},
+        {"in place", WriteStep::Write, false, true},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        const std::string target = Path("p.prf");
+        Put(target, "old");
+        std::vector<std::string> names = {"p.prf"};
+        if (c.inPlace) {
+            fs::create_hard_link(target, Path("q.prf"));
+            names.push_back("q.prf");
+        }
+        for (int kill = 0; kill < 2; ++kill) {
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                LocalFileSystem dying([&c](WriteStep s) {
+                    if (s == WriteStep::UnnamedFile) return c.fallback ? EOPNOTSUPP : 0;
+                    if (s == c.step) ::raise(SIGKILL);
+                    return 0;
+                });
+                (void)dying.Write(target, std::string(1 << 20, 'n'));
+                ::_exit(0);
+            }
+            int status = 0;
+            ::waitpid(pid, &status, 0);
+            ASSERT_TRUE(WIFSIGNALED(status)) << c.what;
+            const auto left = Names();
+            ASSERT_EQ(left.size(), names.size() + 1) << c.what;
+            EXPECT_EQ(left.front().rfind(".vib-p.prf-", 0), 0u) << c.what << " " << left.front();
+        }
+        ASSERT_FALSE(LocalFileSystem().Write(target, "new")) << c.what;
+        EXPECT_EQ(Slurp(target), "new") << c.what;
+        EXPECT_EQ(Names(), names) << c.what;
+    }
 }
 
 // An attribute the saver may not set turns the save into one in place, which keeps it.

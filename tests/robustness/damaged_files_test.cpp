@@ -6,10 +6,13 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -266,6 +269,89 @@ TEST_F(DamagedFiles, UnusualButReadableFilesAreReadAsWritten) {
     EXPECT_EQ(shock_.CustomWave[0], 0.25f);
     EXPECT_EQ(shock_.CustomWave[1023], -0.5f);
     EXPECT_EQ(shock_.CustomWave[1024], 0.0f);
+}
+
+// A profile of the other kind is refused as a type mismatch that names the kind and what
+// opens it; no file either program writes is refused by its own program: the examples,
+// the seed files of the original layout, and seeded saves of both programs with settings
+// and levels as the menus and the editor give them.
+TEST_F(DamagedFiles, ProfileOfTheOtherKindIsRefusedNamingWhatOpensIt) {
+    struct File {
+        std::string path;
+        bool random;     // written by the random calculator
+        bool crossSure;  // the other program must refuse it
+    };
+    std::vector<File> files;
+    for (const bool random : {true, false}) {
+        const char* kind = random ? "random" : "shock";
+        for (const auto& e : fs::directory_iterator(fs::path(VIB_EXAMPLES) / kind))
+            files.push_back({e.path().string(), random, true});
+        for (const auto& e : fs::directory_iterator(kCorpus / kind))
+            if (e.path().filename().string().rfind("ok-", 0) == 0)
+                // Codes no menu sets may leave a file that shows no kind.
+                files.push_back(
+                    {e.path().string(), random, e.path().filename() != "ok-odd-codes.prf"});
+    }
+    std::mt19937 gen(29);
+    auto pick = [&gen](int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); };
+    auto between = [&gen](double lo, double hi) {
+        return static_cast<float>(lo * std::pow(hi / lo, std::generate_canonical<double, 32>(gen)));
+    };
+    for (int i = 0; i < 100; ++i) {
+        random::RandomState r;
+        random::InitDefaults(r);
+        r.Params[random::prm::RangeIndex] = static_cast<float>(pick(5));
+        r.Params[random::prm::LinesIndex] = static_cast<float>(pick(4));
+        r.Params[random::prm::UnitsIndex] = static_cast<float>(pick(3));
+        r.Params[random::prm::SeparatorMode] = static_cast<float>(pick(2));
+        const int points = pick(52);  // 0: every breakpoint cleared
+        float f = between(1, 20);
+        for (int k = 1; k <= 51; ++k) {
+            r.Freq[k] = k <= points ? f : 0.0f;
+            r.Asd[k] = k <= points ? between(1e-6, 10) : 0.0f;
+            r.AbortDb[k] = static_cast<float>(pick(13));
+            f *= between(1.05, 1.6);
+        }
+        const std::string path = Path("random-" + std::to_string(i) + ".prf");
+        ASSERT_FALSE(random::SaveRandomProfile(files_, path, "t", r));
+        files.push_back({path, true, true});
+
+        shock::ShockState s;
+        shock::InitDefaults(s);
+        s.P[shock::param::kShape] = static_cast<float>(1 + pick(9));
+        s.P[shock::param::kAmplitude] = between(0.5, 5000);
+        s.P[shock::param::kDurationMs] = between(0.2, 200);
+        s.P[shock::param::kPolarity] = static_cast<float>(1 + pick(2));
+        s.P[shock::param::kRateIndex] = static_cast<float>(1 + pick(4));
+        s.P[shock::param::kCompMode] = static_cast<float>(pick(2));
+        s.P[shock::param::kUnits] = static_cast<float>(pick(3));
+        const std::string shockPath = Path("shock-" + std::to_string(i) + ".prf");
+        ASSERT_FALSE(shock::SaveShockProfile(files_, shockPath, s));
+        files.push_back({shockPath, false, true});
+    }
+
+    for (const File& file : files) {
+        random::RandomState r = random_;
+        shock::ShockState s = shock_;
+        const FileError asRandom = random::OpenRandomProfile(files_, file.path, "c", r);
+        const FileError asShock = shock::OpenShockProfile(files_, file.path, s);
+        const FileError& own = file.random ? asRandom : asShock;
+        const FileError& other = file.random ? asShock : asRandom;
+        EXPECT_NE(own.number, err::kTypeMismatch) << file.path << ": " << own.detail;
+        if (!file.crossSure) continue;
+        EXPECT_EQ(other.number, err::kTypeMismatch) << file.path;
+        EXPECT_EQ(other.description, "Type mismatch") << file.path;
+        const char* names[] = {file.random ? "random profile" : "shock profile",
+                               file.random ? "Morvane" : "Tessalt",
+                               file.random ? "vibcalc random" : "vibcalc shock"};
+        for (const char* name : names)
+            EXPECT_NE(other.detail.find(name), std::string::npos)
+                << file.path << ": " << other.detail;
+    }
+    // A refusal changes nothing.
+    random::RandomState r = random_;
+    EXPECT_TRUE(random::OpenRandomProfile(files_, files.back().path, "c", r));
+    EXPECT_EQ(StateDifference(random_, r), "");
 }
 
 }  // namespace

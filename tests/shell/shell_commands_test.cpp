@@ -401,6 +401,39 @@ TEST_F(ShellCommands, HelpBoxesHaveTheirTitlesAndNoIcon) {
         std::string::npos);
 }
 
+// What a new user looks for: Help File opens the installed guide (the source tree's from
+// a build) beside the written instructions; About adds the version and the licence after
+// its written lines; the keyboard help adds the shell's keys after the written ones.
+TEST_F(ShellCommands, HelpNamesTheVersionLicenceAndKeysAndOpensTheGuide) {
+    struct Viewer final : DocumentViewer {
+        std::vector<std::string> opened;
+        bool Open(const std::string& path) override {
+            opened.push_back(path);
+            return true;
+        }
+    } viewer;
+    t.services.viewer = &viewer;
+    for (const char* item : {"mnuHelpHelp", "mnuHelpAboutSoftware", "mnuHelpKeyboard"})
+        w.Trigger(item);
+    ASSERT_EQ(viewer.opened.size(), 1u);
+    EXPECT_EQ(viewer.opened[0],
+              std::filesystem::path(VIB_EXAMPLES).parent_path() / "docs/guide.md");
+    ASSERT_EQ(t.box.shown.size(), 3u);
+    EXPECT_EQ(t.box.shown[0].title, " Help Instructions");
+    const std::string& about = t.box.shown[1].text;
+    const std::string sales = "   Mail: sales@example.com";
+    ASSERT_NE(about.find(sales), std::string::npos);
+    EXPECT_EQ(about.find("\n\nVersion "), about.find(sales) + sales.size());
+    const std::string version = about.substr(about.find("Version ") + 8, 5);
+    EXPECT_EQ(version.find_first_not_of("0123456789."), std::string::npos) << version;
+    EXPECT_NE(about.find("MIT License"), std::string::npos);
+    EXPECT_NE(about.find("WITHOUT WARRANTY OF ANY KIND"), std::string::npos);
+    const std::string& keys = t.box.shown[2].text;
+    const std::string written = "Z, z = Y-axis bottom scale zoom-in, out";
+    EXPECT_EQ(keys.find(written), keys.find("\nJ = Refresh Screen") - written.size());
+    EXPECT_NE(keys.find("\nW = "), std::string::npos);
+}
+
 TEST_F(ShellCommands, KeysPassCaseToZoomThenJAndWIgnoreCase) {
     for (char c : std::string("xXjJwWq")) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
