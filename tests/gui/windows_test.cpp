@@ -3,12 +3,14 @@
 // name and the profile filter, and the set-up after a print that found no printer.
 #include <gtest/gtest.h>
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <filesystem>
@@ -188,10 +190,22 @@ TEST_F(MorvaneWindows, ProfileNameAndOpenFilter) {
     EXPECT_EQ(SplitFilterPairs(asked.filter).back().first, "All Profiles (QTRFileR.* *.prf)");
     EXPECT_EQ(asked.filterIndex, 4);
 
+    // The Qt dialog starts on it, and a typed .prf name can be opened.
+    QTemporaryDir dir;
+    QFile(dir.filePath("x.prf")).open(QIODevice::WriteOnly);
+    FileDialogRequest inDir = asked;
+    inDir.folder = dir.path().toStdString();
     QString selected;
-    OnDialog<QFileDialog>([&](QFileDialog& d) { selected = d.selectedNameFilter(); });
-    EXPECT_EQ(QtFileDialog().ShowOpen(asked), "QTRFileR.*");
+    bool openable = false;
+    OnDialog<QFileDialog>([&](QFileDialog& d) {
+        selected = d.selectedNameFilter();
+        d.findChild<QLineEdit*>("fileNameEdit")->setText("x.prf");
+        QApplication::processEvents();
+        openable = d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->isEnabled();
+    });
+    EXPECT_EQ(QtFileDialog().ShowOpen(inDir), "QTRFileR.*");
     EXPECT_EQ(selected.toStdString(), "All Profiles (QTRFileR.* *.prf)");
+    EXPECT_TRUE(openable);
 }
 
 TEST_F(TessaltWindows, ProfileNameAndOpenFilter) {
