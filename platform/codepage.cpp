@@ -136,6 +136,11 @@ std::string LastCharacters(std::string_view utf8, std::size_t count) {
     return std::string(utf8.substr(pos));
 }
 
+std::string ShownFileName(std::string_view path, std::size_t count) {
+    const auto slash = path.find_last_of('/');
+    return LastCharacters(slash == std::string_view::npos ? path : path.substr(slash + 1), count);
+}
+
 std::string FirstCharacters(std::string_view utf8, std::size_t count) {
     std::size_t pos = 0;
     for (std::size_t seen = 0; pos < utf8.size() && seen < count; ++seen) {

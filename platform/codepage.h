@@ -25,6 +25,9 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // The last `count` characters (not bytes) of UTF-8 text, as the result rows show a
 // profile's name: a cut inside a character would show a replacement character.
 std::string LastCharacters(std::string_view utf8, std::size_t count);
+// The profile name box's text: the last `count` characters of the file's own name, the
+// folders left off, so the box names the file and not the end of a long path.
+std::string ShownFileName(std::string_view path, std::size_t count);
 // The first `count` characters, as an answer is cut to a title's length.
 std::string FirstCharacters(std::string_view utf8, std::size_t count);
 

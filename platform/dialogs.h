@@ -3,6 +3,7 @@
 // through small interfaces, so every command runs the same against the real desktop and
 // against a scripted double in the tests. Plain C++: the Qt side lives in platform/qt.
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,10 +26,35 @@ class MessageBox {
     // Modal; an empty title shows the program's name. Returns the button pressed
     // (closing the box counts as No or Cancel, or Ok for an OK-only box). `detail`, when
     // not empty, says why (record and field of a refused file, the printer's own
-    // message) below the box's text, which stays as written.
+    // message) below the box's text, which stays as written: as BoxReasonOf splits it.
     virtual BoxAnswer Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
                            const std::string& title, const std::string& detail = {}) = 0;
 };
+
+// How a box shows its reason. `shown` stands under the box's text without a click: the
+// whole reason, or, for a long one, its first lines ending in "..."; `behindDetails` is
+// the whole long reason, behind the box's Show Details button (empty for a short one).
+struct BoxReason {
+    std::string shown;
+    std::string behindDetails;
+};
+inline constexpr std::size_t kShownReasonLines = 6;
+inline constexpr std::size_t kShownReasonBytes = 480;
+inline BoxReason BoxReasonOf(const std::string& detail) {
+    std::size_t cut = 0, lines = 0;
+    while (cut < detail.size() && lines < kShownReasonLines) {
+        const auto end = detail.find('\n', cut);
+        cut = end == std::string::npos ? detail.size() : end + 1;
+        ++lines;
+    }
+    if (cut >= detail.size() && detail.size() <= kShownReasonBytes) return {detail, {}};
+    cut = std::min(cut, kShownReasonBytes);
+    // Never inside a UTF-8 character: back up over continuation bytes.
+    while (cut > 0 && (static_cast<unsigned char>(detail[cut]) & 0xC0) == 0x80) --cut;
+    std::string shown = detail.substr(0, cut);
+    while (!shown.empty() && (shown.back() == '\n' || shown.back() == ' ')) shown.pop_back();
+    return {shown + " ...", detail};
+}
 
 class InputBox {
   public:
@@ -63,6 +89,19 @@ inline std::vector<std::pair<std::string, std::string>> SplitFilterPairs(
     for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
         pairs.emplace_back(parts[i], parts[i + 1]);
     return pairs;
+}
+
+// The request with one filter more after the written ones: the patterns of the first two
+// together under `description` ("All Profiles (QTRFileR.* *.prf)"), and selected, so the
+// dialog lists the files of both names at once. A filter of fewer pairs stays as it is.
+inline FileDialogRequest WithJoinedFilter(FileDialogRequest request,
+                                          const std::string& description) {
+    const auto pairs = SplitFilterPairs(request.filter);
+    if (pairs.size() < 2) return request;
+    const std::string joined = pairs[0].second + " " + pairs[1].second;
+    request.filter += "|" + description + " (" + joined + ")|" + joined;
+    request.filterIndex = static_cast<int>(pairs.size()) + 1;
+    return request;
 }
 
 // A saved name without an extension gets `extension` ("prf"), so the file is listed by

@@ -224,7 +224,7 @@ std::optional<ResultTexts> ResultLabels(const RandomState& s, char decimal) {
     if (!units) return std::nullopt;
     const bool metric = units == Units::Metric;
     ResultTexts t;
-    t.profile = "  " + LastCharacters(s.ProfileName, 20);
+    t.profile = "  " + ShownFileName(s.ProfileName, 20);
     auto mask = [decimal](double v, const char* m) { return FormatMask(v, m, decimal); };
     if (units == Units::English) {
         t.dref = "  Dref = " + mask(s.Dref, "####.#") + " MILS ";

@@ -68,9 +68,9 @@ std::optional<float> AskForceSetting(InputBox& input, const std::string& prompt,
 
 }  // namespace
 
-void AskMovingMass(const ShellModel& m, InputBox& input, const NumberLocale& locale) {
+bool AskMovingMass(const ShellModel& m, InputBox& input, const NumberLocale& locale) {
     const auto units = UnitsOf(m.Param(slot::kUnits));
-    if (!units) return;
+    if (!units) return false;
     const force::Settings now = force::SettingsOf(m.params);
     const double stored[] = {now.armatureLb, now.fixtureLb, now.testItemLb};
     const char* const parts[] = {"the shaker's moving element (armature)", "the fixture",
@@ -81,24 +81,32 @@ void AskMovingMass(const ShellModel& m, InputBox& input, const NumberLocale& loc
             input,
             std::string(" Enter the mass of ") + parts[i] + " in " + force::MassUnit(*units) + ".",
             " Setup Moving Mass", stored[i], force::ShowMass(1.0, *units), locale);
-        if (!answer) return;
+        if (!answer) return false;
         answers[i] = *answer;
     }
-    for (int i = 0; i < 3; ++i) m.Param(force::kArmatureLb + i) = answers[i];
+    bool changed = false;
+    for (int i = 0; i < 3; ++i) {
+        float& entry = m.Param(force::kArmatureLb + i);
+        changed = changed || entry != answers[i];
+        entry = answers[i];
+    }
+    return changed;
 }
 
-void AskRatedForce(const ShellModel& m, force::Kind kind, InputBox& input,
+bool AskRatedForce(const ShellModel& m, force::Kind kind, InputBox& input,
                    const NumberLocale& locale) {
     const auto units = UnitsOf(m.Param(slot::kUnits));
-    if (!units) return;
+    if (!units) return false;
     const bool random = kind == force::Kind::RandomRms;
     const std::string prompt = std::string(" Enter the shaker's rated ") +
                                (random ? "random" : "shock") + " force in " +
                                force::ForceUnit(*units) + (random ? "-rms." : "-peak.");
-    if (const auto answer = AskForceSetting(input, prompt, " Setup Maximum Force Limit",
-                                            force::SettingsOf(m.params).ratedLbf,
-                                            force::ShowForce(1.0, *units), locale))
-        m.Param(force::kRatedLbf) = *answer;
+    const auto answer = AskForceSetting(input, prompt, " Setup Maximum Force Limit",
+                                        force::SettingsOf(m.params).ratedLbf,
+                                        force::ShowForce(1.0, *units), locale);
+    if (!answer || m.Param(force::kRatedLbf) == *answer) return false;
+    m.Param(force::kRatedLbf) = *answer;
+    return true;
 }
 
 void AskTitle(const ShellModel& m, const ShellTexts& texts, InputBox& input) {

@@ -63,9 +63,10 @@ void AskLimit(const ShellModel& m, const LimitTexts& texts, int slot, InputBox& 
 // The force check's settings, asked like the limits but in lb and lbf with English units
 // and in kg and N with Metric and Hybrid; stored in lb and lbf. "Moving Mass..." asks
 // armature, fixture and test item in a row: Cancel, or an answer that is not a number, is
-// negative or does not fit single precision, on any of them stores nothing.
-void AskMovingMass(const ShellModel& m, InputBox& input, const NumberLocale& locale);
-void AskRatedForce(const ShellModel& m, force::Kind kind, InputBox& input,
+// negative or does not fit single precision, on any of them stores nothing. True when a
+// stored value changed.
+bool AskMovingMass(const ShellModel& m, InputBox& input, const NumberLocale& locale);
+bool AskRatedForce(const ShellModel& m, force::Kind kind, InputBox& input,
                    const NumberLocale& locale);
 
 // The title (cut to 65 characters where the program cuts it) and the two subtitles (always

@@ -43,14 +43,15 @@ void ShellWindow::AskLimit(const LimitTexts& texts, int slot) {
     shell::AskLimit(Model(), texts, slot, services_.input, services_.locale);
 }
 
+// A new mass or rated force changes what the test can do at once: the label and the
+// checks follow without waiting for the next Update or pulse change.
 void ShellWindow::OnMovingMass() {
-    AskMovingMass(Model(), services_.input, services_.locale);
-    RefreshResults();
+    if (AskMovingMass(Model(), services_.input, services_.locale)) ForceSettingsChanged();
 }
 
 void ShellWindow::OnMaxForce() {
-    AskRatedForce(Model(), texts_.forceKind, services_.input, services_.locale);
-    RefreshResults();
+    if (AskRatedForce(Model(), texts_.forceKind, services_.input, services_.locale))
+        ForceSettingsChanged();
 }
 
 void ShellWindow::OnTitle() {

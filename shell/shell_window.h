@@ -19,7 +19,8 @@
 //   Model()                 where its state keeps the shared settings;
 //   AddUnitValues()         its own unit-bound values, converted with the limits;
 //   RefreshAfterUnitChange(), RedrawPlot(), PlotResized()   its redraws;
-//   ZoomKey(), CursorClicked(), PrintReport()               its keys, clicks and page.
+//   ZoomKey(), CursorClicked(), PrintReport()               its keys, clicks and page;
+//   ForceSettingsChanged()  its labels and checks after a new mass or rated force.
 // It builds its window with BuildMenus, AddLabel, PlacePlot and PlaceControl, binds its
 // own commands with Bind/BindAction, and calls ShowShellSettings after changing the
 // shared settings itself (opening a profile, say).
@@ -112,9 +113,9 @@ class ShellWindow : public QMainWindow {
     virtual void PrintReport() = 0;
     // Opens a profile file the user chose, as File > Open Profile does after its dialog.
     virtual void OpenProfileFile(const std::string& path) = 0;
-    // The result labels (the force among them) after a setting changed, without a redraw's
-    // limit boxes.
-    virtual void RefreshResults() = 0;
+    // A moving mass or the rated force changed: the result labels show the new force and
+    // the program's limit checks run at once, their boxes never on top of open ones.
+    virtual void ForceSettingsChanged() = 0;
     // The plot area changed size (after the event, outside painting, not inside a
     // handler). Default: nothing; the old image is shown scaled until the next redraw.
     virtual void PlotResized() {}

@@ -31,7 +31,7 @@ ResultLabels ShowResultLabels(const ShockState& s, const RedrawInputs& in) {
         r.vref = " Vref = " + FormatMask(vel, "###.##", dp) + " IPS-PK";
         r.aref = " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK  ";
     }
-    r.profile = LastCharacters(s.ProfileName, 20);
+    r.profile = ShownFileName(s.ProfileName, 20);
     if (const auto f = force::Compute(s.P, TestPeakG(s), force::Kind::ShockPeak); f && units)
         r.force = force::LabelText(*f, *units, force::Kind::ShockPeak);
     r.hideCursor = CursorReadoutExpired(s.CursorTime, in.now);
@@ -63,8 +63,10 @@ RedrawOutput RedrawWithoutPicture(ShockState& s, const RedrawInputs& in) {
 
 CheckedValues CheckedValuesOf(const ShockState& s) {
     const auto& P = s.P;
-    return {s.PeakAcc,       s.PeakVel,       s.PeakDisp,     P[param::kUnits],
-            P[param::kMaxD], P[param::kMaxV], P[param::kMaxA]};
+    const force::Settings f = force::SettingsOf(P);
+    return {s.PeakAcc,       s.PeakVel,       s.PeakDisp,      P[param::kUnits],
+            P[param::kMaxD], P[param::kMaxV], P[param::kMaxA], f.armatureLb,
+            f.fixtureLb,     f.testItemLb,    f.ratedLbf};
 }
 
 void LimitBoxes::Show(MessageBox& box, const std::vector<std::string>& messages,

@@ -49,11 +49,12 @@ RedrawOutput RedrawPlot(ShockState& s, Canvas& c, const RedrawInputs& in);
 // picture of the window's design size that keeps nothing.
 RedrawOutput RedrawWithoutPicture(ShockState& s, const RedrawInputs& in);
 
-// What the limit checks compare: the peaks of the test pass, the unit system and the
-// three limits.
+// What the limit checks compare: the peaks of the test pass, the unit system, the three
+// limits and the force check's masses and rated force.
 struct CheckedValues {
     float peakAcc, peakVel, peakDisp;
     float units, maxD, maxV, maxA;
+    double armatureLb, fixtureLb, testItemLb, ratedLbf;  // as the force check reads them
     friend bool operator==(const CheckedValues&, const CheckedValues&) = default;
 };
 CheckedValues CheckedValuesOf(const ShockState& s);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -33,7 +34,16 @@ BoxAnswer QtMessageBox::Show(const std::string& text, BoxButtons buttons, BoxIco
                              const std::string& title, const std::string& detail) {
     QMessageBox box(ToQt(icon), BoxTitle(title), QString::fromStdString(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
-    if (!detail.empty()) box.setDetailedText(QString::fromStdString(detail));
+    // The reason stands in the box itself; only a long one also waits behind a click.
+    const BoxReason reason = BoxReasonOf(detail);
+    if (!reason.shown.empty()) {
+        box.setInformativeText(QString::fromStdString(reason.shown));
+        // A reason quotes the file, which may hold anything that looks like markup.
+        if (auto* label = box.findChild<QLabel*>("qt_msgbox_informativelabel"))
+            label->setTextFormat(Qt::PlainText);
+    }
+    if (!reason.behindDetails.empty())
+        box.setDetailedText(QString::fromStdString(reason.behindDetails));
     switch (buttons) {
         case BoxButtons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -13,7 +14,9 @@
 #include <QPen>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <utility>
 
 namespace vib {
@@ -21,6 +24,19 @@ namespace {
 
 QPageLayout::Orientation ToQt(int orientation) {
     return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// Where the set-up proposes the report's PDF when there is no printer to choose.
+QString DefaultPdfPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    const QString program = QApplication::applicationName().toLower();
+    return QDir(folder).filePath((program.isEmpty() ? QString("report") : program + "-report") +
+                                 ".pdf");
+}
+
+bool NoPrinterInstalled() {
+    return QPrinterInfo::availablePrinters().isEmpty();
 }
 
 }  // namespace
@@ -43,8 +59,27 @@ QPrinter& QtPrinter::Device() {
     return *printer_;
 }
 
+void QtPrinter::RenewDevice() {
+    if (!printer_) return;
+    // A QPrinter whose page could not be begun stays "active" for good and refuses every
+    // later setting, Print to File among them; a fresh one keeps what the user chose.
+    const QPrinter& old = *printer_;
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!old.printerName().isEmpty()) fresh->setPrinterName(old.printerName());
+    fresh->setOutputFileName(old.outputFileName());
+    fresh->setPageLayout(old.pageLayout());
+    fresh->setColorMode(old.colorMode());
+    fresh->setCopyCount(old.copyCount());
+    fresh->setDuplex(old.duplex());
+    fresh->setPageOrientation(ToQt(orientation_));
+    printer_ = std::move(fresh);
+}
+
 FileError QtPrinter::ShowSetupDialog(const std::string& title) {
     QPrinter& printer = Device();
+    // With no printer to choose, the dialog offers the PDF file at once.
+    const bool proposePdf = NoPrinterInstalled() && printer.outputFileName().isEmpty();
+    if (proposePdf) printer.setOutputFileName(DefaultPdfPath());
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QString::fromStdString(title));
     // The dialog only stores the settings for the next report; nothing is printed here.
@@ -53,6 +88,8 @@ FileError QtPrinter::ShowSetupDialog(const std::string& title) {
     if (dialog.exec() == QDialog::Accepted) {
         orientation_ =
             printer.pageLayout().orientation() == QPageLayout::Landscape ? kLandscape : kPortrait;
+    } else if (proposePdf) {
+        printer.setOutputFileName({});  // a cancelled set-up chooses no file
     }
     return {};
 }
@@ -95,13 +132,16 @@ FileError QtPrinter::OpenPage() {
         pdf_->setPageOrientation(ToQt(orientation_));
     } else {
         QPrinter& printer = Device();
-        if (!printer.isValid() && printer.outputFileName().isEmpty())
-            return FileError::Make(err::kPrinterError, "no printer is available");
+        // Without a printer Qt falls back to a PDF file, which needs a name to begin.
+        const bool noTarget = !printer.isValid() || printer.outputFormat() == QPrinter::PdfFormat;
+        if (noTarget && printer.outputFileName().isEmpty())
+            return FileError::Make(err::kPrinterError, kNoPrinterDetail);
     }
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(&Target())) {
         pdf_.reset();
         buffer_.reset();
+        if (!toMemory_) RenewDevice();
         return FileError::Make(err::kPrinterError, "printer refused the page");
     }
     painter_ = std::move(painter);
@@ -145,18 +185,23 @@ FileError QtPrinter::EndDoc() {
         pdf_.reset();
         buffer_.reset();
     }
-    if (!ok) return FileError::Make(err::kPrinterError, "the page could not be sent");
+    if (!ok) {
+        if (!toMemory_) RenewDevice();
+        return FileError::Make(err::kPrinterError, "the page could not be sent");
+    }
     return {};
 }
 
 void QtPrinter::AbortDoc() {
     if (!painter_) return;
-    if (!pdf_) printer_->abort();
+    const bool onPrinter = !pdf_;
+    if (onPrinter) printer_->abort();
     painter_->end();
     painter_.reset();
     pdf_.reset();
     buffer_.reset();
     x_ = y_ = 0;
+    if (onPrinter) RenewDevice();
 }
 
 }  // namespace vib

@@ -3,8 +3,10 @@
 // so reading the orientation and font size at start-up costs nothing. A page is opened
 // by the first drawing call and sent by EndDoc; positions are the printer's device
 // pixels. When the user picks "Print to File" in the set-up dialog the page goes to
-// that PDF file instead. The batch tool prints into memory and writes the bytes itself,
-// so a failed write can never pass for a printed page.
+// that PDF file instead; with no printer installed the dialog proposes that file itself
+// (the documents folder, "<program>-report.pdf"). A failed page leaves the set-up
+// usable. The batch tool prints into memory and writes the bytes itself, so a failed
+// write can never pass for a printed page.
 
 #include <memory>
 #include <string>
@@ -47,8 +49,14 @@ class QtPrinter final : public Printer {
     void SetOutputToMemory();
     std::string TakeDocument();
 
+    // The reason of the error box when there is neither a printer nor a chosen file.
+    static constexpr const char* kNoPrinterDetail =
+        "no printer is available; Printer Setup offers to print the report to a PDF file";
+
   private:
     QPrinter& Device();
+    // Replaces the device after a failed or abandoned page, keeping the chosen settings.
+    void RenewDevice();
     QPagedPaintDevice& Target();
     int Resolution() const;
     FileError OpenPage();

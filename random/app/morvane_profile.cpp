@@ -159,7 +159,8 @@ void MorvaneWindow::NewProfile() {
 }
 
 void MorvaneWindow::OpenProfile() {
-    const std::string name = Svc().files.ShowOpen(ProfileDialog("QTR-8 Open Profile"));
+    const std::string name =
+        Svc().files.ShowOpen(WithJoinedFilter(ProfileDialog("QTR-8 Open Profile"), "All Profiles"));
     // A cancelled dialog changes nothing, the profile's name included.
     if (Cancelled(name)) return;
     OpenProfileFile(name);

@@ -5,6 +5,7 @@
 
 #include "menus.h"
 #include "profile_editor.h"
+#include "random/checks.h"
 #include "random/spectrum.h"
 #include "shell/images.h"
 
@@ -110,8 +111,21 @@ void MorvaneWindow::AddUnitValues(const shell::UnitFactors& factors,
 }
 
 void MorvaneWindow::RefreshAfterUnitChange() {
-    Redraw();
+    // The levels were converted: the results are worked out from them anew, so the window
+    // shows what opening the profile saved now would show.
+    Recompute();
     DrawAxisText();
+}
+
+void MorvaneWindow::ForceSettingsChanged() {
+    // The force is worked out from Gref, which a mass or a rated force leaves as it is.
+    ShowResultLabels();
+    ShowLevelCheckBoxes();
+}
+
+void MorvaneWindow::ShowLevelCheckBoxes() {
+    for (const std::string& message : CheckTestLevels(state_))
+        Svc().box.Show(message, BoxButtons::Ok, BoxIcon::None, "");
 }
 
 bool MorvaneWindow::ZoomKey(char key) {

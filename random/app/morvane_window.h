@@ -88,13 +88,15 @@ class MorvaneWindow : public shell::ShellWindow {
     void CursorClicked(int button, double xTwips, double yTwips) override;
     void PrintReport() override;
     void OpenProfileFile(const std::string& path) override;
-    void RefreshResults() override { ShowResultLabels(); }
+    void ForceSettingsChanged() override;
     void PlotResized() override { Redraw(); }
 
   private:
     void BuildControls();
     void BindProgramCommands();
     void AfterZoom(bool axisTextFirst);
+    // The boxes of the test-level check, one after the other.
+    void ShowLevelCheckBoxes();
 
     RandomState& state_;
     Screen screen_;  // what the labels show, for the report

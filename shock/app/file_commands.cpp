@@ -23,7 +23,8 @@ FileDialogRequest ProfileRequest(const char* title) {
 }  // namespace
 
 void TessaltWindow::OnOpenProfile() {
-    const std::string name = Svc().files.ShowOpen(ProfileRequest("QTR-8 Open Profile"));
+    const std::string name = Svc().files.ShowOpen(
+        WithJoinedFilter(ProfileRequest("QTR-8 Open Profile"), "All Profiles"));
     // A cancelled dialog changes nothing, the profile's name included.
     if (name.empty() || name == kProfilePattern) return;
     OpenProfileFile(name);

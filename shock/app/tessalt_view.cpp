@@ -45,10 +45,6 @@ void TessaltWindow::Redraw() {
     if (state_.View.test) limitBoxes_.Show(Svc().box, messages, CheckedValuesOf(state_));
 }
 
-void TessaltWindow::RefreshResults() {
-    if (!limitBoxes_.Busy()) DrawPicture();
-}
-
 void TessaltWindow::PlotResized() {
     // The picture takes its new size at the next clear. Only the drawing is renewed: a
     // change of window size is no reason to repeat the limit warnings.

@@ -50,7 +50,9 @@ class TessaltWindow : public shell::ShellWindow {
     void CursorClicked(int button, double xTwips, double yTwips) override;
     void PrintReport() override;
     void OpenProfileFile(const std::string& path) override;
-    void RefreshResults() override;
+    // A new mass or rated force: a redraw, whose check warns at once (never while a box
+    // of an earlier redraw is open).
+    void ForceSettingsChanged() override { Redraw(); }
     void PlotResized() override;
 
   private:

@@ -310,7 +310,7 @@ TEST_F(MorvaneEditorTest, CancelAndExeQuestion) {
     t.files.answers = {"/p/s1"};
     Trigger("mnuFileSaveProfile");
     EXPECT_TRUE(files.files.count("/p/s1.prf"));
-    EXPECT_EQ(Text("lblProfile"), "  /p/s1.prf");
+    EXPECT_EQ(Text("lblProfile"), "  s1.prf");
     files.files.clear();
 
     t.files.answers = {"/p/run.ExE"};

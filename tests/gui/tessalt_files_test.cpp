@@ -58,7 +58,9 @@ TEST_F(FilesTest, TrapezoidSetUpSavedAndReopenedAfterARestart) {
     w2.findChild<QAction*>("mnuFileOpenProfile")->trigger();
     ASSERT_EQ(t2.files.opened.size(), 1u);
     EXPECT_EQ(t2.files.opened[0].title, "QTR-8 Open Profile");
-    EXPECT_EQ(t2.files.opened[0].filter, kProfileFilter);
+    EXPECT_EQ(t2.files.opened[0].filter,
+              std::string(kProfileFilter) + "|All Profiles (QTRFileC.* *.prf)|QTRFileC.* *.prf");
+    EXPECT_EQ(t2.files.opened[0].filterIndex, 4);
     EXPECT_EQ(t2.files.opened[0].fileName, "QTRFileC.*");
     const ShockState& opened = again.State();
     EXPECT_EQ(opened.P, saved.P);
@@ -72,7 +74,7 @@ TEST_F(FilesTest, TrapezoidSetUpSavedAndReopenedAfterARestart) {
     EXPECT_FALSE(w2.Checked("mnuShockCompAuto"));
     EXPECT_EQ(w2.findChild<QLabel*>("lblDref")->text().toStdString(), dref);
     EXPECT_EQ(w2.findChild<QLabel*>("lblVref")->text().toStdString(), vref);
-    EXPECT_EQ(w2.findChild<QLabel*>("lblProfile")->text().toStdString(), "/tests/QTRFileC.001");
+    EXPECT_EQ(w2.findChild<QLabel*>("lblProfile")->text().toStdString(), "QTRFileC.001");
 }
 
 TEST_F(FilesTest, OpenTakesTheTitleAndKeepsTheRateIndexOfTheFile) {
@@ -121,7 +123,7 @@ TEST_F(FilesTest, SaveWithoutExtensionAddsPrfAndNamesTheFile) {
     Trigger("mnuFileSaveProfile");
     EXPECT_EQ(fs.files.count("/tests/s1.prf"), 1u);
     EXPECT_EQ(fs.files.count("/tests/s1"), 0u);
-    EXPECT_EQ(Text("lblProfile"), "/tests/s1.prf");
+    EXPECT_EQ(Text("lblProfile"), "s1.prf");
 }
 
 TEST_F(FilesTest, ExeNameAsksFirstAndNoWritesNothing) {

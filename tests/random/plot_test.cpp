@@ -210,7 +210,7 @@ TEST(ResultLabels, ThreeUnitSystems) {
     EXPECT_EQ(t->vref, "  Vref = 7.76 IPS-PK");
     EXPECT_EQ(t->aref, "  Gref = 8 G-RMS ");
     EXPECT_EQ(t->unitText, " G^2/Hz");
-    EXPECT_EQ(t->profile, "  rofiles/QTRFileR.prf");
+    EXPECT_EQ(t->profile, "  QTRFileR.prf");  // the file, not the end of its path
     s.Params[prm::UnitsIndex] = 1;
     t = ResultLabels(s, ',');
     EXPECT_EQ(t->dref, "  Dref = 1,65 MM    ");

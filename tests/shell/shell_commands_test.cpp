@@ -71,7 +71,7 @@ class FakeProgram : public ShellWindow {
     std::string title = "OLD TITLE", sub1, sub2;
     bool abortLines = true;
     int printColor = 0;
-    int redraws = 0, unitRefreshes = 0, reports = 0, clicks = 0, resultRefreshes = 0;
+    int redraws = 0, unitRefreshes = 0, reports = 0, clicks = 0, forceChanges = 0;
     std::string zoomKeys;
     std::optional<double> lastAsdFactor;
     float own = 1;  // a unit-bound value of the program's own, converted like ASD levels
@@ -97,7 +97,7 @@ class FakeProgram : public ShellWindow {
     }
     void CursorClicked(int, double, double) override { ++clicks; }
     void PrintReport() override { ++reports; }
-    void RefreshResults() override { ++resultRefreshes; }
+    void ForceSettingsChanged() override { ++forceChanges; }
     void OpenProfileFile(const std::string& path) override { opened.push_back(path); }
 };
 
@@ -206,7 +206,7 @@ TEST_F(ShellCommands, LimitsTakeOnlyNumbersAboveOne) {
 }
 
 // The moving mass is asked in a row and stored all or nothing, in lb whatever the unit
-// system; each command refreshes the results and shows no box.
+// system; only a command that changed a value tells the program, which shows the boxes.
 TEST_F(ShellCommands, MovingMassAndRatedForceStoreLbAndLbf) {
     using Answers = std::vector<std::optional<std::string>>;
     struct Case {
@@ -236,7 +236,7 @@ TEST_F(ShellCommands, MovingMassAndRatedForceStoreLbAndLbf) {
                 << c.units << " entry " << force::kArmatureLb + k;
     }
     EXPECT_EQ(t.box.shown.size(), 0u);
-    EXPECT_EQ(w.resultRefreshes, 12);
+    EXPECT_EQ(w.forceChanges, 6);  // the first three cases, two commands each
     // The prompts say the unit; the current value is offered in it.
     w.params[force::kArmatureLb] = 20;
     w.params[slot::kUnits] = 1;

@@ -132,7 +132,7 @@ TEST(ShockLimitBoxes, NoRedrawAndNoSecondSetWhileABoxIsOpen) {
     // The timer fires while the first box is open: the window asks the gate first.
     box.whileOpen = [&] {
         if (!boxes.Busy()) ++redraws;
-        boxes.Show(box, {"nested"}, {1, 2, 3, 0, 4, 5, 6});
+        boxes.Show(box, {"nested"}, {1, 2, 3, 0, 4, 5, 6, 0, 0, 0, 0});
     };
     boxes.Show(box, {" Test Velocity > System V Limit ", " Test Acceleration > System A Limit "},
                {});

@@ -6,7 +6,7 @@ namespace vib::testing {
 
 BoxAnswer ScriptedMessageBox::Show(const std::string& text, BoxButtons buttons, BoxIcon icon,
                                    const std::string& title, const std::string& detail) {
-    shown.push_back({text, buttons, icon, title, detail});
+    shown.push_back({text, buttons, icon, title, detail, BoxReasonOf(detail)});
     if (whileOpen) whileOpen();
     if (!answers.empty()) {
         const BoxAnswer a = answers.front();

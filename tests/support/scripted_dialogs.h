@@ -20,6 +20,7 @@ struct ShownBox {
     BoxIcon icon;
     std::string title;
     std::string detail;
+    BoxReason reason;  // what the box shows of `detail` without a click, and behind one
 };
 
 class ScriptedMessageBox final : public MessageBox {
