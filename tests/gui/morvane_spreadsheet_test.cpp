@@ -138,7 +138,9 @@ TEST_F(MorvaneSpreadsheetTest, TheEditBoxsCopyAndPaste) {
         t.clipboard.text = p.clipboard;
         key(Qt::Key_V);
         EXPECT_EQ(Cell(p.row, p.column), p.cell) << p.clipboard;
-        if (p.column < 4) EXPECT_EQ(Cell(p.row, p.column + 1), p.below) << p.clipboard;
+        if (p.column < 4) {
+            EXPECT_EQ(Cell(p.row, p.column + 1), p.below) << p.clipboard;
+        }
         EXPECT_EQ(text1->text().toStdString(), p.box) << p.clipboard;
     }
     EXPECT_EQ(Cell(4, 1), "6000  ");
