@@ -169,6 +169,9 @@ class Printer {
     virtual void SetForeColor(Rgb color) = 0;
     virtual void SetDrawWidth(int width) = 0;
     virtual void SetDrawStyle(int style) = 0;  // kSolidLine or kDottedLine
+    // False: the texts that follow are printed on a paper-white box of their own size, so
+    // no line drawn before shows through them. True (the start): on what is there.
+    virtual void SetFontTransparent(bool transparent) = 0;
     virtual FileError Line(double x1, double y1, double x2, double y2, Rgb color) = 0;
     // Prints at the current position, then moves to the start of the next line.
     virtual FileError Print(const std::string& text) = 0;

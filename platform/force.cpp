@@ -72,16 +72,45 @@ std::string ExceededText(const Result& r, Units units, Kind kind) {
            " > System Force Limit " + Whole(ShowForce(r.settings.ratedLbf, units)) + unit + " ";
 }
 
+namespace {
+
+std::string Mass(double lb, Units units, char decimal) {
+    return FormatMask(ShowMass(lb, units), "0.#", decimal);
+}
+
+std::string MassesText(const Settings& s, Units units, char decimal) {
+    return "Moving mass " + Mass(s.armatureLb, units, decimal) + " + " +
+           Mass(s.fixtureLb, units, decimal) + " + " + Mass(s.testItemLb, units, decimal) + " " +
+           MassUnit(units);
+}
+
+std::string HeadroomText(const Result& r, char decimal) {
+    return "(" + FormatMask(*r.headroomDb, "0.00", decimal) + " dB)";
+}
+
+}  // namespace
+
+ReportBoxTexts ReportBoxes(const Result& r, Units units, char decimal) {
+    const Settings& s = r.settings;
+    auto line = [&](const char* what, double lb) {
+        return std::string(" ") + what + " " + Mass(lb, units, decimal) + " " + MassUnit(units);
+    };
+    ReportBoxTexts boxes;
+    boxes.masses = {line("Armature", s.armatureLb), line("Fixture", s.fixtureLb),
+                    line("Test item", s.testItemLb), line("Moving mass", s.TotalLb())};
+    if (r.headroomDb)
+        boxes.rating = " Rated " + Whole(ShowForce(s.ratedLbf, units)) + " " + ForceUnit(units) +
+                       " " + HeadroomText(r, decimal);
+    return boxes;
+}
+
 std::string ReportLine(const Result& r, Units units, Kind kind, char decimal) {
     const Settings& s = r.settings;
-    auto mass = [&](double lb) { return FormatMask(ShowMass(lb, units), "0.#", decimal); };
-    std::string line = "Moving mass " + mass(s.armatureLb) + " + " + mass(s.fixtureLb) + " + " +
-                       mass(s.testItemLb) + " " + MassUnit(units) + ", force " +
+    std::string line = MassesText(s, units, decimal) + ", force " +
                        Whole(ShowForce(r.requiredLbf, units)) + " " + ForceUnit(units) + " " +
                        Sense(kind);
     if (r.headroomDb)
-        line += " of " + Whole(ShowForce(s.ratedLbf, units)) + " (" +
-                FormatMask(*r.headroomDb, "0.00", decimal) + " dB)";
+        line += " of " + Whole(ShowForce(s.ratedLbf, units)) + " " + HeadroomText(r, decimal);
     return line;
 }
 

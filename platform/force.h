@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "param_block.h"
 
@@ -58,5 +59,13 @@ std::string LabelText(const Result& r, Units units, Kind kind);
 std::string ExceededText(const Result& r, Units units, Kind kind);
 // The report's line: the masses, the required force and, when rated, the headroom.
 std::string ReportLine(const Result& r, Units units, Kind kind, char decimal);
+// The same for the boxes of a results table, each text short enough for one box: the
+// three masses with their sum (" Armature 20 lb", " Fixture 10 lb", " Test item 50 lb",
+// " Moving mass 80 lb") and, when rated, " Rated 600 lbf (-0.56 dB)".
+struct ReportBoxTexts {
+    std::vector<std::string> masses;
+    std::string rating;
+};
+ReportBoxTexts ReportBoxes(const Result& r, Units units, char decimal);
 
 }  // namespace vib::force

@@ -62,7 +62,11 @@ bool PageSteps::Text(const PageText& t) {
         printer_.SetForeColor(t.color);
         printer_.SetCurrentX(t.x * width_);
         printer_.SetCurrentY(t.y * height_);
-        return printer_.Print(t.text);
+        if (!t.opaque) return printer_.Print(t.text);
+        printer_.SetFontTransparent(false);
+        const FileError e = printer_.Print(t.text);
+        printer_.SetFontTransparent(true);
+        return e;
     });
 }
 

@@ -28,6 +28,7 @@ struct PageText {
     std::string text;
     double x, y;
     Rgb color;
+    bool opaque = false;  // on a white box of its own, over the lines drawn before
 };
 
 // The four sides of a rectangle through two corners.

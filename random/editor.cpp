@@ -19,6 +19,43 @@ const char* const kEditorInstructions =
     "multiply the #Octaves by the slope to get the Db  difference.Calculate the next point with "
     "the inverse slope formula.";
 
+const char* const kEditorSlopeHint =
+    "  The ASD column also takes a slope from the point before it, such as +3 dB/oct or "
+    "-6 dB/oct; Update Profile works out the level.";
+
+std::string ClipboardValue(std::string_view text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+    return std::string(text);
+}
+
+bool IsClipboardBlock(std::string_view text) {
+    return ClipboardValue(text).find_first_of("\t\r\n") != std::string::npos;
+}
+
+namespace {
+
+// What rows 1 and 2 of the comments column show in place of their comments.
+constexpr const char* kUnitCaptions[] = {" English units ", " Metric Units ) ", " ( G^2/Hz. )",
+                                         "( M^2/S^3 )"};
+
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+bool IsUnitCaption(std::string_view cell) {
+    for (const char* caption : kUnitCaptions)
+        if (WithoutTrailingBlanks(cell) == WithoutTrailingBlanks(caption)) return true;
+    return false;
+}
+
+std::string CommentOfCell(std::string_view cell) {
+    if (cell.size() >= 2 && cell.substr(cell.size() - 2) == "  ") cell.remove_suffix(2);
+    return std::string(cell);
+}
+
 EditorGrid LoadEditorGrid(const RandomState& s, char decimal) {
     EditorGrid g;
     g[0] = {"  POINT #", "  FREQ.-Hz.", "  ASD LEVEL", "  ABORT-DB.", "  COMMENTS"};
@@ -32,8 +69,8 @@ EditorGrid LoadEditorGrid(const RandomState& s, char decimal) {
         g[r][3] = FormatGeneral(s.AbortDb[r], decimal) + "  ";
         g[r][4] = s.Comment[r] + "  ";
     }
-    g[1][4] = english ? " English units " : " Metric Units ) ";
-    g[2][4] = gLevels ? " ( G^2/Hz. )" : "( M^2/S^3 )";
+    g[1][4] = kUnitCaptions[english ? 0 : 1];
+    g[2][4] = kUnitCaptions[gLevels ? 2 : 3];
     return g;
 }
 
@@ -212,7 +249,9 @@ std::vector<UnusableRow> TakeOverEditorGrid(const EditorGrid& grid, RandomState&
             }
             *targets[c] = value;
         }
-        s.Comment[r] = grid[r][4];
+        // The captions of rows 1 and 2 are no comments: the comment under them stays.
+        if (r <= 2 && IsUnitCaption(grid[r][4])) continue;
+        s.Comment[r] = CommentOfCell(grid[r][4]);
     }
     const int active = ActiveBreakpoints(s);
     if (active >= 2) {

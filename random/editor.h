@@ -26,10 +26,19 @@ inline constexpr const char* kResultsTooLarge =
     "The ASD levels of this profile give results too large for any number; the table was not "
     "taken over. Lower the largest levels and update again.";
 extern const char* const kEditorInstructions;
+// The line under the instructions: the editor works slopes out itself.
+extern const char* const kEditorSlopeHint;
 
 // The grid as loaded from the model: headers, row numbers, numbers in the locale's form
 // and comments, each followed by two blanks; the unit texts in rows 1 and 2 of column 4.
 EditorGrid LoadEditorGrid(const RandomState& s, char decimal);
+
+// True for the unit captions rows 1 and 2 show in place of their comments, in any unit
+// system, whatever blanks follow them.
+bool IsUnitCaption(std::string_view cell);
+// The comment a cell of the comments column holds: its text less the two blanks the grid
+// adds to every cell it shows, so a load and an update give the comment back unchanged.
+std::string CommentOfCell(std::string_view cell);
 
 // What of the model the grid shows: when any of it changes while the editor is open,
 // the grid is loaded afresh, so Update can never write back another profile's values or
@@ -43,6 +52,12 @@ EditorSource SourceOf(const RandomState& s);
 // True while the model still holds what `e` recorded; compared in place, as every
 // redraw asks.
 bool StillShows(const EditorSource& e, const RandomState& s);
+
+// True when clipboard text holds more than one field, as a spreadsheet copies a block of
+// cells: a tab, or more than one line. One line end after a single value does not count.
+bool IsClipboardBlock(std::string_view text);
+// A single value from the clipboard as the edit box takes it: without its line end.
+std::string ClipboardValue(std::string_view text);
 
 // Every "," among the first ten characters becomes "."; the rest stays as typed.
 std::string DecimalCommaRepair(const std::string& text);
@@ -72,7 +87,8 @@ struct UnusableRow {
     std::string problem;
 };
 
-// Takes rows 1 to 50 over into Freq, Asd, AbortDb and Comment. Values too large for a
+// Takes rows 1 to 50 over into Freq, Asd, AbortDb and Comment (a unit caption in rows 1
+// and 2 keeps the comment it stands for). Values too large for a
 // single-precision number are stored as 0; rows of the active profile whose frequency
 // or ASD is 0 or below are reported, as their segments cover no line.
 std::vector<UnusableRow> TakeOverEditorGrid(const EditorGrid& grid, RandomState& s);

@@ -52,7 +52,7 @@ void InitDefaults(RandomState& s) {
     s.Reserved1[1] = 3;
     s.AbortDb.fill(p[prm::DefaultAbortDb]);
 
-    s.ProfileName = " DEFAULT PROFILE";
+    s.ProfileName = kDefaultProfileName;
     s.PlotLabels = {"",     "10-6", "10-5", "10-4",    "10-3", "10-2", "0.1",
                     "1.0",  "10",   "100",  "1000",    "Ch#1", "Ch#2", "Ch#3",
                     "Ch#4", "ASD",  "Ave.", "G^2/Hz.", "",     "",     ""};
@@ -86,6 +86,9 @@ void NewProfileModel(RandomState& s) {
         s.Freq[k] = 0;
         s.Asd[k] = 0;
     }
+    // A new profile has no file and no title yet; the old ones would name another test.
+    s.TestTitle = kStartTitle;
+    s.ProfileName = kDefaultProfileName;
 }
 
 }  // namespace vib::random

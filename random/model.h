@@ -38,6 +38,8 @@ inline constexpr float kSpectrumFloor = 1e-6f;
 
 // The test title on screen until the user or a profile gives one.
 inline constexpr const char* kStartTitle = "RANDOM VIBRATION TEST # ______________________________";
+// The profile's name until a file is opened or saved.
+inline constexpr const char* kDefaultProfileName = " DEFAULT PROFILE";
 
 // The plot's axis layout. It survives between redraws because settings outside the
 // tables leave the previous layout in force.
@@ -114,7 +116,8 @@ void InitDefaults(RandomState& s);
 void SetupLines(RandomState& s);
 
 // The model part of New Profile: a flat 0.001 G^2/Hz profile across the selected range,
-// entries 3 to 50 cleared; abort limits, comments and entries above 50 kept.
+// entries 3 to 50 cleared; abort limits, comments and entries above 50 kept; the start
+// title and the default profile name.
 void NewProfileModel(RandomState& s);
 
 }  // namespace vib::random

@@ -161,12 +161,16 @@ std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in) 
     for (const FreqNumber& n : FreqNumbers(row)) out.push_back({n.text, n.x, kTextY, black});
 
     out.push_back({in.testTitle, 0.2, 0.07, black});
-    // The subtitles where the screen shows them, (0.2, 0.01) and (0.2, 0.05) of the
-    // plot, mapped into the box.
-    out.push_back({s.SubTitle1, kSubTitleX, kSubTitle1Y, black});
-    out.push_back({s.SubTitle2, kSubTitleX, kSubTitle2Y, black});
     out.push_back({ReportBanner(in.town), 0.12, 0.039, black});
     return out;
+}
+
+std::vector<PageText> SubtitleTexts(const RandomState& s) {
+    // Where the screen shows them, (0.2, 0.01) and (0.2, 0.05) of the plot, mapped into
+    // the box; each on its own white box, so the grid does not run through the letters.
+    const Rgb black = ConsoleColor(0);
+    return {{s.SubTitle1, kSubTitleX, kSubTitle1Y, black, true},
+            {s.SubTitle2, kSubTitleX, kSubTitle2Y, black, true}};
 }
 
 bool PrintFrame(const RandomState& s, const ReportInputs& in, PageSteps& page) {
@@ -180,6 +184,9 @@ bool PrintFrame(const RandomState& s, const ReportInputs& in, PageSteps& page) {
     p.SetDrawWidth(1);
     p.SetDrawStyle(kDottedLine);
     if (!page.Lines(PageGridSegments(s.Layout), PrintColor(in.printColorMode, 2))) return false;
+    // Over the grid, under the spectrum drawn next.
+    p.SetFontSize(10);
+    if (!page.Texts(SubtitleTexts(s))) return false;
     p.SetDrawStyle(kSolidLine);
     p.SetDrawWidth(3);
     if (!page.Lines(ResultBoxSegments(), frame)) return false;

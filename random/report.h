@@ -51,11 +51,15 @@ std::vector<PageSegment> ResultBoxSegments();
 std::vector<PageSegment> PageTracePath(const RandomState& s, Trace trace);
 
 std::string ReportBanner(const std::string& town);
-// Every text of the page in the order printed: results, decade labels, legend,
-// frequency numbers, title, subtitles, banner.
+// The texts of the texts step in the order printed: results, decade labels, legend,
+// frequency numbers, title, banner.
 std::vector<PageText> ReportTexts(const RandomState& s, const ReportInputs& in);
+// The two subtitles inside the box, printed opaque by the frame step after the grid.
+std::vector<PageText> SubtitleTexts(const RandomState& s);
 
 // The three drawing steps; each returns false when the user cancelled a failed step.
+// The frame step ends with the subtitles, so the grid stays behind them and the
+// spectrum in front.
 bool PrintFrame(const RandomState& s, const ReportInputs& in, PageSteps& page);
 bool PrintSpectrum(const RandomState& s, const ReportInputs& in, PageSteps& page);
 bool PrintTexts(const RandomState& s, const ReportInputs& in, PageSteps& page);

@@ -32,8 +32,10 @@ ResultLabels ShowResultLabels(const ShockState& s, const RedrawInputs& in) {
         r.aref = " Gref = " + FormatMask(acc, "###.##", dp) + " G-PK  ";
     }
     r.profile = ShownFileName(s.ProfileName, 20);
-    if (const auto f = force::Compute(s.P, TestPeakG(s), force::Kind::ShockPeak); f && units)
+    if (const auto f = force::Compute(s.P, TestPeakG(s), force::Kind::ShockPeak); f && units) {
         r.force = force::LabelText(*f, *units, force::Kind::ShockPeak);
+        r.forceReport = force::ReportBoxes(*f, *units, dp);
+    }
     r.hideCursor = CursorReadoutExpired(s.CursorTime, in.now);
     if (s.BrandingMode == 9 || s.BrandingMode == 10) r.caption = in.banner;
     return r;

@@ -8,6 +8,7 @@
 
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
+#include "platform/force.h"
 #include "platform/reentry.h"
 #include "plot.h"
 #include "state.h"
@@ -24,11 +25,12 @@ struct RedrawInputs {
 };
 
 struct ResultLabels {
-    std::string time, date;        // lblTime, lblDate
-    std::string dref, vref, aref;  // lblDref, lblVref, lblAref
-    std::string profile;           // lblProfile
-    std::string force;             // lblForce: empty (and hidden) without a moving mass
-    bool hideCursor = false;       // lblCursor has lapsed
+    std::string time, date;             // lblTime, lblDate
+    std::string dref, vref, aref;       // lblDref, lblVref, lblAref
+    std::string profile;                // lblProfile
+    std::string force;                  // lblForce: empty (and hidden) without a moving mass
+    force::ReportBoxTexts forceReport;  // the report's masses and rating beside it
+    bool hideCursor = false;            // lblCursor has lapsed
     std::optional<std::string> caption;
 };
 

@@ -49,6 +49,7 @@ ReportCaptions CaptionsFromRedraw(const RedrawOutput& r, const std::string& test
     c.aref = r.results.aref;
     c.profile = r.results.profile;
     c.force = r.results.force;
+    c.forceReport = r.results.forceReport;
     c.y = r.values;
     c.x = r.time.x;
     c.testTitle = testTitle;
@@ -122,23 +123,50 @@ std::vector<PageSegment> ResponseOnPage(const ShockState& s, ResponsePen pen) {
 std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c) {
     const Rgb black = Black();
     auto color = [&s](int palette) { return PaperColor(s.PrintColorMode, palette); };
+    // The other captions start with a blank; a file's name would stand on the box's edge.
+    const std::string profile = c.profile.rfind(' ', 0) == 0 ? c.profile : " " + c.profile;
     std::vector<PageText> out = {
         {c.time, 0.2973, 0.855, black}, {c.date, 0.297, 0.905, black},
         {c.dref, 0.518, 0.755, black},  {c.vref, 0.518, 0.805, black},
-        {c.aref, 0.518, 0.855, black},  {c.profile, 0.518, 0.905, black},
+        {c.aref, 0.518, 0.855, black},  {profile, 0.518, 0.905, black},
     };
-    // The force, when a moving mass is set, in the table's empty box.
-    if (!c.force.empty()) out.push_back({c.force, 0.76, 0.755, black});
+    // The force, when a moving mass is set, in the table's empty boxes, with what
+    // Morvane's report line holds: the force and the rating right, the masses left.
+    if (!c.force.empty()) {
+        out.push_back({c.force, 0.76, 0.755, black});
+        if (!c.forceReport.rating.empty())
+            out.push_back({c.forceReport.rating, 0.76, 0.805, black});
+        for (std::size_t k = 0; k < c.forceReport.masses.size() && k < 4; ++k)
+            out.push_back({c.forceReport.masses[k], 0.08, 0.755 + 0.05 * double(k), black});
+    }
+    // Texts inside the box stand on white boxes of their own: the grid drawn before does
+    // not cross them, the traces drawn after still do.
+    auto inBox = [&out](const std::string& text, double x, double y, Rgb ink) {
+        out.push_back({text, x, y, ink, true});
+    };
+    auto subtitles = [&] {
+        inBox(s.SubTitle1, 0.5, 0.18, black);
+        inBox(s.SubTitle2, 0.5, 0.24, black);
+    };
     if (s.View.response) {
         // The response spectrum takes the box, with its own axis texts and title.
         const ResponseGeometry g = ResponseGeometryOf(ComputeResponseSpectrum(s), s.UnitSystem());
-        for (const auto& l : g.labels)
-            out.push_back({l.text, kBoxLeft + l.x * kBoxWidth, kBoxTop + l.y * kBoxHeight,
-                           ResponsePaperColor(s, l.pen)});
-        out.push_back({g.title, 0.175, 0.12, black});  // clear of the legend on the right
+        for (const auto& l : g.labels) {
+            const double x = kBoxLeft + l.x * kBoxWidth, y = kBoxTop + l.y * kBoxHeight;
+            if (l.frequencyUnit)
+                // At the end of the row of frequency numbers: below the box the page has
+                // only that row before the results table.
+                out.push_back({l.text, 0.925, 0.71, black});
+            else if (x > kBoxLeft && x < kBoxRight && y > kBoxTop && y < kBoxBottom)
+                inBox(l.text, x, y, ResponsePaperColor(s, l.pen));
+            else
+                out.push_back({l.text, x, y, ResponsePaperColor(s, l.pen)});
+        }
+        inBox(g.title, 0.175, 0.12, black);  // clear of the legend on the right
         out.push_back({c.testTitle, 0.2, 0.07, black});
         if (s.BrandingMode == 9 || s.BrandingMode == 10)
             out.push_back({ReportBanner(c.town), 0.12, 0.039, black});
+        subtitles();
         return out;
     }
     for (int k = 0; k <= 8; ++k) {
@@ -158,16 +186,16 @@ std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c) {
     };
     if (s.View.srs) {
         out.push_back({" HZ.", 0.5, 0.71, black});
-        out.push_back({kSrsTitle, 0.175, 0.12, color(4)});
+        inBox(kSrsTitle, 0.175, 0.12, color(4));
         extraLabels(20, 0);
     } else {
         out.push_back({"MSEC", 0.5, 0.71, black});
-        out.push_back({s.PlotTitle, 0.5, 0.12, color(4)});
+        inBox(s.PlotTitle, 0.5, 0.12, color(4));
         const auto units = s.UnitSystem();
         auto titles = [&](const char* acc, const char* vel, const char* disp) {
-            out.push_back({acc, 0.175, 0.12, color(4)});
-            out.push_back({vel, 0.175, 0.18, color(14)});
-            out.push_back({disp, 0.175, 0.24, color(5)});
+            inBox(acc, 0.175, 0.12, color(4));
+            inBox(vel, 0.175, 0.18, color(14));
+            inBox(disp, 0.175, 0.24, color(5));
         };
         if (units == Units::English) {
             titles("ACCELERATION- G-Peak", "VELOCITY- IPS-Peak", "DISPLACEMENT- MILSp-p (X10)");
@@ -177,8 +205,7 @@ std::vector<PageText> PageTexts(const ShockState& s, const ReportCaptions& c) {
             extraLabels(-800, -1000);
         }
     }
-    out.push_back({s.SubTitle1, 0.5, 0.18, black});
-    out.push_back({s.SubTitle2, 0.5, 0.24, black});
+    subtitles();
     return out;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/force.h"
 #include "platform/page_steps.h"
 #include "redraw.h"
 #include "state.h"
@@ -20,6 +21,7 @@ namespace vib::shock {
 struct ReportCaptions {
     std::string time, date, dref, vref, aref, profile;  // the results row
     std::string force;                                  // lblForce, empty without a mass
+    force::ReportBoxTexts forceReport;                  // the masses and rating beside it
     std::array<std::string, 9> y;                       // lblY0 .. lblY8
     std::array<std::string, 5> x;                       // lblX1 .. lblX5
     std::string testTitle;                              // lblTestTitle

@@ -77,7 +77,7 @@ ResponseGeometry ResponseGeometryOf(const ResponseSpectrum& r, std::optional<Uni
                             FormatGeneral(std::pow(10.0, d)), ResponsePen::Ink});
     for (double hz : {10.0, 100.0, 1000.0, 2000.0})
         g.labels.push_back({ResponseX(hz) - 0.02, 1.02, FormatGeneral(hz), ResponsePen::Ink});
-    g.labels.push_back({0.96, 1.07, "Hz", ResponsePen::Ink});
+    g.labels.push_back({0.96, 1.07, "Hz", ResponsePen::Ink, true});
     g.labels.push_back({-0.09, -0.07, UnitText(units), ResponsePen::Ink});
     g.labels.push_back({0.62, 0.03, "Test pulse", ResponsePen::Test});
     g.labels.push_back({0.62, 0.08, "Ideal pulse, no compensation", ResponsePen::Ideal});

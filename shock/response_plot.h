@@ -25,6 +25,7 @@ struct ResponseGeometry {
         double x, y;  // the text's top-left corner
         std::string text;
         ResponsePen pen;
+        bool frequencyUnit = false;  // "Hz": a page with little room below the box moves it
     };
     std::vector<Segment> segments;
     std::vector<Label> labels;

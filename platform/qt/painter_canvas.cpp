@@ -61,6 +61,9 @@ void PainterCanvas::Line(double x1, double y1, double x2, double y2, Rgb color) 
 void PainterCanvas::SetFontSize(double points) {
     QFont font = painter_.font();
     font.setPointSizeF(points);
+    // A page's text is read back from the PDF too: ligatures would turn "fi" of "profile"
+    // into one glyph that a search for "profile" does not find.
+    if (!picture_) font.setStyleStrategy(QFont::PreferNoShaping);
     painter_.setFont(font);
 }
 

@@ -169,7 +169,12 @@ FileError QtPrinter::Line(double x1, double y1, double x2, double y2, Rgb color)
 FileError QtPrinter::Print(const std::string& text) {
     if (auto e = OpenPage()) return e;
     PainterCanvas page(*painter_, QRectF(0, 0, Target().width(), Target().height()), fontSize_);
+    if (!transparent_) {
+        painter_->setBackgroundMode(Qt::OpaqueMode);
+        painter_->setBackground(Qt::white);
+    }
     page.Text(x_, y_, text, color_);
+    painter_->setBackgroundMode(Qt::TransparentMode);
     x_ = 0;
     y_ += page.LineHeight();
     return {};

@@ -39,6 +39,7 @@ class QtPrinter final : public Printer {
     void SetForeColor(Rgb color) override { color_ = color; }
     void SetDrawWidth(int width) override { width_ = width; }
     void SetDrawStyle(int style) override { style_ = style; }
+    void SetFontTransparent(bool transparent) override { transparent_ = transparent; }
     FileError Line(double x1, double y1, double x2, double y2, Rgb color) override;
     FileError Print(const std::string& text) override;
     FileError EndDoc() override;
@@ -73,6 +74,7 @@ class QtPrinter final : public Printer {
     Rgb color_{};
     int width_ = 1;
     int style_ = kSolidLine;
+    bool transparent_ = true;
 };
 
 }  // namespace vib

@@ -42,6 +42,7 @@ void MorvaneWindow::ShowProfileEditor() {
         hooks.close = [this] { CloseProfileEditor(); };
         hooks.copy = [this](const std::string& text) { Svc().clipboard.SetText(text); };
         hooks.paste = [this](int row, int column) { PasteIntoEditor(row, column); };
+        hooks.clipboardText = [this] { return Svc().clipboard.Text(); };
         editor_ = std::make_unique<ProfileEditor>(state_, Svc().locale.decimal, std::move(hooks));
     }
     editor_->show();
@@ -114,7 +115,8 @@ void MorvaneWindow::PasteIntoEditor(int row, int column) {
     for (int i = 0; i < rows; ++i)
         for (int c = column; c < kGridColumns; ++c)
             if (const auto& cell = table.rows[static_cast<std::size_t>(i)][c])
-                grid[row + i][c] = *cell;
+                // A comment cell carries the grid's two blanks, as every cell shown does.
+                grid[row + i][c] = c == 4 ? *cell + "  " : *cell;
     editor_->ShowTexts(grid);
 }
 
@@ -154,7 +156,8 @@ void MorvaneWindow::ExportBreakpointList() {
 
 void MorvaneWindow::NewProfile() {
     NewProfileModel(state_);
-    Redraw();
+    // The results, the plot and the report then all show the new profile, not the last one.
+    Recompute();
     ShowProfileEditor();
 }
 

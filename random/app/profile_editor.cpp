@@ -43,11 +43,14 @@ ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks
     update_->setObjectName(names::cmdUpdate);
     close_ = new QPushButton("  Close", this);
     close_->setObjectName(names::cmdCancel);
-    label1_ = new QLabel(kEditorInstructions, this);
+    label1_ = new QLabel(QString(kEditorInstructions) + "\n" + kEditorSlopeHint, this);
     label1_->setObjectName(names::Label1);
     label1_->setWordWrap(true);
     status_ = new QLabel(this);
     status_->setObjectName(names::lblSegmentStatus);
+    // A long status wraps within the window's width instead of widening the window.
+    status_->setWordWrap(true);
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* row = new QHBoxLayout;
     row->addWidget(text1_, 3);
@@ -66,6 +69,9 @@ ProfileEditor::ProfileEditor(const RandomState& state, char decimal, Hooks hooks
     });
     connect(grid_, &QTableWidget::cellClicked, this, &ProfileEditor::CellSelected);
     connect(accept_, &QPushButton::clicked, this, [this] { hooks_.guarded([this] { Accept(); }); });
+    // Return in the edit box accepts the value, as the button does.
+    connect(text1_, &QLineEdit::returnPressed, this,
+            [this] { hooks_.guarded([this] { Accept(); }); });
     connect(update_, &QPushButton::clicked, this, [this] { hooks_.guarded(hooks_.update); });
     connect(close_, &QPushButton::clicked, this, [this] { hooks_.guarded(hooks_.close); });
 
@@ -127,6 +133,33 @@ void ProfileEditor::CopySelection() {
     left = std::max(left, 1);
     if (bottom < top || right < left) return;
     hooks_.copy(CopiedCells(Grid(), top, left, bottom, right));
+}
+
+int ProfileEditor::SelectedCellCount() const {
+    int count = 0;
+    for (const auto& range : grid_->selectedRanges())
+        count += range.rowCount() * range.columnCount();
+    return count;
+}
+
+void ProfileEditor::CopyFromEditBox() {
+    // Selecting a cell puts its text into the box, all of it selected: copying that is
+    // copying the cell. Only a text the user picked or typed in the box is copied as such.
+    const QTableWidgetItem* cell = grid_->currentItem();
+    const bool cellCopy =
+        cell && text1_->text() == cell->text() && text1_->selectedText() == text1_->text();
+    if (SelectedCellCount() > 1 || !text1_->hasSelectedText() || cellCopy) return CopySelection();
+    hooks_.copy(text1_->selectedText().toStdString());
+}
+
+void ProfileEditor::PasteIntoEditBox() {
+    const std::string text = hooks_.clipboardText();
+    if (IsClipboardBlock(text)) {
+        const int row = std::max(grid_->currentRow(), 1);
+        const int column = std::max(grid_->currentColumn(), 1);
+        return hooks_.paste(row, column);
+    }
+    text1_->insert(QString::fromStdString(ClipboardValue(text)));
 }
 
 void ProfileEditor::SetCurrentCell(int row, int column) {
@@ -194,6 +227,17 @@ bool ProfileEditor::eventFilter(QObject* watched, QEvent* event) {
             const int row = std::max(grid_->currentRow(), 1);
             const int column = std::max(grid_->currentColumn(), 1);
             hooks_.guarded([this, row, column] { hooks_.paste(row, column); });
+            return true;
+        }
+    }
+    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            hooks_.guarded([this] { CopyFromEditBox(); });
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            hooks_.guarded([this] { PasteIntoEditBox(); });
             return true;
         }
     }

@@ -27,6 +27,8 @@ class ProfileEditor : public QWidget {
         // current cell: the owner reads the clipboard and shows what it takes.
         std::function<void(const std::string&)> copy;
         std::function<void(int row, int column)> paste;
+        // The clipboard's text, for a paste into the edit box.
+        std::function<std::string()> clipboardText;
     };
     ProfileEditor(const RandomState& state, char decimal, Hooks hooks);
 
@@ -57,6 +59,11 @@ class ProfileEditor : public QWidget {
     // The status line under the grid, from the grid's texts and the selected row.
     void ShowStatus();
     void CopySelection();
+    // Ctrl+C and Ctrl+V while the edit box has the focus: cells and blocks go to the grid,
+    // a single value and a text picked in the box stay with the box.
+    void CopyFromEditBox();
+    void PasteIntoEditBox();
+    int SelectedCellCount() const;
 
     Hooks hooks_;
     char decimal_;

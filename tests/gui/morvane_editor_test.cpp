@@ -100,21 +100,51 @@ TEST_F(MorvaneEditorTest, CommentsAndTheEndOfTheProfile) {
     Enter(3, 4, "knee");
     Enter(3, 1, "");
     Press("cmdUpdate");
-    EXPECT_EQ(s().Comment[1], " English units ");
-    EXPECT_EQ(s().Comment[2], " ( G^2/Hz. )");
-    EXPECT_EQ(s().Comment[3], "knee  ");
-    EXPECT_EQ(s().Comment[4], "  ");
+    EXPECT_EQ(s().Comment[1], "");  // the unit captions are no comments
+    EXPECT_EQ(s().Comment[2], "");
+    EXPECT_EQ(s().Comment[3], "knee");
+    EXPECT_EQ(s().Comment[4], "");
     EXPECT_EQ(s().Freq[3], 0.0f);  // rows 4 and later still hold values, but the profile ends
     EXPECT_EQ(s().Freq[4], 2000.0f);
     EXPECT_EQ(s().Spectrum[100], 1e-6f);
-    // Each load and update adds two more blanks to the comments.
+    // A load and an update give the comments back as they were.
     Press("cmdCancel");
     QCoreApplication::processEvents();
     EXPECT_EQ(w().Editor(), nullptr);
     Trigger("mnuProfileModify");
     Press("cmdUpdate");
-    EXPECT_EQ(s().Comment[3], "knee    ");
-    EXPECT_EQ(s().Comment[4], "    ");
+    EXPECT_EQ(s().Comment[3], "knee");
+    EXPECT_EQ(s().Comment[4], "");
+}
+
+// Return in the edit box accepts as the button does; a long status line wraps inside the
+// window instead of widening it; the line under the instructions names the slopes.
+TEST_F(MorvaneEditorTest, ReturnLongStatusAndTheSlopeLine) {
+    Trigger("mnuProfileModify");
+    ProfileEditor* editor = w().Editor();
+    auto* text1 = editor->findChild<QLineEdit*>("Text1");
+    Grid()->setCurrentCell(2, 1);
+    text1->setText("123.456789");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(text1, &enter);
+    EXPECT_EQ(Cell(2, 1), "123.456789  ");
+
+    const int width = editor->width();
+    Enter(1, 1, "10.1234567");
+    Enter(2, 1, "100.123456");
+    Enter(2, 2, "0.123456789");
+    Enter(1, 2, "0.000123456789");
+    Grid()->setCurrentCell(2, 1);
+    const QString status = editor->findChild<QLabel*>("lblSegmentStatus")->text();
+    ASSERT_GT(QFontMetrics(editor->font()).horizontalAdvance(status), width)
+        << status.toStdString();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor->width(), width);
+    EXPECT_LE(editor->minimumSizeHint().width(), width);
+
+    const QString label = editor->findChild<QLabel*>("Label1")->text();
+    EXPECT_TRUE(label.startsWith(QString(kEditorInstructions) + "\n"));
+    EXPECT_TRUE(label.contains("+3 dB/oct"));
 }
 
 TEST_F(MorvaneEditorTest, OneInstanceBroughtForwardWithoutReloading) {
@@ -144,7 +174,7 @@ TEST_F(MorvaneEditorTest, OpenEditorFollowsTheModel) {
     EXPECT_EQ(Cell(2, 4), "( M^2/S^3 )");
     Press("cmdUpdate");
     EXPECT_NEAR(s().Gref, gref, gref * 5e-4);  // not read as (m/s^2)^2/Hz a second time
-    EXPECT_EQ(s().Comment[2], "( M^2/S^3 )");
+    EXPECT_EQ(s().Comment[2], "");
 
     Trigger("mnuSystemUnitsHybrid");
     EXPECT_EQ(Cell(2, 4), " ( G^2/Hz. )");  // Hybrid levels are G^2/Hz
@@ -251,7 +281,18 @@ TEST_F(MorvaneEditorTest, LevelsWithResultsBeyondAnyNumberAreNotTakenOver) {
 
 TEST_F(MorvaneEditorTest, NewProfileShowsTheEditorWithAFlatProfile) {
     s().Comment[1] = "kept";
+    s().TestTitle = "Bracket test 7";
+    s().ProfileName = "/p/bracket.prf";
+    Trigger("mnuViewRefresh");
+    const std::string oldAref = Text("lblAref");
     Trigger("mnuFileNew");
+    // Recomputed and redrawn: the flat 0.001 G^2/Hz from 10 to 2000 Hz gives 1.41 G rms,
+    // under the title and name of a new profile.
+    EXPECT_NEAR(s().Gref, 1.41, 0.005);
+    EXPECT_NE(Text("lblAref"), oldAref);
+    EXPECT_NE(Text("lblAref").find("1.41"), std::string::npos) << Text("lblAref");
+    EXPECT_EQ(Text("lblTestTitle"), kStartTitle);
+    EXPECT_EQ(s().ProfileName, " DEFAULT PROFILE");
     ASSERT_NE(w().Editor(), nullptr);
     EXPECT_EQ(s().Freq[1], 10.0f);
     EXPECT_EQ(s().Freq[2], 2000.0f);

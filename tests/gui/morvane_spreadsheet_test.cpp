@@ -111,6 +111,64 @@ TEST_F(MorvaneSpreadsheetTest, CopyAndTheBoxesOfARefusedPaste) {
     EXPECT_EQ(Cell(49, 1), "0  ");
 }
 
+// Ctrl+C and Ctrl+V while the edit box has the focus, as it has after a click on a cell:
+// a block goes to the grid at the selected cell, a single value into the box, and
+// selected cells are copied as cells.
+TEST_F(MorvaneSpreadsheetTest, TheEditBoxsCopyAndPaste) {
+    Trigger("mnuProfileModify");
+    auto* text1 = w().Editor()->findChild<QLineEdit*>("Text1");
+    auto key = [&](Qt::Key k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::ControlModifier);
+        QApplication::sendEvent(text1, &press);
+    };
+    const struct {
+        int row, column;
+        const char* clipboard;
+        const char* cell;   // the selected cell afterwards
+        const char* below;  // the cell right of it afterwards
+        const char* box;    // the edit box afterwards
+    } pastes[] = {
+        {3, 1, "5000\t0.026\n6000\t0.02\n", "5000  ", "0.026  ", "500  "},
+        {4, 2, "0.026\r\n", "0.02  ", "6  ", "0.026"},
+        {5, 4, "first\nsecond\n", "first  ", "  ", "  "},
+    };
+    for (const auto& p : pastes) {
+        Grid()->setCurrentCell(p.row, p.column);  // the box gets the cell, all selected
+        ASSERT_TRUE(text1->hasSelectedText());
+        t.clipboard.text = p.clipboard;
+        key(Qt::Key_V);
+        EXPECT_EQ(Cell(p.row, p.column), p.cell) << p.clipboard;
+        if (p.column < 4) {
+            EXPECT_EQ(Cell(p.row, p.column + 1), p.below) << p.clipboard;
+        }
+        EXPECT_EQ(text1->text().toStdString(), p.box) << p.clipboard;
+    }
+    EXPECT_EQ(Cell(4, 1), "6000  ");
+    EXPECT_EQ(Cell(6, 4), "second  ");
+
+    const struct {
+        QTableWidgetSelectionRange cells;
+        const char* typed;  // typed into the box and selected, or nothing
+        const char* copied;
+    } copies[] = {
+        {{1, 1, 2, 2}, nullptr, "10\t0.001\n100\t0.1\n"},
+        {{2, 1, 2, 1}, nullptr, "100\n"},
+        {{2, 1, 2, 1}, "2500", "2500"},
+    };
+    for (const auto& c : copies) {
+        Grid()->setCurrentCell(c.cells.topRow(), c.cells.leftColumn());
+        Grid()->clearSelection();
+        Grid()->setRangeSelected(c.cells, true);
+        if (c.typed) {
+            text1->setText(c.typed);
+            text1->selectAll();
+        }
+        key(Qt::Key_C);
+        EXPECT_EQ(t.clipboard.text, c.copied);
+        Grid()->clearSelection();
+    }
+}
+
 TEST_F(MorvaneSpreadsheetTest, ExportThenImportAndADamagedList) {
     t.files.answers = {std::string("/p/out")};
     Trigger("mnuToolsExportBreakpoints");

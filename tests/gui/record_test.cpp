@@ -118,7 +118,8 @@ void RecordPage(const RecordingPrinter& p, std::ostream& out) {
         out << "page lines " << pen << ": " << v.first << " #" << Hex(v.second) << "\n";
     for (const auto& t : p.texts)
         out << "page text " << Num(t.x) << " " << Num(t.y) << " " << Color(t.color) << " "
-            << t.fontSize << " " << Quoted(QString::fromStdString(t.text)) << "\n";
+            << t.fontSize << (t.opaque ? " opaque " : " ") << Quoted(QString::fromStdString(t.text))
+            << "\n";
 }
 
 // What the pixels depend on besides the code: Qt and the fonts this machine resolves

@@ -185,7 +185,7 @@ TEST_F(MorvaneReportTest, PdfIsOneLandscapePageWithItsTexts) {
     in.aref = Text("lblAref");
     in.vref = Text("lblVref");
     in.dref = Text("lblDref");
-    in.profile = Text("lblProfile");
+    in.profile = "  office-profile.prf";  // "ffi" and "fi": no ligatures in the PDF text
     in.town = shell::kMakerTown;
     program.State().SubTitle1 = "Sub-one";
     program.State().SubTitle2 = "Sub-two";
@@ -199,38 +199,69 @@ TEST_F(MorvaneReportTest, PdfIsOneLandscapePageWithItsTexts) {
     EXPECT_EQ(page.pages, 1);
     EXPECT_TRUE(page.landscape);
     ExpectTexts(page, {random::ReportBanner(shell::kMakerTown), in.testTitle, in.aref, in.vref,
-                       in.dref, "2KHZ.", "Sub-one", "Sub-two"});
+                       in.dref, "2KHZ.", "Sub-one", "Sub-two", "office-profile.prf"});
     // The unit text ends before the plot box's frame at 0.15 of the width.
     if (const auto right = WordRightEdge(path, "G^2/Hz.")) {
         EXPECT_LT(*right, 0.15);
     }
 }
 
+// The time view, and the response spectrum's view with the masses set: the subtitles, the
+// force with the masses and the headroom, and nothing but the results in the results table.
 TEST(TessaltReportPdf, PdfIsOneLandscapePageWithItsTexts) {
     if (!QApplication::instance()) new QApplication(argc, argv);
-    QTemporaryDir dir;
-    const QString path = PdfPath(dir, "tessalt-report.pdf");
-    shock::ShockState s;
-    shock::InitDefaults(s);
-    shock::RecomputePulse(s);
-    s.XScale = 0.5f;
-    s.P[shock::kAccShown] = 2;
-    testing::RecordingCanvas screen(7000, 4455);
-    const shock::RedrawOutput out =
-        shock::RedrawPlot(s, screen, {"10:00", "11/22/09", 36000, '.', ""});
-    const shock::ReportCaptions c =
-        shock::CaptionsFromRedraw(out, "CLASSICAL SHOCK TEST", shell::kMakerTown, '.');
-    {
-        QtPrinter printer;
-        printer.SetOutputToMemory();
-        shock::PrintReport(s, c, printer, [](const FileError&) { return false; });
-        SavePdf(printer, path);
+    for (const bool response : {false, true}) {
+        QTemporaryDir dir;
+        const QString path =
+            PdfPath(dir, response ? "tessalt-response-report.pdf" : "tessalt-report.pdf");
+        shock::ShockState s;
+        shock::InitDefaults(s);
+        shock::RecomputePulse(s);
+        s.XScale = 0.5f;
+        s.P[shock::kAccShown] = 2;
+        s.SubTitle1 = "Sub-one";
+        s.SubTitle2 = "Sub-two";
+        s.View.response = response;
+        if (response)
+            for (const auto& [entry, value] :
+                 {std::pair{84, 40.0f}, {85, 20.0f}, {86, 10.0f}, {87, 5000.0f}})
+                s.P[entry] = value;
+        testing::RecordingCanvas screen(7000, 4455);
+        const shock::RedrawOutput out =
+            shock::RedrawPlot(s, screen, {"10:00", "11/22/09", 36000, '.', ""});
+        const shock::ReportCaptions c =
+            shock::CaptionsFromRedraw(out, "CLASSICAL SHOCK TEST", shell::kMakerTown, '.');
+        {
+            QtPrinter printer;
+            printer.SetOutputToMemory();
+            shock::PrintReport(s, c, printer, [](const FileError&) { return false; });
+            SavePdf(printer, path);
+        }
+        const PdfPage page = ReadPdf(path);
+        EXPECT_EQ(page.pages, 1);
+        EXPECT_TRUE(page.landscape);
+        ExpectTexts(page, {shock::ReportBanner(shell::kMakerTown), c.testTitle, c.aref, c.vref,
+                           c.dref, "Sub-one", "Sub-two"});
+        if (!response) {
+            ExpectTexts(page, {"VELOCITY- IPS-Peak"});
+            continue;
+        }
+        // 70 lb at 15 G: 1050 lbf of 5000, 13.56 dB.
+        ExpectTexts(page, {"Force = 1050 lbf pk", "Armature 40 lb", "Fixture 20 lb",
+                           "Test item 10 lb", "Moving mass 70 lb", "Rated 5000 lbf (13.56 dB)",
+                           "Maximax Shock Response Spectrum"});
+        // "Hz" stands in the row of frequency numbers, above the results table.
+        if (!page.text.isEmpty()) {
+            const QStringList lines = page.text.split('\n');
+            const auto row = [&lines](const QString& text) {
+                for (int k = 0; k < lines.size(); ++k)
+                    if (lines[k].contains(text)) return k;
+                return -1;
+            };
+            EXPECT_EQ(row("Hz"), row("2000"));
+            EXPECT_LT(row("Hz"), row("Gref"));
+        }
     }
-    const PdfPage page = ReadPdf(path);
-    EXPECT_EQ(page.pages, 1);
-    EXPECT_TRUE(page.landscape);
-    ExpectTexts(page, {shock::ReportBanner(shell::kMakerTown), c.testTitle, c.aref, c.vref, c.dref,
-                       "VELOCITY- IPS-Peak"});
 }
 
 }  // namespace

@@ -72,6 +72,11 @@ TEST(Force, TextsInTheActiveUnits) {
     // 20 lb = 9.072 kg, 10 lb = 4.536 kg, 50 lb = 22.68 kg.
     EXPECT_EQ(ReportLine(r, Units::Metric, Kind::RandomRms, ','),
               "Moving mass 9,1 + 4,5 + 22,7 kg, force 2847 N rms of 2669 (-0,56 dB)");
+    const ReportBoxTexts boxes = ReportBoxes(r, Units::Metric, ',');
+    EXPECT_EQ(boxes.masses,
+              (std::vector<std::string>{" Armature 9,1 kg", " Fixture 4,5 kg", " Test item 22,7 kg",
+                                        " Moving mass 36,3 kg"}));
+    EXPECT_EQ(boxes.rating, " Rated 2669 N (-0,56 dB)");
 }
 
 }  // namespace

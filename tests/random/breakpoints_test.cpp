@@ -63,6 +63,53 @@ TEST(Slopes, NavmatProfileFromItsSlopes) {
     EXPECT_NEAR(ExactResultsOf(s).gref, 6.06, 0.0606);
 }
 
+// Comments through the editor's grid, three load-update cycles each: no cycle changes a
+// comment, a unit caption is never stored in its place, and what the user types in its
+// place (Accept adds the grid's two blanks) is.
+TEST(EditorComments, NoLoadAndUpdateCycleChangesAComment) {
+    const struct {
+        float units;
+        int row;
+        const char* stored;
+        const char* typed;  // typed into the cell before the first update, or nothing
+        const char* after;
+    } cases[] = {
+        {0, 1, "imported note", nullptr, "imported note"},
+        {0, 2, "", nullptr, ""},
+        {1, 1, "x", nullptr, "x"},
+        {1, 2, "knee  ", nullptr, "knee  "},  // its own blanks stay, none are added
+        {2, 2, "y", nullptr, "y"},
+        {0, 3, "knee", nullptr, "knee"},
+        {0, 40, "", nullptr, ""},
+        {0, 1, "old", "typed  ", "typed"},
+        {1, 2, "old", "  ", ""},
+        {0, 3, "old", "new  ", "new"},
+        {0, 2, " ( G^2/Hz. )", nullptr, " ( G^2/Hz. )"},  // as files of the original hold it
+    };
+    for (const auto& c : cases) {
+        RandomState s = Defaults();
+        s.Params[prm::UnitsIndex] = c.units;
+        s.Comment[c.row] = c.stored;
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            EditorGrid g = LoadEditorGrid(s, '.');
+            if (c.typed && cycle == 0) g[c.row][4] = c.typed;
+            TakeOverEditorGrid(g, s);
+            EXPECT_EQ(s.Comment[c.row], c.after) << c.row << " " << c.stored << " " << cycle;
+        }
+    }
+}
+
+// A spreadsheet's block goes to the grid, a single value to the edit box.
+TEST(EditorClipboard, ABlockIsMoreThanOneField) {
+    const std::pair<const char*, bool> cases[] = {
+        {"5000\t0.026\tHz\n", true}, {"20\n80\n", true},
+        {"20\r\n80", true},          {"0.026", false},
+        {"0,04\r\n", false},         {"+3 dB/oct\n", false},
+        {"note; see 3", false},      {"", false}};
+    for (const auto& [text, block] : cases) EXPECT_EQ(IsClipboardBlock(text), block) << text;
+    EXPECT_EQ(ClipboardValue("0,04\r\n"), "0,04");
+}
+
 TEST(Slopes, ASlopeWithoutAUsablePointBeforeItStopsTheUpdate) {
     const std::pair<EditorGrid, int> cases[] = {
         {Grid({{"20", "3 dB/oct"}, {"80", "0.04"}}), 1},

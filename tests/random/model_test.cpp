@@ -85,10 +85,15 @@ TEST(NewProfile, FlatAcrossTheRangeKeepingTheRest) {
     EXPECT_EQ(s.Freq[60], 77);
 
     s.Params[prm::RangeIndex] = 0;
+    s.TestTitle = "Bracket test 7";
+    s.ProfileName = "/p/bracket.prf";
     RecomputeModel(s);
     NewProfileModel(s);
     EXPECT_EQ(s.Freq[1], 1.25f);
     EXPECT_EQ(s.Freq[2], 250);
+    // Neither the title nor the file of the last profile stays with the new one.
+    EXPECT_EQ(s.TestTitle, kStartTitle);
+    EXPECT_EQ(s.ProfileName, " DEFAULT PROFILE");
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ class RecordingPrinter : public Printer {
         std::string text;
         Rgb color;
         float fontSize;
+        bool opaque = false;
     };
 
     double width = 11000, height = 8500;
@@ -57,6 +58,7 @@ class RecordingPrinter : public Printer {
     void SetForeColor(Rgb c) override { color_ = c; }
     void SetDrawWidth(int w) override { width_ = w; }
     void SetDrawStyle(int s) override { style_ = s; }
+    void SetFontTransparent(bool transparent) override { opaque_ = !transparent; }
     FileError Line(double x1, double y1, double x2, double y2, Rgb c) override {
         if (auto e = Attempt()) return e;
         lines.push_back({x1, y1, x2, y2, c, width_, style_});
@@ -65,7 +67,7 @@ class RecordingPrinter : public Printer {
     }
     FileError Print(const std::string& text) override {
         if (auto e = Attempt()) return e;
-        texts.push_back({x_, y_, text, color_, font_});
+        texts.push_back({x_, y_, text, color_, font_, opaque_});
         events.push_back("text");
         return {};
     }
@@ -104,6 +106,7 @@ class RecordingPrinter : public Printer {
     double x_ = 0, y_ = 0;
     Rgb color_{};
     int width_ = 1, style_ = kSolidLine;
+    bool opaque_ = false;
 };
 
 }  // namespace vib::testing

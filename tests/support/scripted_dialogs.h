@@ -83,6 +83,7 @@ class ScriptedPrinter final : public Printer {
     void SetForeColor(Rgb) override {}
     void SetDrawWidth(int) override {}
     void SetDrawStyle(int) override {}
+    void SetFontTransparent(bool) override {}
     FileError Line(double x1, double y1, double x2, double y2, Rgb color) override;
     FileError Print(const std::string& text) override;
     FileError EndDoc() override;
