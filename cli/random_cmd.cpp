@@ -58,25 +58,17 @@ const Field<Computed> kFields[] = {
 std::string PointsName(const std::string& path);
 
 // The --points list, read and parsed once before the workers start and shared by them
-// read-only. The abort limit the list leaves empty is each profile's own default.
+// read-only. An abort limit the list leaves empty stays empty, so that each profile's
+// import gives it that profile's own default.
 struct PointsList {
     std::vector<random::TableRow> rows;
-    std::vector<std::size_t> defaulted;  // the rows whose abort limit is left empty
     std::string problem;
 };
 
 PointsList ParsePoints(std::string_view text) {
-    auto read = [text](float defaultAbortDb) {
-        return random::ReadBreakpointTable(text, 1, kCLocale, '.', defaultAbortDb,
-                                           random::TableSource::File);
-    };
-    // The cells left empty are those that take the default: read with two, they differ.
-    random::BreakpointTable one = read(1.0f);
-    const random::BreakpointTable two = read(2.0f);
-    PointsList list{std::move(one.rows), {}, std::move(one.problem)};
-    for (std::size_t i = 0; i < list.rows.size() && i < two.rows.size(); ++i)
-        if (list.rows[i][3] != two.rows[i][3]) list.defaulted.push_back(i);
-    return list;
+    random::BreakpointTable table = random::ReadBreakpointTable(
+        text, 1, kCLocale, '.', std::nullopt, random::TableSource::File);
+    return {std::move(table.rows), std::move(table.problem)};
 }
 
 // What every profile of the run shares.
@@ -123,16 +115,9 @@ class RandomJob final : public Job {
     // with this profile's units and default abort limit; refused as a profile is when
     // its levels drive the results beyond any number.
     FileError TakePoints(RandomState& s) const {
-        const std::vector<random::TableRow>* rows = &run_.points.rows;
-        std::vector<random::TableRow> own;
-        if (!run_.points.defaulted.empty()) {
-            own = *rows;
-            const std::string abortDb = random::CellNumberText(s.Param(prm::DefaultAbortDb), '.');
-            for (std::size_t i : run_.points.defaulted) own[i][3] = abortDb;
-            rows = &own;
-        }
         RandomState next = s;
-        if (std::string problem = random::ImportBreakpoints(*rows, next); !problem.empty())
+        if (std::string problem = random::ImportBreakpoints(run_.points.rows, next);
+            !problem.empty())
             return FileError::Make(err::kTypeMismatch, problem);
         random::RecomputeModel(next);
         if (!random::ResultsFinite(next))

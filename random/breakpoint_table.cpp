@@ -216,7 +216,8 @@ std::string LineProblem(int line, const std::string& what) {
 namespace {
 
 BreakpointTable ReadRows(std::string_view text, int firstColumn, NumberLocale locale,
-                         char gridDecimal, float defaultAbortDb, TableSource source) {
+                         char gridDecimal, std::optional<float> defaultAbortDb,
+                         TableSource source) {
     BreakpointTable table;
     std::string utf8(text);
     if (utf8.rfind("\xEF\xBB\xBF", 0) == 0) utf8.erase(0, 3);
@@ -270,7 +271,8 @@ BreakpointTable ReadRows(std::string_view text, int firstColumn, NumberLocale lo
                                : column == 2 ? "the ASD level"
                                              : "the abort limit";
             if (field.empty() && column == 3) {
-                row[column] = CellNumberText(defaultAbortDb, gridDecimal);
+                row[column] =
+                    defaultAbortDb ? CellNumberText(*defaultAbortDb, gridDecimal) : std::string();
                 continue;
             }
             if (column == 2)
@@ -341,7 +343,8 @@ BreakpointTable ReadRows(std::string_view text, int firstColumn, NumberLocale lo
 }  // namespace
 
 BreakpointTable ReadBreakpointTable(std::string_view text, int firstColumn, NumberLocale locale,
-                                    char gridDecimal, float defaultAbortDb, TableSource source) {
+                                    char gridDecimal, std::optional<float> defaultAbortDb,
+                                    TableSource source) {
     BreakpointTable table =
         ReadRows(text, firstColumn, locale, gridDecimal, defaultAbortDb, source);
     if (!table.problem.empty()) table.rows.clear();

@@ -41,11 +41,13 @@ enum class TableSource { Clipboard, File };
 // of numbers (headers), are skipped. A frequency or level that is missing, not a number or
 // not above 0, a frequency not above the row before, or any number beyond single
 // precision, stops the reading with a problem naming the line (and no rows); an empty
-// abort limit takes `defaultAbortDb`. A UTF-8 byte order mark is dropped; text that is
+// abort limit takes `defaultAbortDb`, or stays empty without one (Import then
+// takes the profile's own default). A UTF-8 byte order mark is dropped; text that is
 // not UTF-8 is read as the profile files' code page. `locale` and `source` only tell
 // whether a clipboard block without tabs and semicolons is one decimal-comma column.
 BreakpointTable ReadBreakpointTable(std::string_view text, int firstColumn, NumberLocale locale,
-                                    char gridDecimal, float defaultAbortDb, TableSource source);
+                                    char gridDecimal, std::optional<float> defaultAbortDb,
+                                    TableSource source);
 
 // Takes a list that starts at the frequency column over into entries 1..n of the
 // profile (levels from slopes worked out as Update does), and ends the profile after
