@@ -1,7 +1,8 @@
 // Makes the window pictures of the documentation: each calculator started on the offscreen
 // platform with the scripted services (boxes answer themselves) and the machine's files,
 // an example profile opened through File > Open Profile, and QWidget::grab() saved as a
-// PNG. The calculators take no command line, so the states are set up here.
+// PNG. The editor and the response window need more than a command line, so the states
+// are set up here.
 // Usage: vib_doc_pictures EXAMPLES_DIR OUT_DIR   (scripts/pictures runs it)
 #include <QAction>
 #include <QApplication>
