@@ -74,7 +74,7 @@ Outcome Failed(const std::string& input, const Failure& f, bool lines,
     e["description"] = f.problem.empty() ? f.error.description : f.problem;
     e["record"] = orNull(place.record);
     e["field"] = orNull(place.field);
-    if (outputs) {
+    if (outputs && outputs->paths.size() > 1) {
         e["written"] = nlohmann::json::array();
         for (std::size_t i = 0; i < outputs->written; ++i)
             e["written"].push_back(outputs->paths[i]);
@@ -105,8 +105,9 @@ std::vector<std::pair<const char*, std::string>> OutputsOf(const std::string& in
 
 Outcome Process(Job& job, const std::string& input, const CommonOptions& o, Io& io) {
     const std::string name = NameOf(input, o);
+    const auto targets = OutputsOf(input, o);
     Outputs outputs;
-    for (const auto& [option, path] : OutputsOf(input, o)) outputs.paths.push_back(path);
+    for (const auto& [option, path] : targets) outputs.paths.push_back(path);
     // A pipe or device is refused before any work, and before it could block the tool.
     for (const std::string& path : outputs.paths)
         if (FileError e = CheckSaveTarget(path)) return Failed(name, {path, e, {}}, o.lines);
@@ -118,7 +119,7 @@ Outcome Process(Job& job, const std::string& input, const CommonOptions& o, Io& 
     // it was; they are written one after the other, so a failure may come after an
     // earlier one is written, and the message then names those written and those not.
     std::vector<std::string> bytes;
-    for (const auto& [option, path] : OutputsOf(input, o)) {
+    for (const auto& [option, path] : targets) {
         std::string made;
         if (std::string_view(option) == "--plot") {
             if (std::string problem = job.Plot(*io.renderer, o.width, o.height, made);

@@ -53,13 +53,11 @@ std::string NotRisingMessage(const RandomState& s) {
     const int k = FirstNotRising(s);
     if (k == 0) return {};
     auto point = [&s](int entry) {
-        return "point " + std::to_string(entry) + " (" + FormatGeneral(s.Freq[entry]) + " Hz)";
+        return std::to_string(entry) + " (" + FormatGeneral(s.Freq[entry]) + " Hz)";
     };
-    std::string text = point(k) + " does not rise above " + point(k - 1) +
-                       ", so the results are not those of the profile as entered: enter the "
-                       "points in rising frequency.";
-    text[0] = 'P';
-    return text;
+    return "Point " + point(k) + " does not rise above point " + point(k - 1) +
+           ", so the results are not those of the profile as entered: enter the points in "
+           "rising frequency.";
 }
 
 void ComputeSpectrum(RandomState& s) {

@@ -93,7 +93,7 @@ void MorvaneWindow::UpdateFromEditor() {
     SyncMenuChecks();
     Redraw();
     ShowResultLabels();
-    for (const std::string& message : CheckTestLevels(state_)) box(message, BoxIcon::None, "");
+    ShowLevelCheckBoxes();
     Redraw();
 }
 

@@ -154,12 +154,12 @@ void ProfileEditor::CopyFromEditBox() {
 
 void ProfileEditor::PasteIntoEditBox() {
     const std::string text = hooks_.clipboardText();
-    if (IsClipboardBlock(text)) {
-        const int row = std::max(grid_->currentRow(), 1);
-        const int column = std::max(grid_->currentColumn(), 1);
-        return hooks_.paste(row, column);
-    }
+    if (IsClipboardBlock(text)) return PasteIntoGrid();
     text1_->insert(QString::fromStdString(ClipboardValue(text)));
+}
+
+void ProfileEditor::PasteIntoGrid() {
+    hooks_.paste(std::max(grid_->currentRow(), 1), std::max(grid_->currentColumn(), 1));
 }
 
 void ProfileEditor::SetCurrentCell(int row, int column) {
@@ -217,27 +217,16 @@ void ProfileEditor::FitColumns() {
 }
 
 bool ProfileEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    // Copy and paste: the grid's own, or the edit box's, which sends blocks to the grid.
+    if ((watched == grid_ || watched == text1_) && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        const bool grid = watched == grid_;
         if (key->matches(QKeySequence::Copy)) {
-            hooks_.guarded([this] { CopySelection(); });
+            hooks_.guarded([this, grid] { grid ? CopySelection() : CopyFromEditBox(); });
             return true;
         }
         if (key->matches(QKeySequence::Paste)) {
-            const int row = std::max(grid_->currentRow(), 1);
-            const int column = std::max(grid_->currentColumn(), 1);
-            hooks_.guarded([this, row, column] { hooks_.paste(row, column); });
-            return true;
-        }
-    }
-    if (watched == text1_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy)) {
-            hooks_.guarded([this] { CopyFromEditBox(); });
-            return true;
-        }
-        if (key->matches(QKeySequence::Paste)) {
-            hooks_.guarded([this] { PasteIntoEditBox(); });
+            hooks_.guarded([this, grid] { grid ? PasteIntoGrid() : PasteIntoEditBox(); });
             return true;
         }
     }

@@ -63,6 +63,8 @@ class ProfileEditor : public QWidget {
     // a single value and a text picked in the box stay with the box.
     void CopyFromEditBox();
     void PasteIntoEditBox();
+    // The clipboard into the grid from its current cell (row and column 1 at least).
+    void PasteIntoGrid();
     int SelectedCellCount() const;
 
     Hooks hooks_;
